@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/FormControls.h"
+
+namespace quorvane::testing {
+
+// Controls as plain fields, starting where the window's design and start-up
+// leave them.
+struct FakeControls final : FormControls {
+    std::string cmbData = "Sine Wave";
+    std::string cmbMod = "DSB-SC";
+    std::string cmdPause = "Pause";
+    int chkLinear = kChecked;
+    int chkTwoSides = kUnchecked;
+    int chkMemory = kUnchecked;
+    int chkPassband = kUnchecked;
+    int chkSpectrum = kUnchecked;
+    std::int16_t hscDataScroll = 0;
+    std::int16_t hscDataZoom = 1;
+
+    std::string_view ListText(ListId list) const override
+    {
+        return list == ListId::cmbData ? cmbData : cmbMod;
+    }
+    int CheckValue(CheckId check) const override
+    {
+        switch (check) {
+        case CheckId::chkLinear: return chkLinear;
+        case CheckId::chkTwoSides: return chkTwoSides;
+        case CheckId::chkMemory: return chkMemory;
+        case CheckId::chkPassband: return chkPassband;
+        case CheckId::chkSpectrum: return chkSpectrum;
+        }
+        return kUnchecked;
+    }
+    std::int16_t ScrollValue(ScrollId scroll) const override
+    {
+        return scroll == ScrollId::hscDataScroll ? hscDataScroll : hscDataZoom;
+    }
+    std::string_view PauseCaption() const override { return cmdPause; }
+};
+
+}  // namespace quorvane::testing
