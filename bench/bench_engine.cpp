@@ -1,0 +1,55 @@
+// One engine frame (generator, carrier, modulator, copies, both transforms,
+// both spectrum averages) for every message type and scheme, drawing into
+// surfaces that discard what they get.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "engine/FrameCycle.h"
+#include "plot/PlotSurface.h"
+#include "support/FakeControls.h"
+
+namespace {
+
+using namespace quorvane;
+
+struct NullSurface final : PlotSurface {
+    float ScaleWidth() const override { return 8835.0f; }
+    float ScaleHeight() const override { return 2715.0f; }
+    void Cls() override {}
+    void SetForeColor(std::int32_t) override {}
+    void Line(float x1, float, float, float) override { benchmark::DoNotOptimize(x1); }
+    float Left() const override { return 6000.0f; }
+    float Width() const override { return 8895.0f; }
+};
+
+const char* const kTypes[] = {"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"};
+const char* const kSchemes[] = {"DSB-SC", "AM", "FM", "PM"};
+
+void EngineFrame(benchmark::State& run)
+{
+    auto state = std::make_unique<SignalState>();
+    state->dDataFreq = 0.5;
+    state->dCarrierFreq = 6.4;
+    state->dDepth = 1.0;
+    testing::FakeControls controls;
+    controls.cmbData = kTypes[run.range(0)];
+    controls.cmbMod = kSchemes[run.range(1)];
+    controls.chkSpectrum = kChecked;
+    NoiseSource rnd;
+    NullSurface surface;
+    const FormPictures pictures{surface, {&surface, &surface}, surface, surface};
+    for (auto _ : run)
+        Timer1_Timer(*state, controls, pictures, rnd);
+    run.SetLabel(std::string(kTypes[run.range(0)]) + " / " + kSchemes[run.range(1)]);
+}
+
+BENCHMARK(EngineFrame)
+    ->ArgsProduct({{0, 1, 2, 3}, {0, 1, 2, 3}})
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
