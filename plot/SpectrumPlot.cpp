@@ -1,1 +1,148 @@
-// placeholder
+#include "plot/SpectrumPlot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+
+namespace quorvane {
+namespace {
+
+constexpr std::size_t kBins = kPoints;
+constexpr int kShownBins = kPoints / 4;
+constexpr int kTwoSidedShift = kShownBins / 2;
+constexpr double kSilentFirst = -10000.0;
+constexpr double kSilentLater = -1000.0;
+constexpr double kSecondLineOffset = 15.0;
+
+struct Scale {
+    double top;
+    double bottom;
+    double range;
+};
+
+// Held at the 16-bit top instead of overflowing: after about 55 minutes
+// without a restart the newest spectrum keeps entering with weight 1/32767.
+// A count below 0 is a restart like 0.
+std::int16_t NextCount(std::int16_t iSpectrums)
+{
+    return static_cast<std::int16_t>(
+        std::clamp<std::int32_t>(iSpectrums + 1, 1, std::numeric_limits<std::int16_t>::max()));
+}
+
+// NaN power is not above 0, so in log mode it takes the silent value too.
+double Averaged(double stored, double power, std::int16_t n, bool linear)
+{
+    double value = power;
+    if (!linear)
+        value = power > 0 ? std::log(power) : (n == 1 ? kSilentFirst : kSilentLater);
+    if (n == 1)
+        return value;
+    return ((n - 1) * stored + value) / n;
+}
+
+Scale AverageIn(std::span<const double> dFreqData, std::span<double> dFreqSpectrum,
+                std::int16_t n, bool linear)
+{
+    double top = -1e12;
+    double bottom = 1e12;
+    for (std::size_t k = 0; k < kBins; ++k) {
+        const double re = dFreqData[2 * k];
+        const double im = dFreqData[2 * k + 1];
+        dFreqSpectrum[k] = Averaged(dFreqSpectrum[k], im * im + re * re, n, linear);
+        bottom = std::min(bottom, dFreqSpectrum[k]);
+        top = std::max(top, dFreqSpectrum[k]);
+    }
+    if (linear) {
+        top /= 0.9;
+    } else {
+        top /= 0.95;
+        bottom = top - 40 / (2 * std::log(10.0));
+    }
+    return {top, bottom, top - bottom};
+}
+
+void UpdateHeldCopy(std::span<const double> dFreqSpectrum, std::span<double> dFreqMem,
+                    Bool16& bMemory, int memoryCheck)
+{
+    if (memoryCheck == kUnchecked)
+        bMemory = kFalse;
+    if (bMemory == kFalse && memoryCheck == kChecked) {
+        bMemory = kTrue;
+        std::copy_n(dFreqSpectrum.begin(), kUsedEntries, dFreqMem.begin());
+    }
+}
+
+// A range of 0 (a silent linear average) or one that is not finite gives no
+// usable position; the trace then lies on the bottom edge.
+double PointHeight(const Scale& scale, double value, float height)
+{
+    if (!std::isfinite(scale.range) || scale.range == 0)
+        return height;
+    return (scale.top - value) / scale.range * height;
+}
+
+// A NaN position would reach the surface unclamped; it goes to the bottom edge.
+double ClampToSurface(double y, float height)
+{
+    if (std::isnan(y))
+        return height;
+    if (y < 0)
+        y = 0;
+    if (static_cast<float>(y) > height)
+        y = height;
+    return y;
+}
+
+void DrawTrace(PlotSurface& picPic, std::span<const double> values, const Scale& scale,
+               bool heldCopy, bool twoSided)
+{
+    const float width = picPic.ScaleWidth();
+    const float height = picPic.ScaleHeight();
+    float previousX = 0;
+    double previousY = height;
+    for (int i = 0; i < kShownBins; ++i) {
+        int j = twoSided ? i - kTwoSidedShift : i;
+        if (j < 0)
+            j += kPoints;
+        const float x = static_cast<float>(i) * width / 8192 * 4;
+        const double value = values[static_cast<std::size_t>(j)];
+        double y = heldCopy && !(value > 0) ? height : PointHeight(scale, value, height);
+        y = ClampToSurface(y, height);
+        picPic.Line(previousX, static_cast<float>(previousY), x, static_cast<float>(y));
+        picPic.Line(previousX, static_cast<float>(previousY + kSecondLineOffset), x,
+                    static_cast<float>(y + kSecondLineOffset));
+        previousX = x;
+        previousY = y;
+    }
+}
+
+}  // namespace
+
+void PlotSpectrum(std::span<const double> dFreqData, std::span<double> dFreqSpectrum,
+                  std::span<double> dFreqMem, std::int16_t& iSpectrums, Bool16& bMemory,
+                  PlotSurface& picPic, std::int32_t lColour, bool bNewToo,
+                  const FormControls& controls)
+{
+    const bool linear = controls.CheckValue(CheckId::chkLinear) == kChecked;
+    picPic.Cls();
+    if (dFreqData.size() < kUsedEntries || dFreqSpectrum.size() < kUsedEntries ||
+        dFreqMem.size() < kUsedEntries)
+        return;
+
+    iSpectrums = NextCount(iSpectrums);
+    const Scale scale = AverageIn(dFreqData, dFreqSpectrum, iSpectrums, linear);
+    UpdateHeldCopy(dFreqSpectrum, dFreqMem, bMemory, controls.CheckValue(CheckId::chkMemory));
+
+    const bool twoSided = controls.CheckValue(CheckId::chkTwoSides) == kChecked;
+    if (bMemory != kFalse) {
+        picPic.SetForeColor(kMemoryColour);
+        DrawTrace(picPic, dFreqMem, scale, true, twoSided);
+    }
+    if (bNewToo) {
+        picPic.SetForeColor(lColour);
+        DrawTrace(picPic, dFreqSpectrum, scale, false, twoSided);
+    }
+}
+
+}  // namespace quorvane

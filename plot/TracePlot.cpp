@@ -1,1 +1,83 @@
-// placeholder
+#include "plot/TracePlot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+
+#include "plot/RoundToInt16.h"
+
+namespace quorvane {
+namespace {
+
+constexpr float kSamplesAcrossAtZoom1 = 512.0f;
+constexpr int kSecondLineOffset = 15;
+
+// Worked out in single precision, as the width is, and only then widened. A
+// zoom below 1 has no step.
+double TraceStep(float width, std::int16_t zoom)
+{
+    if (zoom < 1)
+        return 0;
+    const float perZoom = width / static_cast<float>(zoom);
+    return static_cast<double>(std::floor(perZoom / kSamplesAcrossAtZoom1));
+}
+
+// The product of two 16-bit values always fits in 32 bits; holding it at the
+// 16-bit ends keeps an absurd scroll from wrapping back into the buffer.
+std::int16_t StartSample(std::int16_t scroll, std::int16_t zoom)
+{
+    const std::int32_t product = static_cast<std::int32_t>(scroll) * zoom;
+    constexpr std::int32_t lowest = std::numeric_limits<std::int16_t>::min();
+    constexpr std::int32_t highest = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(product, lowest, highest));
+}
+
+bool HoldsSample(std::span<const double> dData, std::int32_t sample)
+{
+    return sample >= 0 && 2 * static_cast<std::size_t>(sample) < dData.size();
+}
+
+// A sample that is not a number has no position; it is drawn on the centre line.
+std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t centre)
+{
+    if (std::isnan(value))
+        return centre;
+    return RoundToInt16(amplitude * value + centre);
+}
+
+}  // namespace
+
+void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int16_t iOffset,
+                   std::int32_t Colour, const FormControls& controls)
+{
+    const std::int16_t zoom = controls.ScrollValue(ScrollId::hscDataZoom);
+    const double step = TraceStep(picPic.ScaleWidth(), zoom);
+    const std::int16_t amplitude = RoundToInt16(picPic.ScaleHeight() * 0.9 / 2);
+    const std::int16_t centre = RoundToInt16(std::floor(picPic.ScaleHeight() / 2.0f));
+    const std::int16_t start = StartSample(controls.ScrollValue(ScrollId::hscDataScroll), zoom);
+
+    picPic.Cls();
+    picPic.SetForeColor(Colour);
+    if (!(step >= 1.0))
+        return;
+
+    const std::int16_t points = RoundToInt16(picPic.ScaleWidth() / step);
+    // Segments reaching outside the buffer are skipped, not clipped to it, so the
+    // rest of the trace keeps its place.
+    for (std::int32_t i = 0; i < points; ++i) {
+        const std::int32_t a = i + start + iOffset;
+        const std::int32_t b = a + 1;
+        if (!HoldsSample(dData, a) || !HoldsSample(dData, b))
+            continue;
+        const int ya = VerticalPosition(amplitude, dData[2 * static_cast<std::size_t>(a)], centre);
+        const int yb = VerticalPosition(amplitude, dData[2 * static_cast<std::size_t>(b)], centre);
+        const auto x1 = static_cast<float>(i * step);
+        const auto x2 = static_cast<float>((i + 1) * step);
+        picPic.Line(x1, static_cast<float>(ya), x2, static_cast<float>(yb));
+        picPic.Line(x1, static_cast<float>(ya + kSecondLineOffset), x2,
+                    static_cast<float>(yb + kSecondLineOffset));
+    }
+}
+
+}  // namespace quorvane
