@@ -1,1 +1,16 @@
-int main() { return 0; }
+#include <QApplication>
+
+#include "engine/nrFFT.h"
+#include "ui/Form1.h"
+#include "ui/MessageBox.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    nrFFT::SetMessageHook(&quorvane::ShowMessage);
+
+    quorvane::Form1 form;
+    form.show();
+    return QApplication::exec();
+}

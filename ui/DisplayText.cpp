@@ -1,0 +1,34 @@
+#include "ui/DisplayText.h"
+
+#include <cmath>
+
+namespace quorvane {
+namespace {
+
+// 100 x 10.2 comes out a hair below 1020 in binary, which would show 102 Hz
+// as 101.9. The allowance, a millionth of a tenth, is far below anything the
+// cut is meant to drop (the finest step of the message frequency is 1/64).
+constexpr double kCutAllowance = 1e-6;
+
+}  // namespace
+
+QString FrequencyText(double parameter)
+{
+    const double tenths = std::floor(100.0 * parameter + kCutAllowance);
+    QString number = QString::number(tenths / 10.0, 'f', 1);
+    if (number.endsWith(QStringLiteral(".0")))
+        number.chop(2);
+    return tenths < 0.0 ? number : QLatin1Char(' ') + number;
+}
+
+QString DepthText(double depth, const QLocale& locale)
+{
+    return locale.toString(depth, 'g', QLocale::FloatingPointShortest);
+}
+
+double DepthFromText(const QString& text, const QLocale& locale)
+{
+    return locale.toDouble(text);
+}
+
+}  // namespace quorvane

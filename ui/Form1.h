@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/FormControls.h"
+#include "engine/FrameCycle.h"
+#include "engine/NoiseSource.h"
+#include "engine/SignalState.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace quorvane {
+
+class PictureBox;
+
+// A line control; its end points are in the window's twips.
+struct LineShape {
+    std::int16_t X1 = 0;
+    std::int16_t Y1 = 0;
+    std::int16_t X2 = 0;
+    std::int16_t Y2 = 0;
+    int width = 1;
+};
+
+// The program's one window: its controls, the signal state they set, and the
+// timer that drives the frame cycle. Start-up has run once it is constructed.
+class Form1 final : public QWidget, public FormControls {
+    Q_OBJECT
+
+public:
+    Form1();
+    ~Form1() override;
+
+    std::string_view ListText(ListId list) const override;
+    int CheckValue(CheckId check) const override;
+    std::int16_t ScrollValue(ScrollId scroll) const override;
+    std::string_view PauseCaption() const override;
+
+    // One frame, as a tick of Timer1 runs it.
+    void Timer1_Timer();
+
+    SignalState& State() { return *state_; }
+    const LineShape& lneZero(int Index) const { return zeroMarkers_.at(Index); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateControls();
+    void FindControls();
+    void SetFocusOrder();
+    void ConnectHandlers();
+    void SetPauseCaption(std::string_view caption);
+
+    void Form_Load();
+    void SetUpControls();
+    void hscFreq_Change(std::int16_t Index);
+    void vscDepth_Change();
+    void chkTwoSides_Click();
+    void chkMemory_Click();
+    void chkLinear_Click();
+    void cmdPause_Click();
+    void cmbData_Change();
+    void cmbData_Click();
+    void cmbMod_Change();
+    void cmbMod_Click();
+    void picSpectrum_Click(std::int16_t Index);
+
+    std::unique_ptr<SignalState> state_;
+    NoiseSource rnd_;
+    QTimer Timer1;
+    bool ticking_ = false;
+
+    PictureBox* picData = nullptr;
+    std::array<PictureBox*, 2> picSpectrum{};
+    PictureBox* picCarrier = nullptr;
+    PictureBox* picModData = nullptr;
+    std::optional<FormPictures> pictures_;
+
+    QScrollBar* hscDataScroll = nullptr;
+    QScrollBar* hscDataZoom = nullptr;
+    std::array<QScrollBar*, 2> hscFreq{};
+    QScrollBar* vscDepth = nullptr;
+    std::array<QLineEdit*, 2> txtFreq{};
+    QLineEdit* txtDepth = nullptr;
+    QComboBox* cmbData = nullptr;
+    QComboBox* cmbMod = nullptr;
+    QCheckBox* chkTwoSides = nullptr;
+    QCheckBox* chkLinear = nullptr;
+    QCheckBox* chkMemory = nullptr;
+    QCheckBox* chkPassband = nullptr;
+    QCheckBox* chkSpectrum = nullptr;
+    QPushButton* cmdPause = nullptr;
+    std::array<LineShape, 2> zeroMarkers_{};
+
+    // What the frame cycle reads every tick, kept as UTF-8 so reading allocates nothing.
+    std::string cmbDataText_;
+    std::string cmbModText_;
+    std::string pauseCaption_;
+};
+
+}  // namespace quorvane

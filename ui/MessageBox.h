@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace quorvane {
+
+// A modal box with the text and an OK button only, titled with the
+// application's name; returns once it is dismissed.
+void ShowMessage(std::string_view text);
+
+}  // namespace quorvane
