@@ -12,6 +12,7 @@
 #include "ui/Logo.h"
 #include "ui/PictureBox.h"
 #include "ui/ShapeFrame.h"
+#include "ui/ScrollBar.h"
 #include "ui/Utf8.h"
 
 namespace quorvane {
@@ -19,7 +20,7 @@ namespace {
 
 QWidget* CreateScrollBar(const ControlDesign& design, Qt::Orientation orientation, QWidget* parent)
 {
-    auto* bar = new QScrollBar(orientation, parent);
+    auto* bar = new ScrollBar(orientation, parent);
     bar->setRange(design.scroll.minimum, design.scroll.maximum);
     bar->setSingleStep(design.scroll.smallStep);
     bar->setPageStep(design.scroll.largeStep);

@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "ui/AccessibleNames.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -70,6 +71,7 @@ Form1::Form1() : state_(std::make_unique<SignalState>()), Timer1(this)
     Timer1.setInterval(window.timerInterval);
 
     CreateControls();
+    SetAccessibleNames(*this);
     FindControls();
     SetFocusOrder();
     ConnectHandlers();
