@@ -59,7 +59,7 @@ std::uint64_t Bits(double v) { return std::bit_cast<std::uint64_t>(v); }
 std::vector<std::uint64_t> AllBits(const std::vector<double>& v)
 {
     std::vector<std::uint64_t> out(v.size());
-    std::memcpy(out.data(), v.data(), v.size() * sizeof(double));
+    if (!v.empty()) std::memcpy(out.data(), v.data(), v.size() * sizeof(double));
     return out;
 }
 
