@@ -75,7 +75,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     Flush();
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), image_);
+    painter.drawImage(QRectF(contentsRect()), image_);
     painter.end();
     QFrame::paintEvent(event);
 }
@@ -96,21 +96,15 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     QFrame::mouseReleaseEvent(event);
 }
 
+// The picture is kept at logical resolution and scaled up pixel for pixel on
+// dense screens, so a trace keeps its one-pixel classic look at any scale.
 void PictureBox::EnsureImage()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = contentsRect().size() * ratio;
-    if (image_.size() == size && image_.devicePixelRatio() == ratio)
+    const QSize size = contentsRect().size();
+    if (image_.size() == size)
         return;
-    // Carried over, scaled, so a move to a denser screen keeps the picture.
-    QImage next(size, QImage::Format_RGB32);
-    next.setDevicePixelRatio(ratio);
-    next.fill(palette().color(backgroundRole()));
-    if (!image_.isNull()) {
-        QPainter painter(&next);
-        painter.drawImage(QRectF(QPointF(), contentsRect().size()), image_);
-    }
-    image_ = std::move(next);
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.fill(palette().color(backgroundRole()));
 }
 
 void PictureBox::Flush()
