@@ -1,5 +1,5 @@
 // bench_fft: nrFFT::FFT on 8192 points, forward and inverse, against the
-// literal transcription of the spec (tests/engine/ReferenceFFT.h) and, when
+// literal transcription of the algorithm (tests/engine/ReferenceFFT.h) and, when
 // FFTW is available, FFTW's in-place 8192-point complex forward transform
 // planned with FFTW_MEASURE, on the same data in the same run. Prints the
 // ratio of medians nrFFT / FFTW at the end.

@@ -2,7 +2,7 @@
 
 // Private to nrFFT.cpp and its tests: the transform's code paths, exposed so
 // that the tests can check every path bit for bit against the literal
-// transcription of the spec, whatever the machine running them dispatches to.
+// transcription of the algorithm, whatever the machine running them dispatches to.
 //
 // Every path takes a valid call only: N = 2^n with 1 <= n <= 29 and at least
 // 2N entries at d. nrFFT::FFT does the length test and the checks first.

@@ -1,20 +1,20 @@
-// nrFFT: the radix-2 transform of spec Part 1.4.
+// nrFFT: the in-place radix-2 decimation-in-time transform.
 //
-// The arithmetic is exactly the spec's: the same twiddle recurrence (two sines
+// The arithmetic is exactly the textbook loop nest's: the same twiddle recurrence (two sines
 // per pass, no cosine, no table), the same operations on the same operands for
 // every entry, so the output is bit-for-bit that of a literal transcription of
 // steps 2 to 4 (tests/engine/ReferenceFFT.h; the tests check every path). What
 // differs is only the order in which independent butterflies are done, and
 // where values sit in between:
 //
-//  * Bit reversal swaps the same pairs of points as the spec's loop, in 4 x 4
+//  * Bit reversal swaps the same pairs of points as the plain loop, in 4 x 4
 //    tiles of cache lines and without its data-dependent branches.
 //  * Every butterfly of a pass depends only on the butterflies of the earlier
 //    passes, so within one pass (or one pair of passes) their order is free.
 //    Twiddles are produced by each pass's recurrence in the specified
 //    sequence, 16 at a time into a small block on the stack (double-buffered,
 //    one block ahead); several recurrences run side by side in the lanes of a
-//    vector, each lane doing exactly the spec's operations.
+//    vector, each lane doing exactly the plain loop's operations.
 //  * A pass's recurrence is deterministic: run once ahead of time ("run
 //    ahead", in the background of the bit reversal), it gives the state
 //    w(h/2) of the next pass bit for bit, so that pass can run as two
@@ -69,7 +69,7 @@ void ShowMessage(std::string_view text)
 
 // ------------------------------------------------------------ shared pieces
 
-// The twiddle recurrence of one pass (spec step 3.1 to 3.3 and 3.4.2).
+// The twiddle recurrence of one pass (the per-pass set-up and the advance after each odd position).
 struct Twiddle {
     double wr;
     double wi;
@@ -114,9 +114,9 @@ inline void SwapPoints(double* d, std::size_t k, std::size_t r)
     std::memcpy(d + 2 * r, a, sizeof a);
 }
 
-// Spec step 2 for N = 2^n points: the same permutation (point k and point
+// The bit-reversal permutation for N = 2^n points: the same permutation (point k and point
 // r(k), k with its n digits reversed, change places; moving a value never
-// changes its bits), done without the spec's data-dependent loop. Write a point
+// changes its bits), done without the plain data-dependent loop. Write a point
 // index as [hi: b bits][mid: m bits][lo: b bits]; its partner is
 // [r(lo)][r(mid)][r(hi)]. The points with mid field mid are exchanged with
 // those with mid field r(mid), 4 x 4 at a time: four consecutive lo (one
@@ -173,7 +173,7 @@ inline void BitReverse(double* d, int n, EachTile&& eachTile)
 
 // Four butterflies in the split layout: (ar, ai) the four points at a,
 // (br, bi) those at b = a + h, (wr, wi) their four twiddles. Per lane exactly
-// spec step 3.4.1: tr = wr*d[b] - wi*d[b+1], ti = wi*d[b] + wr*d[b+1],
+// the butterfly: tr = wr*d[b] - wi*d[b+1], ti = wi*d[b] + wr*d[b+1],
 // d[b] = d[a] - tr, d[b+1] = d[a+1] - ti, d[a] = d[a] + tr, d[a+1] = d[a+1] + ti.
 NRFFT_AVX2_INLINE void Butterfly(__m256d& ar, __m256d& ai, __m256d& br, __m256d& bi, __m256d wr,
                                  __m256d wi)
@@ -741,7 +741,7 @@ void FFT(std::span<double> dComplex, std::int32_t lPoints, bool bInverse)
 {
     const std::int32_t N = lPoints;
 
-    // Step 1, length test. The spec's doubling overflows for N > 2^30; that is
+    // Step 1, length test. The doubling overflows for N > 2^30; that is
     // reported as std::overflow_error instead of an arithmetic fault.
     std::int32_t K = 2;
     while (N > K) {

@@ -1,9 +1,9 @@
 #pragma once
 
-// Literal transcription of spec Part 1.4, steps 2 to 4, kept for tests and the
-// benchmark only. It counts entries by position from 1 exactly as the spec's
+// Literal transcription of the transform's permutation, passes and scaling, kept for tests and the
+// benchmark only. It counts entries by position from 1 exactly as the algorithm's
 // steps do (position p is index p - 1) and performs every floating-point
-// operation in the spec's order, one rounding per operation (the project builds
+// operation in the algorithm's order, one rounding per operation (the project builds
 // with -ffp-contract=off). nrFFT::FFT must give bit-for-bit the same output.
 //
 // No length test and no bounds checks: the caller passes N, a power of two

@@ -1,8 +1,8 @@
-// Tests of nrFFT::FFT (spec Part 1.4).
+// Tests of nrFFT::FFT.
 //
 // Two kinds of checks:
 //  * bit-for-bit equality with ReferenceFFT.h, the literal transcription of
-//    the spec's steps: whatever nrFFT.cpp does for speed must not change a
+//    the algorithm's steps: whatever nrFFT.cpp does for speed must not change a
 //    single bit of the output;
 //  * mathematical properties (naive DFT, worked examples, theorems), with the
 //    tolerance stated and explained where one is used.
@@ -102,7 +102,7 @@ std::vector<Complex> ToComplex(const std::vector<double>& v, std::int32_t n)
     return out;
 }
 
-// Independent O(N^2) DFT in long double with the spec's sign convention:
+// Independent O(N^2) DFT in long double with the transform's sign convention:
 // forward X[k] = sum x[n] e^(+2 pi i n k / N), inverse with e^(-...) and 1/N.
 std::vector<std::complex<long double>> NaiveDFT(const std::vector<double>& v, std::int32_t n,
                                                 bool inverse)
@@ -375,7 +375,7 @@ TEST_F(NrFFT, TwoPointsGiveSumAndDifference)
 TEST_F(NrFFT, NonPowersOfTwoShowTheMessageOnceAndLeaveTheArrayUnchanged)
 {
     // The array is 64 entries long; N = 2^29 + 1 and 2^30 - 1 would need far
-    // more. The length test comes first (spec step 1), so a bad N gets the
+    // more. The length test comes first (before anything else), so a bad N gets the
     // message even when the array is too short for it: no exception.
     const std::int32_t cases[] = {1,  0,  -4, 6,  12, 3,  -1, std::numeric_limits<std::int32_t>::min(),
                                   -(1 << 30), 24, 1000, (1 << 29) + 1, (1 << 30) - 1, 3 << 28};
