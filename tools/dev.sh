@@ -6,12 +6,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libfftw3-dev fonts-dejavu-core xvfb xauth xdotool x11-apps imagemagick)
+packages=(cmake g++ make pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
+          libbenchmark-dev libfftw3-dev fonts-dejavu-core)
+test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps imagemagick
+               desktop-file-utils appstream dpkg-dev file)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if ((${#missing[@]})); then
@@ -26,16 +28,39 @@ build() {
     cmake --build build -j"$(nproc)"
 }
 
+run_tests() {
+    ctest --test-dir "$1" --output-on-failure -j"$(nproc)" "${@:2}"
+}
+
+# Everything once more under AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report fails the run.
+sanitized_tests() {
+    cmake -S . -B build-asan -DQUORVANE_SANITIZE=ON -DQUORVANE_BENCHMARKS=OFF
+    cmake --build build-asan -j"$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        run_tests build-asan -LE valgrind
+}
+
+# The libFuzzer targets, each for a bounded time.
+fuzz_tests() {
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON \
+        -DQUORVANE_BENCHMARKS=OFF -DBUILD_TESTING=ON
+    cmake --build build-fuzz -j"$(nproc)" --target all
+    run_tests build-fuzz -L fuzz
+}
+
 case "${1:-}" in
 start)
-    install_missing
+    install_missing "${packages[@]}"
     build
     exec build/ui/quorvane
     ;;
 test)
-    install_missing
+    install_missing "${packages[@]}" "${test_packages[@]}"
     build
-    ctest --test-dir build --output-on-failure -j"$(nproc)"
+    run_tests build
+    sanitized_tests
+    fuzz_tests
     ;;
 *)
     echo "usage: $0 start|test" >&2
