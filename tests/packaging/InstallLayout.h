@@ -1,0 +1,35 @@
+#pragma once
+
+// What an installation of Quorvane consists of, relative to its prefix. Both
+// the plain install and the Debian package must produce exactly this.
+
+#include <set>
+#include <string>
+
+namespace quorvane::testing {
+
+inline constexpr const char* kAppId = "org.quorvane.Quorvane";
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+inline std::string IconPath(int size)
+{
+    const std::string dir = std::to_string(size) + "x" + std::to_string(size);
+    return std::string(QUORVANE_DATADIR) + "/icons/hicolor/" + dir + "/apps/quorvane.png";
+}
+
+inline std::set<std::string> ExpectedFiles()
+{
+    const std::string data = QUORVANE_DATADIR;
+    std::set<std::string> files = {
+        std::string(QUORVANE_BINDIR) + "/quorvane",
+        data + "/applications/" + kAppId + ".desktop",
+        data + "/metainfo/" + kAppId + ".metainfo.xml",
+        data + "/icons/hicolor/scalable/apps/quorvane.svg",
+        std::string(QUORVANE_DOCDIR) + "/copyright",
+    };
+    for (int size : kIconSizes)
+        files.insert(IconPath(size));
+    return files;
+}
+
+}  // namespace quorvane::testing
