@@ -38,6 +38,7 @@ sanitized_tests() {
     cmake -S . -B build-asan -DQUORVANE_SANITIZE=ON -DQUORVANE_BENCHMARKS=OFF
     cmake --build build-asan -j"$(nproc)"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp QUORVANE_SOAK_TICKS=6000 \
         run_tests build-asan -LE valgrind
 }
 
@@ -45,8 +46,8 @@ sanitized_tests() {
 fuzz_tests() {
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON \
         -DQUORVANE_BENCHMARKS=OFF -DBUILD_TESTING=ON
-    cmake --build build-fuzz -j"$(nproc)" --target all
-    run_tests build-fuzz -L fuzz
+    cmake --build build-fuzz -j"$(nproc)" --target fuzz_fft fuzz_form
+    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-fuzz -L fuzz
 }
 
 case "${1:-}" in
