@@ -3,6 +3,7 @@
 # starts the program or runs every test.
 #   tools/dev.sh start   build and start the program
 #   tools/dev.sh test    build and run all tests (what CI runs)
+#   tools/dev.sh bench   build and run the benchmarks and the CPU-use measurement
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -63,8 +64,16 @@ test)
     sanitized_tests
     fuzz_tests
     ;;
+bench)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    build
+    for program in bench_fft bench_engine bench_tick; do
+        build/bench/$program --benchmark_format=console
+    done
+    tools/cpu-use.sh build/ui/quorvane
+    ;;
 *)
-    echo "usage: $0 start|test" >&2
+    echo "usage: $0 start|test|bench" >&2
     exit 2
     ;;
 esac
