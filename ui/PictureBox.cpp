@@ -21,16 +21,25 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColour_(Qt::black)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     pending_.reserve(kBatchCapacity);
+    inner_ = contentsRect();
+}
+
+// Asking the widget for its contents rectangle is costly, and every segment
+// needs it for clipping; the frame style never changes, so only a resize can.
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    inner_ = contentsRect();
+    QFrame::resizeEvent(event);
 }
 
 float PictureBox::ScaleWidth() const
 {
-    return static_cast<float>(PixelsToTwips(contentsRect().width()));
+    return static_cast<float>(PixelsToTwips(inner_.width()));
 }
 
 float PictureBox::ScaleHeight() const
 {
-    return static_cast<float>(PixelsToTwips(contentsRect().height()));
+    return static_cast<float>(PixelsToTwips(inner_.height()));
 }
 
 void PictureBox::Cls()
@@ -75,7 +84,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     Flush();
     QPainter painter(this);
-    painter.drawImage(QRectF(contentsRect()), image_);
+    painter.drawImage(QRectF(inner_), image_);
     painter.end();
     QFrame::paintEvent(event);
 }
@@ -100,7 +109,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 // dense screens, so a trace keeps its one-pixel classic look at any scale.
 void PictureBox::EnsureImage()
 {
-    const QSize size = contentsRect().size();
+    const QSize size = inner_.size();
     if (image_.size() == size)
         return;
     image_ = QImage(size, QImage::Format_RGB32);

@@ -33,11 +33,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void EnsureImage();
     void Flush();
 
+    QRect inner_;
     QImage image_;
     std::vector<QLineF> pending_;
     QColor foreColour_;
