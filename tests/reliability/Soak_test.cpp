@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -54,6 +55,33 @@ TEST(Soak, UntouchedCountersHoldAtTheirLimit)
     }
     EXPECT_EQ(form.State().iDataSpectrums, 32767);
     EXPECT_EQ(form.State().iModSpectrums, 32767);
+}
+
+}  // namespace
+}  // namespace quorvane::testing
+
+namespace quorvane::testing {
+namespace {
+
+// Nothing reads what would be typed into the three boxes: typing changes
+// neither the boxes nor the parameters, and the scroll bars still write them.
+TEST(BadInput, TypingIntoTheTextBoxesChangesNothing)
+{
+    Form1 form;
+    form.show();
+    for (const char* name : {"txtFreq(0)", "txtFreq(1)", "txtDepth"}) {
+        auto* box = form.findChild<QLineEdit*>(name);
+        const QString before = box->text();
+        box->setFocus();
+        QTest::keyClicks(box, "12abc,.-");
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(box->text(), before) << name;
+    }
+    EXPECT_EQ(form.State().dDataFreq, 0.5);
+    EXPECT_EQ(form.State().dDepth, 1.0);
+    form.findChild<QScrollBar*>("vscDepth")->setValue(0);
+    EXPECT_EQ(form.findChild<QLineEdit*>("txtDepth")->text(), "2");
+    EXPECT_EQ(form.State().dDepth, 2.0);
 }
 
 }  // namespace

@@ -23,14 +23,30 @@ for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM
 
-"$program" >"$work/app.log" 2>&1 &
-app_pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^Quorvane$' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
-    sleep 0.1
-done
-[[ -n $window ]] || fail "no window titled Quorvane"
+start_program() {
+    "$program" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --name '^Quorvane$' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
+        sleep 0.1
+    done
+    [[ -n $window ]] || fail "no window titled Quorvane"
+}
+# Closes the window as a window manager's close button would; the program must
+# end by itself with status 0.
+close_program() {
+    "$send_close" "$window"
+    for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app_pid" 2>/dev/null && fail "program did not exit after its window was closed ($1)"
+    local status=0
+    wait "$app_pid" || status=$?
+    app_pid=""
+    ((status == 0)) || fail "program exited with status $status ($1)"
+    echo "closed cleanly $1"
+}
+
+start_program
 echo "window $window"
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [[ $geometry == 1003x678 ]] || fail "window is $geometry, not 1003x678"
@@ -93,11 +109,19 @@ shot paused2
 differ paused1 paused2 "${message[@]}" && fail "frames still change while paused"
 echo "paused frames stand still"
 
-"$send_close" "$window"
-for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "program did not exit after its window was closed"
-status=0
-wait "$app_pid" || status=$?
-app_pid=""
-((status == 0)) || fail "program exited with status $status"
-echo "closed cleanly"
+close_program "while paused"
+
+start_program
+sleep 0.5
+click 278 48    # cmbData's list opens and stays open
+sleep 0.5
+close_program "with a list open"
+
+start_program
+sleep 0.5
+xdotool mousemove --window "$window" 430 8 mousedown 1   # hscDataScroll's thumb
+sleep 0.2
+xdotool mousemove --window "$window" 520 8
+sleep 0.3
+close_program "in the middle of a scroll-bar drag"
+xdotool mouseup 1 2>/dev/null || true
