@@ -21,25 +21,27 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColour_(Qt::black)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     pending_.reserve(kBatchCapacity);
-    inner_ = contentsRect();
 }
 
 // Asking the widget for its contents rectangle is costly, and every segment
-// needs it for clipping; the frame style never changes, so only a resize can.
-void PictureBox::resizeEvent(QResizeEvent* event)
+// needs it for clipping; the frame style never changes, so only the size can.
+const QRect& PictureBox::Inner() const
 {
-    inner_ = contentsRect();
-    QFrame::resizeEvent(event);
+    if (innerFor_ != size()) {
+        innerFor_ = size();
+        inner_ = contentsRect();
+    }
+    return inner_;
 }
 
 float PictureBox::ScaleWidth() const
 {
-    return static_cast<float>(PixelsToTwips(inner_.width()));
+    return static_cast<float>(PixelsToTwips(Inner().width()));
 }
 
 float PictureBox::ScaleHeight() const
 {
-    return static_cast<float>(PixelsToTwips(inner_.height()));
+    return static_cast<float>(PixelsToTwips(Inner().height()));
 }
 
 void PictureBox::Cls()
@@ -84,7 +86,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     Flush();
     QPainter painter(this);
-    painter.drawImage(QRectF(inner_), image_);
+    painter.drawImage(QRectF(Inner()), image_);
     painter.end();
     QFrame::paintEvent(event);
 }
@@ -109,7 +111,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 // dense screens, so a trace keeps its one-pixel classic look at any scale.
 void PictureBox::EnsureImage()
 {
-    const QSize size = inner_.size();
+    const QSize size = Inner().size();
     if (image_.size() == size)
         return;
     image_ = QImage(size, QImage::Format_RGB32);

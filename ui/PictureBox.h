@@ -33,13 +33,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void EnsureImage();
     void Flush();
 
-    QRect inner_;
+    const QRect& Inner() const;
+
+    mutable QSize innerFor_;
+    mutable QRect inner_;
     QImage image_;
     std::vector<QLineF> pending_;
     QColor foreColour_;
