@@ -48,7 +48,10 @@ TEST(QtFrameAllocation, AllocationsPerTickDoNotGrow)
     const long second = AllocationsOver(form, 200);
     std::printf("allocations per tick through Qt: %.2f, then %.2f\n", first / 200.0, second / 200.0);
     RecordProperty("AllocationsPerTick", std::to_string(second / 200.0));
-    EXPECT_LE(second, first);
+    // Qt's event loop allocates a few objects at irregular moments; anything
+    // kept per tick would add at least 200 over the second run.
+    constexpr long kSlack = 50;
+    EXPECT_LE(second, first + kSlack);
 }
 
 }  // namespace
