@@ -1,45 +1,54 @@
-// Sequences of control actions and ticks on the real window, offscreen: no
-// sequence may crash or leave the signal state unsound.
+// Sequences of control actions and frames on the real window, offscreen. Each
+// input byte pair is an action and its argument; an action byte with its top
+// bit set runs a frame after the action. After every frame every rule of the
+// signal state and the controls must hold; a broken one aborts.
 #include <QApplication>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 
-#include "reliability/FormInvariants.h"
-#include "reliability/Student.h"
+#include "reliability/FormDriver.h"
 
 namespace {
 
-quorvane::Form1& Window()
+// Long enough for any interplay of a few controls, short enough to keep many
+// inputs a second going through the frames.
+constexpr std::size_t kMaxSteps = 64;
+
+void Broken(const std::string& rule, std::size_t step)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_form";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: the fuzzer exits from within a run, after Qt's own
-    // globals may already be gone.
-    static const bool platform = qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto* app = new QApplication(argc, argv);
-    static auto* form = new quorvane::Form1();
-    (void)platform;
-    (void)app;
-    return *form;
+    std::fprintf(stderr, "broken after step %zu: %s\n", step, rule.c_str());
+    std::abort();
 }
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: libFuzzer leaves through exit() from within a run.
+    new QApplication(*argc, *argv);
+    return 0;
+}
+
+// A fresh window per input, so that any input found replays on its own.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    quorvane::Form1& form = Window();
-    quorvane::testing::Student student(form);
-    std::size_t next = 0;
-    const auto random = [&]() -> unsigned { return next < size ? data[next++] : 0u; };
-    while (next < size) {
-        const unsigned ticks = random() % 4;
-        for (unsigned tick = 0; tick < ticks; ++tick) {
-            form.Timer1_Timer();
-            if (!quorvane::testing::StateIsSound(form.State()))
-                std::abort();
-        }
-        student.Act(random);
+    using quorvane::testing::Action;
+    auto form = std::make_unique<quorvane::Form1>();
+    form->show();
+    quorvane::testing::FormDriver driver(*form);
+    const std::size_t steps = std::min(size / 2, kMaxSteps);
+    for (std::size_t step = 0; step < steps; ++step) {
+        const std::uint8_t code = data[2 * step];
+        const auto action = static_cast<Action>(code % quorvane::testing::kActionCount);
+        std::string broken = driver.Do(action, data[2 * step + 1]);
+        if (broken.empty() && action != Action::Tick && (code & 0x80))
+            broken = driver.Tick();
+        if (!broken.empty())
+            Broken(broken, step);
     }
+    driver.LetGo();
     return 0;
 }

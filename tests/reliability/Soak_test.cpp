@@ -1,87 +1,170 @@
-// A whole lesson and more of running, with a student at every control: the
-// real window, ticked directly 40,000 times (past the counters' 16-bit limit)
-// with a seeded random action every few ticks, and the signal state checked
-// after every tick.
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <cmath>
+// A lesson's worth of clicking, compressed: the real window driven offscreen
+// through tens of thousands of frames with a seeded random action every few
+// frames, every rule of the signal state checked after each frame.
+#include <QCheckBox>
+#include <QTest>
 #include <cstdlib>
+#include <deque>
 #include <random>
+#include <sstream>
+#include <string>
 
-#include "FormInvariants.h"
-#include "Student.h"
-#include "ui/Form1.h"
+#include "FormDriver.h"
+#include "ui/FormFixture.h"
 
 namespace quorvane::testing {
 namespace {
 
-int SoakTicks()
+// Past the 32767 limit of the spectrum counters with room to spare.
+constexpr long kDefaultTicks = 40000;
+
+long SoakTicks()
 {
-    const char* ticks = std::getenv("QUORVANE_SOAK_TICKS");
-    return ticks ? std::atoi(ticks) : 40000;
+    if (const char* text = std::getenv("QUORVANE_SOAK_TICKS")) {
+        const long ticks = std::strtol(text, nullptr, 10);
+        if (ticks > 0)
+            return ticks;
+    }
+    return kDefaultTicks;
 }
 
-TEST(Soak, FortyThousandTicksWithEveryControlKeepTheStateSound)
-{
-    Form1 form;
-    Student student(form);
-    std::mt19937 random(20261208);
-    const int ticks = SoakTicks();
-    int running = 0;
-    for (int tick = 0; tick < ticks; ++tick) {
-        if (tick % 5 == 0)
-            student.Act(random);
-        if (tick % 500 == 0)
-            QCoreApplication::processEvents();
-        ASSERT_NO_THROW(form.Timer1_Timer()) << tick;
-        running += form.PauseCaption() == "Pause";
-        ASSERT_TRUE(StateIsSound(form.State())) << "after tick " << tick;
+class Soak : public FormTest {
+protected:
+    void SetUp() override { form->show(); }
+
+    // Runs one action and remembers it, so a failure can say what led to it.
+    std::string Act(FormDriver& driver, Action action, std::uint8_t argument)
+    {
+        std::ostringstream step;
+        step << "action " << static_cast<int>(action) << " argument " << static_cast<int>(argument)
+             << (driver.Running() ? " running" : " paused");
+        recent.push_back(step.str());
+        if (recent.size() > 12)
+            recent.pop_front();
+        return driver.Do(action, argument);
     }
-    // The pause button is clicked now and then, so most ticks still run.
-    EXPECT_GT(running, ticks / 3);
+
+    std::string Recent() const
+    {
+        std::string text;
+        for (const std::string& step : recent)
+            text += "\n  " + step;
+        return text;
+    }
+
+    std::mt19937 random{20240917u};
+    std::deque<std::string> recent;
+};
+
+TEST_F(Soak, SeededRandomUsePastTheCounterLimit)
+{
+    FormDriver driver(*form);
+    const long ticks = SoakTicks();
+    // Noisy at first and at the end; in between only actions that restart no
+    // average, until the counters have stood at their top for a while.
+    const long noisyUntil = ticks * 3 / 40;
+    constexpr long kHeldAtTop = 500;
+    bool quietDone = false;
+    long nextAction = 0;
+    long pausedFor = 0;
+    long pauseLimit = 0;
+
+    for (long tick = 0; tick < ticks; ++tick) {
+        const std::string broken = driver.Tick();
+        ASSERT_EQ(broken, "") << "after frame " << tick << ", following:" << Recent();
+
+        const bool quiet = tick >= noisyUntil && !quietDone;
+        if (quiet && driver.TicksAtCounterLimit() >= kHeldAtTop) {
+            quietDone = true;
+        }
+        if (tick == noisyUntil)
+            driver.LetGo();  // a drag still held could restart on its release
+
+        if (!driver.Running()) {
+            if (++pausedFor >= pauseLimit) {
+                ASSERT_EQ(Act(driver, Action::Pause, 0), "");
+                pausedFor = 0;
+            }
+        } else {
+            pausedFor = 0;
+        }
+
+        if (tick < nextAction)
+            continue;
+        nextAction = tick + std::uniform_int_distribution<long>(1, 4)(random);
+        Action action;
+        std::uint8_t argument;
+        do {
+            action = DrawAction(random);
+            argument = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 255)(random));
+        } while (quiet && !LeavesAveragesAlone(action, argument));
+        if (action == Action::Pause && driver.Running())
+            pauseLimit = std::uniform_int_distribution<long>(1, quiet ? 5 : 40)(random);
+        ASSERT_EQ(Act(driver, action, argument), "") << "at frame " << tick << Recent();
+    }
+    driver.LetGo();
+
+    EXPECT_EQ(driver.Ticks(), ticks);
+    if (ticks >= kDefaultTicks) {
+        EXPECT_GE(driver.TicksAtCounterLimit(), kHeldAtTop)
+            << "the counters never reached their 16-bit top";
+    }
+    RecordProperty("running_frames", std::to_string(driver.RunningTicks()));
+    RecordProperty("frames_at_counter_top", std::to_string(driver.TicksAtCounterLimit()));
 }
 
 // Left running untouched, the counters stop at their limit and the averages go on.
-TEST(Soak, UntouchedCountersHoldAtTheirLimit)
+TEST_F(Soak, UntouchedCountersHoldAtTheirLimit)
 {
-    Form1 form;
-    form.State().iDataSpectrums = 32760;
-    form.State().iModSpectrums = 32760;
-    for (int tick = 0; tick < 20; ++tick) {
-        form.Timer1_Timer();
-        ASSERT_TRUE(StateIsSound(form.State()));
-    }
-    EXPECT_EQ(form.State().iDataSpectrums, 32767);
-    EXPECT_EQ(form.State().iModSpectrums, 32767);
+    FormDriver driver(*form);
+    State().iDataSpectrums = FormDriver::kCounterLimit - 7;
+    State().iModSpectrums = FormDriver::kCounterLimit - 7;
+    for (int tick = 0; tick < 20; ++tick)
+        ASSERT_EQ(driver.Tick(), "") << "frame " << tick;
+    EXPECT_EQ(State().iDataSpectrums, FormDriver::kCounterLimit);
+    EXPECT_EQ(State().iModSpectrums, FormDriver::kCounterLimit);
 }
 
-}  // namespace
-}  // namespace quorvane::testing
-
-namespace quorvane::testing {
-namespace {
-
-// Nothing reads what would be typed into the three boxes: typing changes
-// neither the boxes nor the parameters, and the scroll bars still write them.
-TEST(BadInput, TypingIntoTheTextBoxesChangesNothing)
+// The same limit reached quickly with the switches moving, so that even a
+// shortened soak covers it; a restart from the top starts the count afresh.
+TEST_F(Soak, CountersHoldAtTheirTopAndRestartFromIt)
 {
-    Form1 form;
-    form.show();
-    for (const char* name : {"txtFreq(0)", "txtFreq(1)", "txtDepth"}) {
-        auto* box = form.findChild<QLineEdit*>(name);
-        const QString before = box->text();
-        box->setFocus();
-        QTest::keyClicks(box, "12abc,.-");
-        QTest::keyClick(box, Qt::Key_Backspace);
-        EXPECT_EQ(box->text(), before) << name;
+    FormDriver driver(*form);
+    State().iDataSpectrums = FormDriver::kCounterLimit - 5;
+    State().iModSpectrums = FormDriver::kCounterLimit - 3;
+    for (int tick = 0; tick < 20; ++tick) {
+        ASSERT_EQ(driver.Tick(), "") << "frame " << tick;
+        ASSERT_EQ(driver.Do(Action::CheckClick, static_cast<std::uint8_t>(tick % 4)), "");
     }
-    EXPECT_EQ(form.State().dDataFreq, 0.5);
-    EXPECT_EQ(form.State().dDepth, 1.0);
-    form.findChild<QScrollBar*>("vscDepth")->setValue(0);
-    EXPECT_EQ(form.findChild<QLineEdit*>("txtDepth")->text(), "2");
-    EXPECT_EQ(form.State().dDepth, 2.0);
+    EXPECT_EQ(State().iDataSpectrums, FormDriver::kCounterLimit);
+    EXPECT_EQ(State().iModSpectrums, FormDriver::kCounterLimit);
+
+    QTest::mouseClick(&Get<QWidget>("picSpectrum(1)"), Qt::LeftButton);
+    EXPECT_EQ(State().iDataSpectrums, 0);
+    EXPECT_EQ(State().iModSpectrums, 0);
+    ASSERT_EQ(driver.Tick(), "");
+    EXPECT_EQ(State().iDataSpectrums, 1);
+    EXPECT_EQ(State().iModSpectrums, 1);
+}
+
+// Every scheme with every message type, each pair run long enough for its
+// average to settle, with the switches in every state.
+TEST_F(Soak, EveryMessageWithEverySchemeAndSwitchState)
+{
+    FormDriver driver(*form);
+    auto& cmbData = Get<QComboBox>("cmbData");
+    auto& cmbMod = Get<QComboBox>("cmbMod");
+    for (int message = 0; message < cmbData.count(); ++message) {
+        for (int scheme = 0; scheme < cmbMod.count(); ++scheme) {
+            driver.Do(Action::ListChoose, static_cast<std::uint8_t>(message << 1));
+            driver.Do(Action::ListChoose, static_cast<std::uint8_t>(scheme << 1 | 1));
+            for (int check = 0; check < 15; ++check) {
+                driver.Do(Action::CheckSet, static_cast<std::uint8_t>(check));
+                ASSERT_EQ(driver.Tick(), "") << cmbData.currentText().toStdString() << " / "
+                                             << cmbMod.currentText().toStdString() << ", check " << check;
+            }
+        }
+    }
 }
 
 }  // namespace
