@@ -104,15 +104,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::vector<std::string> storage;
-    std::vector<char*> args = bench::WithDefaults(argc, argv, storage, 30);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data()))
-        return 1;
-    bench::WorstMedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintWorst("Whole tick with paint (Tick)", 3000.0);
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv, 30, [](bench::WorstMedianReporter& reporter) {
+        reporter.PrintWorst("Whole tick with paint (Tick)", 3000.0, "Tick/");
+        reporter.PrintWorst("Whole tick, whole window grabbed (TickGrab)", 3000.0, "TickGrab/");
+    });
 }

@@ -5,6 +5,7 @@
 
 #include "engine/MessageGenerator.h"
 #include "engine/Modulator.h"
+#include "engine/ToneCache.h"
 #include "engine/nrFFT.h"
 #include "plot/SpectrumPlot.h"
 #include "plot/TracePlot.h"
@@ -12,10 +13,14 @@
 namespace quorvane {
 namespace {
 
+// The carrier only changes with dCarrierFreq; its sines are kept between frames.
+ToneCache carrierTones;
+
 void SynthesiseCarrier(SignalState& state)
 {
+    const ToneCache::Values& tone = carrierTones.For(state.dCarrierFreq);
     for (std::int16_t i = 0; i <= 16382; i += 2)
-        state.dCarrierSignal[i] = std::sin(static_cast<double>(i) * state.dCarrierFreq / 32.0);
+        state.dCarrierSignal[i] = tone[i / 2];
 }
 
 void CopyEntries(const SampleBuffer& from, SampleBuffer& to)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/ToneCache.h"
 #include "engine/nrFFT.h"
 
 namespace quorvane {
@@ -11,10 +12,9 @@ namespace {
 
 constexpr std::int16_t kLastEven = 16382;
 
-double Tone(std::int16_t i, double frequency)
-{
-    return std::sin(static_cast<double>(i) * frequency / 32.0);
-}
+// "Sine Wave" and "Square Wave" share the sines of dDataFreq, kept between
+// frames: with the frequency unchanged every frame repeats the last one.
+ToneCache messageTones;
 
 double Sign(double value)
 {
@@ -23,14 +23,16 @@ double Sign(double value)
 
 void SineWave(SampleBuffer& d, double dDataFreq)
 {
+    const ToneCache::Values& tone = messageTones.For(dDataFreq);
     for (std::int16_t i = 0; i <= kLastEven; i += 2)
-        d[i] = Tone(i, dDataFreq);
+        d[i] = tone[i / 2];
 }
 
 void SquareWave(SampleBuffer& d, double dDataFreq)
 {
+    const ToneCache::Values& tone = messageTones.For(dDataFreq);
     for (std::int16_t i = 0; i <= kLastEven; i += 2)
-        d[i] = Sign(Tone(i, dDataFreq));
+        d[i] = Sign(tone[i / 2]);
 }
 
 void WhiteNoise(SampleBuffer& d, NoiseSource& rnd)

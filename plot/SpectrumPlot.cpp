@@ -1,6 +1,8 @@
 #include "plot/SpectrumPlot.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -30,29 +32,114 @@ std::int16_t NextCount(std::int16_t iSpectrums)
         std::clamp<std::int32_t>(iSpectrums + 1, 1, std::numeric_limits<std::int16_t>::max()));
 }
 
-// NaN power is not above 0, so in log mode it takes the silent value too.
-double Averaged(double stored, double power, std::int16_t n, bool linear)
+// The logarithms of the last powers of each of the two spectra, kept between
+// calls: with a sine or square message and nothing changed, a frame brings the
+// very powers of the frame before, and each bin whose power has the same bits
+// takes its logarithm from here instead of from std::log (8192 calls a
+// spectrum). A slot serves whichever spectrum asks; a wrong guess of owner
+// only costs the recomputation, never a wrong value, since each logarithm is
+// looked up by the power it was taken of. Not for use from two threads.
+class LogMemo {
+public:
+    static LogMemo& For(const double* spectrum)
+    {
+        for (LogMemo& slot : slots_)
+            if (slot.owner_ == spectrum)
+                return slot;
+        LogMemo& slot = slots_[nextSlot_];
+        nextSlot_ = (nextSlot_ + 1) % slots_.size();
+        slot.owner_ = spectrum;
+        return slot;
+    }
+
+    // ln power, for a power above 0.
+    double Log(std::size_t k, double power)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(power);
+        if (powers_[k] != bits) {
+            logs_[k] = std::log(power);
+            powers_[k] = bits;
+        }
+        return logs_[k];
+    }
+
+private:
+    static std::array<LogMemo, 2> slots_;
+    static std::size_t nextSlot_;
+
+    // Zero bits never match, since only powers above 0 are looked up.
+    std::array<std::uint64_t, kBins> powers_{};
+    std::array<double, kBins> logs_{};
+    const double* owner_ = nullptr;
+};
+
+std::array<LogMemo, 2> LogMemo::slots_{};
+std::size_t LogMemo::nextSlot_ = 0;
+
+// The value a bin brings into the average. NaN power is not above 0, so in
+// log mode it takes the silent value too.
+double BinValue(double power, std::size_t k, std::int16_t n, LogMemo* logs)
 {
-    double value = power;
-    if (!linear)
-        value = power > 0 ? std::log(power) : (n == 1 ? kSilentFirst : kSilentLater);
+    if (!logs)
+        return power;
+    return power > 0 ? logs->Log(k, power) : (n == 1 ? kSilentFirst : kSilentLater);
+}
+
+// Written as the plain per-bin average it is, and left to the compiler as one:
+// taking several bins at a time would pick a different operand's NaN when both
+// are one, and the average must keep the very bits of the plain loop.
+double Averaged(double stored, double value, std::int16_t n)
+{
     if (n == 1)
         return value;
     return ((n - 1) * stored + value) / n;
 }
 
+// The strict comparisons of one pass over the bins keep the first of equal
+// extremes. Four interleaved passes find the same values faster; they can only
+// disagree when the extreme is a zero, +0 against -0, and then the single pass
+// settles it.
+Scale Extremes(std::span<const double> values)
+{
+    double bottoms[4] = {1e12, 1e12, 1e12, 1e12};
+    double tops[4] = {-1e12, -1e12, -1e12, -1e12};
+    for (std::size_t k = 0; k < kBins; k += 4) {
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            const double v = values[k + lane];
+            bottoms[lane] = v < bottoms[lane] ? v : bottoms[lane];
+            tops[lane] = v > tops[lane] ? v : tops[lane];
+        }
+    }
+    double bottom = bottoms[0];
+    double top = tops[0];
+    for (std::size_t lane = 1; lane < 4; ++lane) {
+        bottom = bottoms[lane] < bottom ? bottoms[lane] : bottom;
+        top = tops[lane] > top ? tops[lane] : top;
+    }
+    if (bottom == 0 || top == 0) {
+        bottom = 1e12;
+        top = -1e12;
+        for (const double v : values) {
+            bottom = std::min(bottom, v);
+            top = std::max(top, v);
+        }
+    }
+    return {top, bottom, 0.0};
+}
+
 Scale AverageIn(std::span<const double> dFreqData, std::span<double> dFreqSpectrum,
                 std::int16_t n, bool linear)
 {
-    double top = -1e12;
-    double bottom = 1e12;
+    LogMemo* const logs = linear ? nullptr : &LogMemo::For(dFreqSpectrum.data());
     for (std::size_t k = 0; k < kBins; ++k) {
         const double re = dFreqData[2 * k];
         const double im = dFreqData[2 * k + 1];
-        dFreqSpectrum[k] = Averaged(dFreqSpectrum[k], im * im + re * re, n, linear);
-        bottom = std::min(bottom, dFreqSpectrum[k]);
-        top = std::max(top, dFreqSpectrum[k]);
+        const double power = im * im + re * re;
+        dFreqSpectrum[k] = Averaged(dFreqSpectrum[k], BinValue(power, k, n, logs), n);
     }
+    Scale scale = Extremes(dFreqSpectrum.first(kBins));
+    double& top = scale.top;
+    double& bottom = scale.bottom;
     if (linear) {
         top /= 0.9;
     } else {

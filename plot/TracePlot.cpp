@@ -38,12 +38,26 @@ bool HoldsSample(std::span<const double> dData, std::int32_t sample)
     return sample >= 0 && 2 * static_cast<std::size_t>(sample) < dData.size();
 }
 
+// RoundToInt16 without the libm call that nearbyint becomes on processors
+// without SSE4.1: adding and taking away 2^52 leaves a value of that size
+// rounded to an integer in the current mode, nearest with ties to even, which
+// is what nearbyint does. Values near or past the 16-bit ends, and NaN, take
+// RoundToInt16 itself.
+std::int16_t RoundPosition(double value)
+{
+    if (!(value > -32768.0 && value < 32767.0))
+        return RoundToInt16(value);
+    constexpr double kShift = 0x1p52;
+    const double rounded = value >= 0.0 ? (value + kShift) - kShift : (value - kShift) + kShift;
+    return static_cast<std::int16_t>(rounded);
+}
+
 // A sample that is not a number has no position; it is drawn on the centre line.
 std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t centre)
 {
     if (std::isnan(value))
         return centre;
-    return RoundToInt16(amplitude * value + centre);
+    return RoundPosition(amplitude * value + centre);
 }
 
 }  // namespace
@@ -63,20 +77,29 @@ void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int1
         return;
 
     const std::int16_t points = RoundToInt16(picPic.ScaleWidth() / step);
-    // Segments reaching outside the buffer are skipped, not clipped to it, so the
-    // rest of the trace keeps its place.
+    // Segment i runs from sample a = i + start + iOffset to sample a + 1, so each
+    // sample's position and each x are worked out once and handed on to the
+    // next segment. Segments reaching outside the buffer are skipped, not
+    // clipped to it, so the rest of the trace keeps its place.
+    const std::int32_t first = start + iOffset;
+    bool haveA = HoldsSample(dData, first);
+    int ya = haveA ? VerticalPosition(amplitude, dData[2 * static_cast<std::size_t>(first)], centre)
+                   : 0;
+    auto x1 = static_cast<float>(0 * step);
     for (std::int32_t i = 0; i < points; ++i) {
-        const std::int32_t a = i + start + iOffset;
-        const std::int32_t b = a + 1;
-        if (!HoldsSample(dData, a) || !HoldsSample(dData, b))
-            continue;
-        const int ya = VerticalPosition(amplitude, dData[2 * static_cast<std::size_t>(a)], centre);
-        const int yb = VerticalPosition(amplitude, dData[2 * static_cast<std::size_t>(b)], centre);
-        const auto x1 = static_cast<float>(i * step);
+        const std::int32_t b = i + first + 1;
+        const bool haveB = HoldsSample(dData, b);
+        const int yb =
+            haveB ? VerticalPosition(amplitude, dData[2 * static_cast<std::size_t>(b)], centre) : 0;
         const auto x2 = static_cast<float>((i + 1) * step);
-        picPic.Line(x1, static_cast<float>(ya), x2, static_cast<float>(yb));
-        picPic.Line(x1, static_cast<float>(ya + kSecondLineOffset), x2,
-                    static_cast<float>(yb + kSecondLineOffset));
+        if (haveA && haveB) {
+            picPic.Line(x1, static_cast<float>(ya), x2, static_cast<float>(yb));
+            picPic.Line(x1, static_cast<float>(ya + kSecondLineOffset), x2,
+                        static_cast<float>(yb + kSecondLineOffset));
+        }
+        haveA = haveB;
+        ya = yb;
+        x1 = x2;
     }
 }
 

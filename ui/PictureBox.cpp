@@ -2,25 +2,44 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cwchar>
 
 #include "ui/Colour.h"
 #include "ui/SegmentClip.h"
+#include "ui/SegmentRaster.h"
 #include "ui/Twips.h"
 
 namespace quorvane {
 namespace {
 
-// A trace is 8192 samples at most; beyond this a batch is drawn early rather
-// than the buffer grown.
-constexpr std::size_t kBatchCapacity = 16384;
+// QImage::fill takes a vector path of Qt's that leaves the upper halves of the
+// AVX registers dirty; every SSE instruction after it then runs many times
+// slower (libm's sine and logarithm about 17 times) until something clears
+// them, and the frame's arithmetic follows each clear. The C library's wide
+// fill is as fast and cleans up after itself.
+void Fill(QImage& image, const QColor& colour)
+{
+    const quint32 pixel = 0xFF000000u | colour.rgba();
+    const qsizetype count = image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32)) * image.height();
+    quint32* const pixels = reinterpret_cast<quint32*>(image.bits());
+    if constexpr (sizeof(wchar_t) == sizeof(quint32))
+        std::wmemset(reinterpret_cast<wchar_t*>(pixels), static_cast<wchar_t>(pixel),
+                     static_cast<std::size_t>(count));
+    else
+        std::fill_n(pixels, count, pixel);
+}
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColour_(Qt::black)
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColour_(QColor(Qt::black).rgb())
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
-    pending_.reserve(kBatchCapacity);
+    // The picture and the border cover every pixel, so nothing beneath needs
+    // painting first: without this Qt fills the window's background under each
+    // picture on every frame, with the same register-dirtying fill as above.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 // Asking the widget for its contents rectangle is costly, and every segment
@@ -44,32 +63,45 @@ float PictureBox::ScaleHeight() const
     return static_cast<float>(PixelsToTwips(Inner().height()));
 }
 
+// Repaints are asked for once per change, not once per segment: a frame draws
+// thousands of segments and each request costs a trip through the widget.
 void PictureBox::Cls()
 {
-    pending_.clear();
-    EnsureImage();
-    image_.fill(palette().color(backgroundRole()));
-    update();
+    PrepareRaster();
+    Fill(image_, palette().color(backgroundRole()));
+    if (!updatePending_) {
+        updatePending_ = true;
+        update();
+    }
 }
 
 void PictureBox::SetForeColor(std::int32_t colour)
 {
-    const QColor next = FromBgr(colour);
-    if (next != foreColour_)
-        Flush();
-    foreColour_ = next;
+    foreColour_ = FromBgr(colour).rgb();
+    raster_.SetColour(foreColour_);
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2)
 {
-    const auto clipped = ClipSegment(QLineF(x1, y1, x2, y2), ScaleWidth(), ScaleHeight());
-    if (!clipped)
-        return;
-    if (pending_.size() == kBatchCapacity)
-        Flush();
-    if (pending_.empty())
+    if (!rasterReady_ || size() != rasterFor_)
+        PrepareRaster();
+    // Nearly every segment lies inside, where clipping would hand it back as it
+    // is; only the others (and NaN, which fails every comparison) take it.
+    const auto inside = [this](float x, float y) {
+        return x >= 0 && x <= clipWidth_ && y >= 0 && y <= clipHeight_;
+    };
+    if (inside(x1, y1) && inside(x2, y2)) {
+        raster_.Draw(QLineF(x1, y1, x2, y2));
+    } else {
+        const auto clipped = ClipSegment(QLineF(x1, y1, x2, y2), clipWidth_, clipHeight_);
+        if (!clipped)
+            return;
+        raster_.Draw(*clipped);
+    }
+    if (!updatePending_) {
+        updatePending_ = true;
         update();
-    pending_.push_back(*clipped);
+    }
 }
 
 float PictureBox::Left() const
@@ -84,10 +116,12 @@ float PictureBox::Width() const
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    Flush();
+    updatePending_ = false;
     QPainter painter(this);
     painter.drawImage(QRectF(Inner()), image_);
     painter.end();
+    // Painting may have shared the image; the next segment takes it afresh.
+    rasterReady_ = false;
     QFrame::paintEvent(event);
 }
 
@@ -115,19 +149,18 @@ void PictureBox::EnsureImage()
     if (image_.size() == size)
         return;
     image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(palette().color(backgroundRole()));
+    Fill(image_, palette().color(backgroundRole()));
 }
 
-void PictureBox::Flush()
+void PictureBox::PrepareRaster()
 {
     EnsureImage();
-    if (pending_.empty())
-        return;
-    QPainter painter(&image_);
-    painter.setPen(QPen(foreColour_, 0));
-    painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-    painter.drawLines(pending_.data(), static_cast<int>(pending_.size()));
-    pending_.clear();
+    raster_.Target(image_);
+    raster_.SetColour(foreColour_);
+    rasterFor_ = size();
+    clipWidth_ = ScaleWidth();
+    clipHeight_ = ScaleHeight();
+    rasterReady_ = true;
 }
 
 }  // namespace quorvane

@@ -2,16 +2,16 @@
 
 #include <QFrame>
 #include <QImage>
-#include <QLineF>
-#include <vector>
+#include <QRgb>
 
 #include "plot/PlotSurface.h"
+#include "ui/SegmentRaster.h"
 
 namespace quorvane {
 
 // A drawing surface with a sunken two-pixel border, measured in twips inside.
-// Segments are gathered and drawn in one batch per colour onto a backing image,
-// so the picture survives repaints, pauses included.
+// Segments are drawn as they come onto a backing image, so the picture
+// survives repaints, pauses included; a repaint only copies the image.
 class PictureBox final : public QFrame, public PlotSurface {
     Q_OBJECT
 
@@ -36,15 +36,22 @@ protected:
 
 private:
     void EnsureImage();
-    void Flush();
+    void PrepareRaster();
 
     const QRect& Inner() const;
 
     mutable QSize innerFor_;
     mutable QRect inner_;
     QImage image_;
-    std::vector<QLineF> pending_;
-    QColor foreColour_;
+    QRgb foreColour_;
+    // What Line draws with, taken from the image once per frame rather than
+    // once per segment, and the clipping bounds in twips that go with it.
+    SegmentRaster raster_;
+    QSize rasterFor_;
+    double clipWidth_ = 0;
+    double clipHeight_ = 0;
+    bool rasterReady_ = false;
+    bool updatePending_ = false;
     bool pressed_ = false;
 };
 

@@ -9,7 +9,7 @@
 #include "engine/nrFFT.h"
 #include "plot/SpectrumPlot.h"
 #include "support/FakeControls.h"
-#include "support/RecordingSurface.h"
+#include "support/RecordingWindow.h"
 
 namespace quorvane {
 namespace {
@@ -17,25 +17,10 @@ namespace {
 using testing::FakeControls;
 using testing::RecordingSurface;
 
-// A window's worth of state at its start-up values, with recording pictures.
-struct Frame : ::testing::Test {
-    std::unique_ptr<SignalState> state = std::make_unique<SignalState>();
+struct Frame : ::testing::Test, testing::RecordingWindow {
     FakeControls controls;
-    NoiseSource rnd;
-    RecordingSurface picData{8835, 975};
-    RecordingSurface picSpectrum0{8835, 2715};
-    RecordingSurface picCarrier{8835, 1095};
-    RecordingSurface picModData{8835, 1095};
-    RecordingSurface picSpectrum1{8835, 2715};
-    FormPictures pictures{picData, {&picSpectrum0, &picSpectrum1}, picCarrier, picModData};
 
-    Frame()
-    {
-        state->dDataFreq = 0.5;
-        state->dCarrierFreq = 6.4;
-        state->dDepth = 1.0;
-    }
-    void Tick() { Timer1_Timer(*state, controls, pictures, rnd); }
+    void Tick() { RecordingWindow::Tick(controls); }
     int ClearsOfAll() const
     {
         return picData.clears + picSpectrum0.clears + picCarrier.clears + picModData.clears +

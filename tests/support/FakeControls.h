@@ -43,6 +43,28 @@ struct FakeControls final : FormControls {
         return scroll == ScrollId::hscDataScroll ? hscDataScroll : hscDataZoom;
     }
     std::string_view PauseCaption() const override { return cmdPause; }
+
+    // The heaviest drawing: zoom 4 with the modulated trace and spectrum on.
+    void Heaviest()
+    {
+        chkPassband = kChecked;
+        chkSpectrum = kChecked;
+        hscDataZoom = 4;
+    }
+
+    // Walks every message type and scheme, and the memory, linear and
+    // two-sided switches, at staggered rates, one setting per tick number.
+    void VaryFor(int tick)
+    {
+        static constexpr const char* types[] = {"Sine Wave", "White Noise", "Filtered Noise",
+                                                "Square Wave"};
+        static constexpr const char* schemes[] = {"DSB-SC", "AM", "FM", "PM"};
+        cmbData = types[tick % 4];
+        cmbMod = schemes[(tick / 4) % 4];
+        chkMemory = (tick / 7) % 2;
+        chkLinear = (tick / 11) % 2;
+        chkTwoSides = (tick / 13) % 2;
+    }
 };
 
 }  // namespace quorvane::testing

@@ -1,0 +1,243 @@
+// The trace plot hands each sample's position on to the next segment and
+// rounds without libm; the spectrum plot keeps logarithms between calls and
+// folds and scans the bins in passes of their own. On any input, ordinary or
+// not, both must hand the surface the same segments and leave the same
+// average, held copy, counter and flag as the straightforward routines.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "perf/Straightforward.h"
+#include "plot/SpectrumPlot.h"
+#include "plot/TracePlot.h"
+#include "support/FakeControls.h"
+#include "support/RecordingSurface.h"
+
+namespace quorvane {
+namespace {
+
+using testing::FakeControls;
+using testing::RecordingSurface;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+::testing::AssertionResult SameSegments(const RecordingSurface& fast,
+                                        const RecordingSurface& reference)
+{
+    if (fast.clears != reference.clears || fast.colourChanges != reference.colourChanges ||
+        fast.foreColour != reference.foreColour)
+        return ::testing::AssertionFailure() << "clears or colours differ";
+    if (fast.segments.size() != reference.segments.size())
+        return ::testing::AssertionFailure() << fast.segments.size() << " segments against "
+                                             << reference.segments.size();
+    for (std::size_t i = 0; i < fast.segments.size(); ++i) {
+        const testing::Segment& a = fast.segments[i];
+        const testing::Segment& b = reference.segments[i];
+        if (std::memcmp(&a, &b, sizeof a) != 0)
+            return ::testing::AssertionFailure()
+                   << "segment " << i << ": (" << a.x1 << ", " << a.y1 << ")-(" << a.x2 << ", "
+                   << a.y2 << ") against (" << b.x1 << ", " << b.y1 << ")-(" << b.x2 << ", "
+                   << b.y2 << ")";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+bool SameBits(std::span<const double> a, std::span<const double> b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size_bytes()) == 0;
+}
+
+// Mostly ordinary samples, with a share of the values that need care.
+double Sample(std::mt19937& random)
+{
+    static const double special[] = {0.0,  -0.0, 1.0,  -1.0,  kNaN,   -kNaN,  kInf,    -kInf,
+                                     1e10, -1e10, 36.5, -36.5, 1e300, 5e-324, -2.5e-310};
+    const int kind = std::uniform_int_distribution<int>(0, 9)(random);
+    if (kind == 0)
+        return special[std::uniform_int_distribution<std::size_t>(0, std::size(special) - 1)(random)];
+    if (kind == 1)
+        return std::uniform_real_distribution<double>(-40.0, 40.0)(random);
+    return std::uniform_real_distribution<double>(-1.2, 1.2)(random);
+}
+
+TEST(TracePlotIdentity, RandomSamplesSurfacesZoomsAndScrollsGiveTheSameSegments)
+{
+    std::mt19937 random(4242);
+    auto data = std::make_unique<SampleBuffer>();
+    FakeControls controls;
+    for (int round = 0; round < 400; ++round) {
+        for (double& value : *data)
+            value = Sample(random);
+        RecordingSurface fast;
+        RecordingSurface reference;
+        const float widths[] = {8835.0f, 2000.0f, 511.0f, 0.0f, 30000.0f, 8835.5f};
+        const float heights[] = {975.0f, 1095.0f, 2715.0f, 0.0f, 20.0f / 9.0f, 1e5f, 3.3f};
+        fast.innerWidth = reference.innerWidth =
+            widths[std::uniform_int_distribution<std::size_t>(0, std::size(widths) - 1)(random)];
+        fast.innerHeight = reference.innerHeight =
+            heights[std::uniform_int_distribution<std::size_t>(0, std::size(heights) - 1)(random)];
+        controls.hscDataZoom = static_cast<std::int16_t>(std::uniform_int_distribution<int>(-1, 6)(random));
+        controls.hscDataScroll =
+            static_cast<std::int16_t>(round % 7 == 0 ? std::uniform_int_distribution<int>(-32768, 32767)(random)
+                                                     : std::uniform_int_distribution<int>(-3, 20)(random));
+        const auto offset =
+            static_cast<std::int16_t>(round % 5 == 0 ? std::uniform_int_distribution<int>(-9000, 9000)(random) : 0);
+        // Now and then a buffer shorter than the shown stretch.
+        const std::size_t size =
+            round % 9 == 0 ? std::uniform_int_distribution<std::size_t>(0, 600)(random) : data->size();
+        const std::span<const double> samples(data->data(), size);
+        plotComponent(fast, samples, offset, 0x008000, controls);
+        straightforward::plotComponent(reference, samples, offset, 0x008000, controls);
+        ASSERT_TRUE(SameSegments(fast, reference)) << "round " << round;
+    }
+}
+
+// Height 20/9 gives amplitude 1 and centre 1, so a sample of k + 0.5 is a
+// tie: the positions take every rounding case, the 16-bit ends included.
+TEST(TracePlotIdentity, TiesAndTheSixteenBitEndsRoundAlike)
+{
+    std::vector<double> values;
+    for (double v = -33000.5; v <= 33000.5; v += 1.0)
+        values.push_back(v);
+    for (const double edge : {32766.5, 32767.0, 32767.5, 32768.0, -32768.5, -32769.0, -32769.5,
+                              -32767.5, 0.4999999999999999, -0.5000000000000001, 4503599627370495.5,
+                              4503599627370497.0, -4503599627370497.0, 1e17, -1e17})
+        for (const double delta : {-1e-9, 0.0, 1e-9})
+            values.push_back(edge + delta);
+    FakeControls controls;
+    controls.hscDataZoom = 4;
+    auto data = std::make_unique<SampleBuffer>();
+    for (std::size_t start = 0; start < values.size(); start += kPoints - 1) {
+        for (std::size_t k = 0; k < kPoints; ++k)
+            (*data)[2 * k] = values[(start + k) % values.size()];
+        RecordingSurface fast(8835.0f, 20.0f / 9.0f);
+        RecordingSurface reference(8835.0f, 20.0f / 9.0f);
+        plotComponent(fast, *data, 0, 0x800080, controls);
+        straightforward::plotComponent(reference, *data, 0, 0x800080, controls);
+        ASSERT_TRUE(SameSegments(fast, reference)) << "from value " << values[start];
+    }
+}
+
+// One spectrum's caller-owned state, for the program's routine and for the
+// straightforward one.
+struct SpectrumTwin {
+    std::unique_ptr<SampleBuffer> average = std::make_unique<SampleBuffer>();
+    std::unique_ptr<SampleBuffer> held = std::make_unique<SampleBuffer>();
+    std::int16_t count = 0;
+    Bool16 memory = kFalse;
+    RecordingSurface surface;
+};
+
+struct SpectrumPair {
+    SpectrumTwin fast;
+    SpectrumTwin reference;
+
+    ::testing::AssertionResult Plot(const SampleBuffer& fft, bool bNewToo,
+                                    const FormControls& controls)
+    {
+        PlotSpectrum(fft, *fast.average, *fast.held, fast.count, fast.memory, fast.surface,
+                     0x800000, bNewToo, controls);
+        straightforward::PlotSpectrum(fft, *reference.average, *reference.held, reference.count,
+                                      reference.memory, reference.surface, 0x800000, bNewToo,
+                                      controls);
+        if (!SameBits(*fast.average, *reference.average))
+            return ::testing::AssertionFailure() << "averages differ";
+        if (!SameBits(*fast.held, *reference.held))
+            return ::testing::AssertionFailure() << "held copies differ";
+        if (fast.count != reference.count || fast.memory != reference.memory)
+            return ::testing::AssertionFailure() << "counter or flag differ";
+        return SameSegments(fast.surface, reference.surface);
+    }
+
+    void Set(std::int16_t count, const SampleBuffer& average)
+    {
+        fast.count = reference.count = count;
+        *fast.average = *reference.average = average;
+    }
+};
+
+enum class Kind { Noise, Tone, Silent, Special, Tiny, Huge };
+
+void Fill(SampleBuffer& fft, Kind kind, std::mt19937& random)
+{
+    std::normal_distribution<double> normal(0.0, 30.0);
+    for (std::size_t k = 0; k < kUsedEntries; ++k) {
+        switch (kind) {
+        case Kind::Noise: fft[k] = normal(random); break;
+        case Kind::Tone: fft[k] = (k / 2 == 40 || k / 2 == 8152) ? 4096.0 : 1e-12 * normal(random); break;
+        case Kind::Silent: fft[k] = k % 2 ? -0.0 : 0.0; break;
+        case Kind::Special: fft[k] = Sample(random) * (k % 3 == 0 ? 1e3 : 1.0); break;
+        case Kind::Tiny: fft[k] = 1e-160 * normal(random); break;
+        case Kind::Huge: fft[k] = 1e154 * normal(random); break;
+        }
+    }
+}
+
+TEST(SpectrumPlotIdentity, RandomSpectraSwitchesAndCountsGiveTheSameAveragesAndSegments)
+{
+    std::mt19937 random(31337);
+    auto fft = std::make_unique<SampleBuffer>();
+    FakeControls controls;
+    // Two spectra in turn, as the frame cycle plots them, and now and then a
+    // third: whichever owner the kept logarithms guess, the values must hold.
+    SpectrumPair pairs[3];
+    for (int call = 0; call < 1500; ++call) {
+        SpectrumPair& pair = pairs[call % 2 == 0 ? 0 : (call % 11 == 0 ? 2 : 1)];
+        const int change = std::uniform_int_distribution<int>(0, 9)(random);
+        // Most calls repeat the transform or change a few bins, as a steady
+        // tone does; the rest bring new data of some kind.
+        if (change < 3) {
+            Fill(*fft, static_cast<Kind>(std::uniform_int_distribution<int>(0, 5)(random)), random);
+        } else if (change < 5) {
+            for (int n = std::uniform_int_distribution<int>(1, 50)(random); n > 0; --n)
+                (*fft)[std::uniform_int_distribution<std::size_t>(0, kUsedEntries - 1)(random)] = Sample(random);
+        }
+        if (call % 13 == 0)
+            controls.chkLinear = std::uniform_int_distribution<int>(0, 2)(random);
+        if (call % 7 == 0)
+            controls.chkMemory = std::uniform_int_distribution<int>(0, 2)(random);
+        if (call % 5 == 0)
+            controls.chkTwoSides = std::uniform_int_distribution<int>(0, 2)(random);
+        if (call % 17 == 0) {
+            const std::int16_t counts[] = {0, 0, 1, -7, 32766, 32767, 100};
+            pair.fast.count = pair.reference.count =
+                counts[std::uniform_int_distribution<std::size_t>(0, std::size(counts) - 1)(random)];
+        }
+        const bool bNewToo = std::uniform_int_distribution<int>(0, 3)(random) != 0;
+        ASSERT_TRUE(pair.Plot(*fft, bNewToo, controls)) << "call " << call;
+    }
+}
+
+// The extremes are found in interleaved passes, which could only disagree with
+// one pass over zeros of both signs; extremes of zero take the single pass.
+TEST(SpectrumPlotIdentity, ZeroExtremesOfEitherSignKeepTheFirstFound)
+{
+    auto fft = std::make_unique<SampleBuffer>();
+    auto average = std::make_unique<SampleBuffer>();
+    FakeControls controls;
+    for (const int linear : {kChecked, kUnchecked}) {
+        controls.chkLinear = linear;
+        for (std::size_t first = 0; first < 8; ++first) {
+            // Averages of 0 and -0 scattered over the lanes, the others above.
+            for (std::size_t k = 0; k < kPoints; ++k)
+                (*average)[k] = k < first ? 5.0 : ((k * 7 + first) % 3 == 0 ? -0.0 : 0.0);
+            fft->fill(0.0);
+            (*fft)[2 * (first + 3)] = 2.0;
+            SpectrumPair pair;
+            pair.Set(1, *average);
+            ASSERT_TRUE(pair.Plot(*fft, true, controls)) << "linear " << linear << ", " << first;
+            // The same averages entering as the first of two spectra.
+            pair.Set(1, *average);
+            ASSERT_TRUE(pair.Plot(*fft, true, controls)) << "linear " << linear << ", " << first;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,21 @@
+#pragma once
+
+// Replaces the global operator new with one that counts; include it in one
+// source file of a test program of its own.
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace quorvane::testing {
+inline std::atomic<long> gAllocations{0};
+}
+
+void* operator new(std::size_t size)
+{
+    quorvane::testing::gAllocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
