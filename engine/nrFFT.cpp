@@ -11,7 +11,7 @@
 //    tiles of cache lines and without its data-dependent branches.
 //  * Every butterfly of a pass depends only on the butterflies of the earlier
 //    passes, so within one pass (or one pair of passes) their order is free.
-//    Twiddles are produced by each pass's recurrence in the specified
+//    Twiddles are produced by each pass's recurrence in their own
 //    sequence, 16 at a time into a small block on the stack (double-buffered,
 //    one block ahead); several recurrences run side by side in the lanes of a
 //    vector, each lane doing exactly the plain loop's operations.

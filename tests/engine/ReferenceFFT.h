@@ -64,7 +64,7 @@ inline void ReferenceFFT(double* dComplex, std::int32_t lPoints, bool bInverse)
         L = S;
     }
 
-    // Step 4: scaling, inverse only; a division, as specified.
+    // Step 4: scaling, inverse only; a division, as the transform defines it.
     if (bInverse) {
         for (std::int32_t i = 0; i <= 2 * N - 1; ++i) {
             dComplex[i] = dComplex[i] / N;
