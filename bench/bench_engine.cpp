@@ -29,8 +29,8 @@ struct NullSurface final : PlotSurface {
     float Width() const override { return 8895.0f; }
 };
 
-const char* const kTypes[] = {"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"};
-const char* const kSchemes[] = {"DSB-SC", "AM", "FM", "PM"};
+using testing::kMessageTypes;
+using testing::kSchemes;
 
 void EngineFrame(benchmark::State& run)
 {
@@ -39,7 +39,7 @@ void EngineFrame(benchmark::State& run)
     state->dCarrierFreq = 6.4;
     state->dDepth = 1.0;
     testing::FakeControls controls;
-    controls.cmbData = kTypes[run.range(0)];
+    controls.cmbData = kMessageTypes[run.range(0)];
     controls.cmbMod = kSchemes[run.range(1)];
     controls.chkLinear = run.range(2) != 0 ? kChecked : kUnchecked;
     controls.chkPassband = kChecked;
@@ -50,7 +50,7 @@ void EngineFrame(benchmark::State& run)
     const FormPictures pictures{surface, {&surface, &surface}, surface, surface};
     for (auto _ : run)
         Timer1_Timer(*state, controls, pictures, rnd);
-    run.SetLabel(std::string(kTypes[run.range(0)]) + " / " + kSchemes[run.range(1)] +
+    run.SetLabel(std::string(kMessageTypes[run.range(0)]) + " / " + kSchemes[run.range(1)] +
                  (run.range(2) != 0 ? ", linear" : ", log"));
 }
 

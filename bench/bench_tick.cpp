@@ -22,6 +22,8 @@
 #include <vector>
 
 #include "WorstMedian.h"
+#include "support/FakeControls.h"
+#include "support/FindControl.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 
@@ -29,13 +31,13 @@ namespace {
 
 using namespace quorvane;
 
-const char* const kTypes[] = {"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"};
-const char* const kSchemes[] = {"DSB-SC", "AM", "FM", "PM"};
+using testing::kMessageTypes;
+using testing::kSchemes;
 
 template <typename Control>
 Control& Get(Form1& form, const char* name)
 {
-    return *form.findChild<Control*>(QString::fromLatin1(name));
+    return testing::Find<Control>(form, QString::fromLatin1(name));
 }
 
 std::unique_ptr<Form1> HeaviestForm(bool linear, int type, int scheme)
@@ -43,7 +45,7 @@ std::unique_ptr<Form1> HeaviestForm(bool linear, int type, int scheme)
     auto form = std::make_unique<Form1>();
     Get<QTimer>(*form, "Timer1").stop();
     form->show();
-    Get<QComboBox>(*form, "cmbData").setCurrentText(kTypes[type]);
+    Get<QComboBox>(*form, "cmbData").setCurrentText(kMessageTypes[type]);
     Get<QComboBox>(*form, "cmbMod").setCurrentText(kSchemes[scheme]);
     Get<QScrollBar>(*form, "hscDataZoom").setValue(4);
     Get<QCheckBox>(*form, "chkPassband").setChecked(true);
@@ -70,7 +72,7 @@ void Tick(benchmark::State& run)
         form->Timer1_Timer();
         QApplication::processEvents();
     }
-    run.SetLabel(std::string(linear ? "linear" : "log") + ", " + kTypes[type] + " / " +
+    run.SetLabel(std::string(linear ? "linear" : "log") + ", " + kMessageTypes[type] + " / " +
                  kSchemes[scheme]);
 }
 

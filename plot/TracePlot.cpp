@@ -38,26 +38,12 @@ bool HoldsSample(std::span<const double> dData, std::int32_t sample)
     return sample >= 0 && 2 * static_cast<std::size_t>(sample) < dData.size();
 }
 
-// RoundToInt16 without the libm call that nearbyint becomes on processors
-// without SSE4.1: adding and taking away 2^52 leaves a value of that size
-// rounded to an integer in the current mode, nearest with ties to even, which
-// is what nearbyint does. Values near or past the 16-bit ends, and NaN, take
-// RoundToInt16 itself.
-std::int16_t RoundPosition(double value)
-{
-    if (!(value > -32768.0 && value < 32767.0))
-        return RoundToInt16(value);
-    constexpr double kShift = 0x1p52;
-    const double rounded = value >= 0.0 ? (value + kShift) - kShift : (value - kShift) + kShift;
-    return static_cast<std::int16_t>(rounded);
-}
-
 // A sample that is not a number has no position; it is drawn on the centre line.
 std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t centre)
 {
     if (std::isnan(value))
         return centre;
-    return RoundPosition(amplitude * value + centre);
+    return RoundToInt16(amplitude * value + centre);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void Fill(QImage& image, const QColor& colour)
 
 }  // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent), foreColour_(QColor(Qt::black).rgb())
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
@@ -63,22 +63,16 @@ float PictureBox::ScaleHeight() const
     return static_cast<float>(PixelsToTwips(Inner().height()));
 }
 
-// Repaints are asked for once per change, not once per segment: a frame draws
-// thousands of segments and each request costs a trip through the widget.
 void PictureBox::Cls()
 {
     PrepareRaster();
     Fill(image_, palette().color(backgroundRole()));
-    if (!updatePending_) {
-        updatePending_ = true;
-        update();
-    }
+    RequestRepaint();
 }
 
 void PictureBox::SetForeColor(std::int32_t colour)
 {
-    foreColour_ = FromBgr(colour).rgb();
-    raster_.SetColour(foreColour_);
+    raster_.SetColour(FromBgr(colour).rgb());
 }
 
 void PictureBox::Line(float x1, float y1, float x2, float y2)
@@ -98,6 +92,13 @@ void PictureBox::Line(float x1, float y1, float x2, float y2)
             return;
         raster_.Draw(*clipped);
     }
+    RequestRepaint();
+}
+
+// Asked once per change, not once per segment: a frame draws thousands of
+// segments and each request costs a trip through the widget.
+void PictureBox::RequestRepaint()
+{
     if (!updatePending_) {
         updatePending_ = true;
         update();
@@ -156,7 +157,6 @@ void PictureBox::PrepareRaster()
 {
     EnsureImage();
     raster_.Target(image_);
-    raster_.SetColour(foreColour_);
     rasterFor_ = size();
     clipWidth_ = ScaleWidth();
     clipHeight_ = ScaleHeight();

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QImage>
-#include <QRgb>
 
 #include "plot/PlotSurface.h"
 #include "ui/SegmentRaster.h"
@@ -37,15 +36,16 @@ protected:
 private:
     void EnsureImage();
     void PrepareRaster();
+    void RequestRepaint();
 
     const QRect& Inner() const;
 
     mutable QSize innerFor_;
     mutable QRect inner_;
     QImage image_;
-    QRgb foreColour_;
-    // What Line draws with, taken from the image once per frame rather than
-    // once per segment, and the clipping bounds in twips that go with it.
+    // What Line draws with, in the current colour, taken from the image once
+    // per frame rather than once per segment, and the clipping bounds in twips
+    // that go with it.
     SegmentRaster raster_;
     QSize rasterFor_;
     double clipWidth_ = 0;

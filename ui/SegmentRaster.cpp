@@ -30,6 +30,59 @@ int FixedDiv16Dot16(int numerator, int denominator)
     return numerator * (1 << 16) / denominator;
 }
 
+// Brings the ends of a segment inside [low, high] along one axis (a), moving
+// them along the segment (b follows); true when it lies wholly outside.
+bool ClipAxis(double& a1, double& b1, double& a2, double& b2, double low, double high)
+{
+    if (a1 < low) {
+        if (a2 <= low)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (low - a1);
+        a1 = low;
+    } else if (a1 > high) {
+        if (a2 >= high)
+            return true;
+        b1 += (b2 - b1) / (a2 - a1) * (high - a1);
+        a1 = high;
+    }
+    if (a2 < low) {
+        b2 += (b2 - b1) / (a2 - a1) * (low - a2);
+        a2 = low;
+    } else if (a2 > high) {
+        b2 += (b2 - b1) / (a2 - a1) * (high - a2);
+        a2 = high;
+    }
+    return false;
+}
+
+// One pixel per step of the major axis a, sampled where the line crosses it;
+// plot(a, b) sets the pixel. Ends in 26.6 fixed point.
+template <typename Plot>
+void Walk(int a1, int b1, int a2, int b2, Plot plot)
+{
+    if (a1 == a2)
+        return;
+    if (a1 > a2) {
+        std::swap(a1, a2);
+        std::swap(b1, b2);
+    }
+    const int binc = FixedDiv16Dot16(b2 - b1, a2 - a1);
+    int b = b1 * (1 << 10);
+    a1 -= 32;
+    b -= binc >> 1;
+    a2 += 32;
+    int a = (a1 + 32) >> 6;
+    const int aEnd = (a2 + 32) >> 6;
+    if (a == aEnd)
+        return;
+    const int round = binc > 0 ? 32 : 0;
+    b += ((a * (1 << 6)) + round - a1) * binc >> 6;
+    do {
+        plot(a, b >> 16);
+        b += binc;
+    } while (++a < aEnd);
+}
+
 }  // namespace
 
 SegmentRaster::SegmentRaster(QImage& image, QRgb colour)
@@ -44,53 +97,6 @@ void SegmentRaster::Target(QImage& image)
     stride_ = image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32));
     width_ = image.width();
     height_ = image.height();
-}
-
-// A band one pixel wide around the image keeps the fixed-point values small;
-// the pixels themselves are clipped one by one.
-bool SegmentRaster::ClipToGuardBand(double& x1, double& y1, double& x2, double& y2) const
-{
-    const double xmin = -1;
-    const double xmax = width_ + 1;
-    const double ymin = -1;
-    const double ymax = height_ + 1;
-    if (x1 < xmin) {
-        if (x2 <= xmin)
-            return true;
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax)
-            return true;
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
-    }
-    if (x2 < xmin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin)
-            return true;
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax)
-            return true;
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
-    }
-    return false;
 }
 
 void SegmentRaster::Draw(const QLineF& twips)
@@ -109,7 +115,10 @@ void SegmentRaster::Draw(const QLineF& twips)
             Pixel(qRound(rx1), qRound(ry1));
         return;
     }
-    if (ClipToGuardBand(rx1, ry1, rx2, ry2))
+    // A band one pixel wide around the image keeps the fixed-point values
+    // small; the pixels themselves are clipped one by one.
+    if (ClipAxis(rx1, ry1, rx2, ry2, -1, width_ + 1) ||
+        ClipAxis(ry1, rx1, ry2, rx2, -1, height_ + 1))
         return;
 
     int x1 = ToFixed26Dot6(rx1);
@@ -117,51 +126,10 @@ void SegmentRaster::Draw(const QLineF& twips)
     int x2 = ToFixed26Dot6(rx2);
     int y2 = ToFixed26Dot6(ry2);
 
-    if (std::abs(x2 - x1) < std::abs(y2 - y1)) {
-        // Steep: one pixel per row, top to bottom.
-        if (y1 > y2) {
-            std::swap(y1, y2);
-            std::swap(x1, x2);
-        }
-        const int xinc = FixedDiv16Dot16(x2 - x1, y2 - y1);
-        int x = x1 * (1 << 10);
-        y1 -= 32;
-        x -= xinc >> 1;
-        y2 += 32;
-        int y = (y1 + 32) >> 6;
-        const int yEnd = (y2 + 32) >> 6;
-        if (y == yEnd)
-            return;
-        const int round = xinc > 0 ? 32 : 0;
-        x += ((y * (1 << 6)) + round - y1) * xinc >> 6;
-        do {
-            Pixel(x >> 16, y);
-            x += xinc;
-        } while (++y < yEnd);
-    } else {
-        // Flat: one pixel per column, left to right.
-        if (x1 == x2)
-            return;
-        if (x1 > x2) {
-            std::swap(x1, x2);
-            std::swap(y1, y2);
-        }
-        const int yinc = FixedDiv16Dot16(y2 - y1, x2 - x1);
-        int y = y1 * (1 << 10);
-        x1 -= 32;
-        y -= yinc >> 1;
-        x2 += 32;
-        int x = (x1 + 32) >> 6;
-        const int xEnd = (x2 + 32) >> 6;
-        if (x == xEnd)
-            return;
-        const int round = yinc > 0 ? 32 : 0;
-        y += ((x * (1 << 6)) + round - x1) * yinc >> 6;
-        do {
-            Pixel(x, y >> 16);
-            y += yinc;
-        } while (++x < xEnd);
-    }
+    if (std::abs(x2 - x1) < std::abs(y2 - y1))
+        Walk(y1, x1, y2, x2, [this](int y, int x) { Pixel(x, y); });  // steep: one per row
+    else
+        Walk(x1, y1, x2, y2, [this](int x, int y) { Pixel(x, y); });  // flat: one per column
 }
 
 }  // namespace quorvane

@@ -33,7 +33,6 @@ private:
             return;
         pixels_[y * stride_ + x] = colour_;
     }
-    bool ClipToGuardBand(double& x1, double& y1, double& x2, double& y2) const;
 
     quint32* pixels_ = nullptr;
     qsizetype stride_ = 0;

@@ -139,11 +139,9 @@ TEST_F(Frame, CountersHoldAtTheirLimitAndFramesGoOn)
 
 TEST_F(Frame, OddCarrierAndModulatedEntriesAndLastEntriesStayZero)
 {
-    const char* types[] = {"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"};
-    const char* schemes[] = {"DSB-SC", "AM", "FM", "PM"};
     for (int tick = 0; tick < 16; ++tick) {
-        controls.cmbData = types[tick % 4];
-        controls.cmbMod = schemes[(tick / 4) % 4];
+        controls.cmbData = testing::kMessageTypes[tick % 4];
+        controls.cmbMod = testing::kSchemes[(tick / 4) % 4];
         controls.chkMemory = tick % 3 == 0 ? kChecked : kUnchecked;
         controls.chkLinear = tick % 2;
         Tick();

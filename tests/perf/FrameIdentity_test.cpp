@@ -106,8 +106,8 @@ struct Twins {
     return ::testing::AssertionSuccess();
 }
 
-const char* const kTypes[] = {"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"};
-const char* const kSchemes[] = {"DSB-SC", "AM", "FM", "PM"};
+using testing::kMessageTypes;
+using testing::kSchemes;
 
 // A student at the controls: each tick, now and then, a list, a scroll bar, a
 // check box or the pause button changes, with the restarts the handlers make.
@@ -119,7 +119,7 @@ public:
     {
         switch (Pick(12)) {
         case 0:
-            controls.cmbData = kTypes[Pick(4)];
+            controls.cmbData = kMessageTypes[Pick(4)];
             twins.Both([](SignalState& s) { ResetSpectra(s, true); });
             break;
         case 1:
@@ -195,7 +195,7 @@ TEST(FrameIdentity, HeaviestSettingsInEveryTypeAndSchemeMatchTheStraightforwardC
     controls.chkTwoSides = kChecked;
     for (const int linear : {kUnchecked, kChecked}) {
         controls.chkLinear = linear;
-        for (const char* type : kTypes) {
+        for (const char* type : kMessageTypes) {
             for (const char* scheme : kSchemes) {
                 Twins twins;
                 controls.cmbData = type;
@@ -313,7 +313,7 @@ TEST(FrameIdentity, BuffersChangedBetweenTicksAreRewrittenAlike)
             (*buffers[which])[index] = value;
         });
         if (tick % 50 == 25)
-            controls.cmbData = kTypes[(tick / 50) % 4];
+            controls.cmbData = kMessageTypes[(tick / 50) % 4];
         twins.Tick(controls);
         ASSERT_TRUE(Same(twins)) << "tick " << tick;
     }

@@ -16,6 +16,7 @@
 #include "engine/FrameCycle.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
+#include "support/FindControl.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 
@@ -28,7 +29,7 @@ using testing::gAllocations;
 template <typename Control>
 Control& Get(Form1& form, const char* name)
 {
-    return *form.findChild<Control*>(QString::fromLatin1(name));
+    return testing::Find<Control>(form, QString::fromLatin1(name));
 }
 
 // Ticks as the running program has them: the frame, then the event loop

@@ -229,11 +229,9 @@ TEST(PictureBoxPixels, FramesShowWhatQPainterDrewThem)
     controls.chkPassband = kChecked;
     controls.chkSpectrum = kChecked;
     controls.chkMemory = kChecked;
-    const char* types[] = {"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"};
-    const char* schemes[] = {"DSB-SC", "AM", "FM", "PM"};
     for (int frame = 0; frame < 96; ++frame) {
-        controls.cmbData = types[frame % 4];
-        controls.cmbMod = schemes[(frame / 4) % 4];
+        controls.cmbData = testing::kMessageTypes[frame % 4];
+        controls.cmbMod = testing::kSchemes[(frame / 4) % 4];
         controls.hscDataZoom = static_cast<std::int16_t>(1 + (frame / 16) % 4);
         controls.chkLinear = (frame / 8) % 2;
         controls.chkTwoSides = (frame / 3) % 2;

@@ -13,12 +13,21 @@
 #include <span>
 
 #include "engine/nrFFT.h"
-#include "plot/RoundToInt16.h"
 
 namespace quorvane::straightforward {
 
 namespace trace {
 namespace {
+
+// Rounding as nearbyint does it, held at the 16-bit ends, NaN to 0.
+std::int16_t NearestInt16(double value)
+{
+    constexpr double lowest = std::numeric_limits<std::int16_t>::min();
+    constexpr double highest = std::numeric_limits<std::int16_t>::max();
+    if (std::isnan(value))
+        return 0;
+    return static_cast<std::int16_t>(std::clamp(std::nearbyint(value), lowest, highest));
+}
 
 constexpr float kSamplesAcrossAtZoom1 = 512.0f;
 constexpr int kSecondLineOffset = 15;
@@ -53,7 +62,7 @@ std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t
 {
     if (std::isnan(value))
         return centre;
-    return RoundToInt16(amplitude * value + centre);
+    return NearestInt16(amplitude * value + centre);
 }
 
 }  // namespace
@@ -63,8 +72,8 @@ void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int1
 {
     const std::int16_t zoom = controls.ScrollValue(ScrollId::hscDataZoom);
     const double step = TraceStep(picPic.ScaleWidth(), zoom);
-    const std::int16_t amplitude = RoundToInt16(picPic.ScaleHeight() * 0.9 / 2);
-    const std::int16_t centre = RoundToInt16(std::floor(picPic.ScaleHeight() / 2.0f));
+    const std::int16_t amplitude = NearestInt16(picPic.ScaleHeight() * 0.9 / 2);
+    const std::int16_t centre = NearestInt16(std::floor(picPic.ScaleHeight() / 2.0f));
     const std::int16_t start = StartSample(controls.ScrollValue(ScrollId::hscDataScroll), zoom);
 
     picPic.Cls();
@@ -72,7 +81,7 @@ void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int1
     if (!(step >= 1.0))
         return;
 
-    const std::int16_t points = RoundToInt16(picPic.ScaleWidth() / step);
+    const std::int16_t points = NearestInt16(picPic.ScaleWidth() / step);
     // Segments reaching outside the buffer are skipped, not clipped to it, so the
     // rest of the trace keeps its place.
     for (std::int32_t i = 0; i < points; ++i) {

@@ -25,9 +25,9 @@
 #include <limits>
 #include <memory>
 #include <random>
-#include <stdexcept>
 #include <string>
 
+#include "support/FindControl.h"
 #include "ui/DisplayText.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
@@ -227,10 +227,7 @@ private:
     template <typename Control>
     Control& Find(const char* name)
     {
-        auto* control = form_.findChild<Control*>(QString::fromLatin1(name));
-        if (!control)
-            throw std::runtime_error(std::string("no control named ") + name);
-        return *control;
+        return quorvane::testing::Find<Control>(form_, QString::fromLatin1(name));
     }
 
     QComboBox* List(std::uint8_t argument) { return lists_[argument & 1]; }

@@ -9,6 +9,11 @@
 
 namespace quorvane::testing {
 
+// The texts of the two lists, in their order.
+inline constexpr std::array<const char*, 4> kMessageTypes{"Sine Wave", "White Noise",
+                                                          "Filtered Noise", "Square Wave"};
+inline constexpr std::array<const char*, 4> kSchemes{"DSB-SC", "AM", "FM", "PM"};
+
 // Controls as plain fields, starting where the window's design and start-up
 // leave them.
 struct FakeControls final : FormControls {
@@ -56,11 +61,8 @@ struct FakeControls final : FormControls {
     // two-sided switches, at staggered rates, one setting per tick number.
     void VaryFor(int tick)
     {
-        static constexpr const char* types[] = {"Sine Wave", "White Noise", "Filtered Noise",
-                                                "Square Wave"};
-        static constexpr const char* schemes[] = {"DSB-SC", "AM", "FM", "PM"};
-        cmbData = types[tick % 4];
-        cmbMod = schemes[(tick / 4) % 4];
+        cmbData = kMessageTypes[tick % 4];
+        cmbMod = kSchemes[(tick / 4) % 4];
         chkMemory = (tick / 7) % 2;
         chkLinear = (tick / 11) % 2;
         chkTwoSides = (tick / 13) % 2;

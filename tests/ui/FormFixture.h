@@ -2,23 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QWidget>
 #include <memory>
-#include <stdexcept>
 
 #include "CaseName.h"
+#include "support/FindControl.h"
 #include "ui/Form1.h"
 
 namespace quorvane::testing {
-
-template <typename Control>
-Control& Find(const QWidget& form, const QString& name)
-{
-    auto* control = form.findChild<Control*>(name);
-    if (!control)
-        throw std::runtime_error("no control named " + name.toStdString());
-    return *control;
-}
 
 // A freshly started window, as the user first sees it.
 class FormTest : public ::testing::Test {
