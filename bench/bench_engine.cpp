@@ -29,8 +29,6 @@ struct NullSurface final : PlotSurface {
     float Width() const override { return 8895.0f; }
 };
 
-using testing::kMessageTypes;
-using testing::kSchemes;
 
 void EngineFrame(benchmark::State& run)
 {
@@ -48,9 +46,10 @@ void EngineFrame(benchmark::State& run)
     NoiseSource rnd;
     NullSurface surface;
     const FormPictures pictures{surface, {&surface, &surface}, surface, surface};
+    auto memo = std::make_unique<FrameMemo>();
     for (auto _ : run)
-        Timer1_Timer(*state, controls, pictures, rnd);
-    run.SetLabel(std::string(kMessageTypes[run.range(0)]) + " / " + kSchemes[run.range(1)] +
+        Timer1_Timer(*state, controls, pictures, rnd, memo.get());
+    run.SetLabel(std::string(kMessageTypes[run.range(0)]) + " / " + std::string(kSchemes[run.range(1)]) +
                  (run.range(2) != 0 ? ", linear" : ", log"));
 }
 

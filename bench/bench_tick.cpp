@@ -24,6 +24,7 @@
 #include "WorstMedian.h"
 #include "support/FakeControls.h"
 #include "support/FindControl.h"
+#include "ui/Utf8.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
 
@@ -31,8 +32,6 @@ namespace {
 
 using namespace quorvane;
 
-using testing::kMessageTypes;
-using testing::kSchemes;
 
 template <typename Control>
 Control& Get(Form1& form, const char* name)
@@ -45,8 +44,8 @@ std::unique_ptr<Form1> HeaviestForm(bool linear, int type, int scheme)
     auto form = std::make_unique<Form1>();
     Get<QTimer>(*form, "Timer1").stop();
     form->show();
-    Get<QComboBox>(*form, "cmbData").setCurrentText(kMessageTypes[type]);
-    Get<QComboBox>(*form, "cmbMod").setCurrentText(kSchemes[scheme]);
+    Get<QComboBox>(*form, "cmbData").setCurrentText(ToQString(kMessageTypes[type]));
+    Get<QComboBox>(*form, "cmbMod").setCurrentText(ToQString(kSchemes[scheme]));
     Get<QScrollBar>(*form, "hscDataZoom").setValue(4);
     Get<QCheckBox>(*form, "chkPassband").setChecked(true);
     Get<QCheckBox>(*form, "chkSpectrum").setChecked(true);
@@ -72,8 +71,8 @@ void Tick(benchmark::State& run)
         form->Timer1_Timer();
         QApplication::processEvents();
     }
-    run.SetLabel(std::string(linear ? "linear" : "log") + ", " + kMessageTypes[type] + " / " +
-                 kSchemes[scheme]);
+    run.SetLabel(std::string(linear ? "linear" : "log") + ", " + std::string(kMessageTypes[type]) + " / " +
+                 std::string(kSchemes[scheme]));
 }
 
 // Both modes with the start-up message and scheme, and with the engine's

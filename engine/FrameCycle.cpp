@@ -1,52 +1,49 @@
 #include "engine/FrameCycle.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "engine/ControlTexts.h"
 #include "engine/MessageGenerator.h"
 #include "engine/Modulator.h"
-#include "engine/ToneCache.h"
 #include "engine/nrFFT.h"
 #include "plot/SpectrumPlot.h"
+#include "plot/TraceColours.h"
 #include "plot/TracePlot.h"
 
 namespace quorvane {
 namespace {
-
-// The carrier only changes with dCarrierFreq; its sines are kept between frames.
-ToneCache carrierTones;
-
-void SynthesiseCarrier(SignalState& state)
-{
-    const ToneCache::Values& tone = carrierTones.For(state.dCarrierFreq);
-    for (std::int16_t i = 0; i <= 16382; i += 2)
-        state.dCarrierSignal[i] = tone[i / 2];
-}
 
 void CopyEntries(const SampleBuffer& from, SampleBuffer& to)
 {
     std::copy_n(from.begin(), kUsedEntries, to.begin());
 }
 
+template <typename Member>
+auto* Part(FrameMemo* memo, Member FrameMemo::*member)
+{
+    return memo ? &(memo->*member) : nullptr;
+}
+
 }  // namespace
 
 void Timer1_Timer(SignalState& state, const FormControls& controls, const FormPictures& pictures,
-                  NoiseSource& rnd)
+                  NoiseSource& rnd, FrameMemo* memo)
 {
-    if (controls.PauseCaption() != "Pause")
+    if (controls.PauseCaption() != kRunningCaption)
         return;
 
-    tmrGenerateSignal(state, controls, rnd);
+    tmrGenerateSignal(state, controls, rnd, Part(memo, &FrameMemo::messageTones));
     plotComponent(pictures.picData, state.dDataSignal, 0, kMessageColour, controls);
     CopyEntries(state.dDataSignal, state.dDataFFT);
     nrFFT::FFT(state.dDataFFT, kPoints, false);
     PlotSpectrum(state.dDataFFT, state.dDataSpectrum, state.dDataSpectrumMem, state.iDataSpectrums,
-                 state.bDataMemory, *pictures.picSpectrum[0], kMessageColour, true, controls);
+                 state.bDataMemory, *pictures.picSpectrum[0], kMessageColour, true, controls,
+                 Part(memo, &FrameMemo::dataLogs));
 
-    SynthesiseCarrier(state);
+    WriteTone(state.dCarrierSignal, state.dCarrierFreq, Part(memo, &FrameMemo::carrierTones));
     plotComponent(pictures.picCarrier, state.dCarrierSignal, 0, kCarrierColour, controls);
 
-    tmrModulation(state, controls);
+    tmrModulation(state, controls, Part(memo, &FrameMemo::angle));
     if (controls.CheckValue(CheckId::chkPassband) == kChecked)
         plotComponent(pictures.picModData, state.dModSignal, 0, kModulatedColour, controls);
     else
@@ -55,7 +52,8 @@ void Timer1_Timer(SignalState& state, const FormControls& controls, const FormPi
     nrFFT::FFT(state.dModFFT, kPoints, false);
     const bool bNewToo = controls.CheckValue(CheckId::chkSpectrum) == kChecked;
     PlotSpectrum(state.dModFFT, state.dModSpectrum, state.dModSpectrumMem, state.iModSpectrums,
-                 state.bModMemory, *pictures.picSpectrum[1], kModulatedColour, bNewToo, controls);
+                 state.bModMemory, *pictures.picSpectrum[1], kModulatedColour, bNewToo, controls,
+                 Part(memo, &FrameMemo::modLogs));
 }
 
 }  // namespace quorvane

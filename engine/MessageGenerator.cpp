@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/ToneCache.h"
+#include "engine/ControlTexts.h"
 #include "engine/nrFFT.h"
 
 namespace quorvane {
@@ -12,27 +12,16 @@ namespace {
 
 constexpr std::int16_t kLastEven = 16382;
 
-// "Sine Wave" and "Square Wave" share the sines of dDataFreq, kept between
-// frames: with the frequency unchanged every frame repeats the last one.
-ToneCache messageTones;
-
 double Sign(double value)
 {
     return value > 0.0 ? 1.0 : (value < 0.0 ? -1.0 : 0.0);
 }
 
-void SineWave(SampleBuffer& d, double dDataFreq)
+void SquareWave(SampleBuffer& d, double dDataFreq, ToneCache* tones)
 {
-    const ToneCache::Values& tone = messageTones.For(dDataFreq);
+    WriteTone(d, dDataFreq, tones);
     for (std::int16_t i = 0; i <= kLastEven; i += 2)
-        d[i] = tone[i / 2];
-}
-
-void SquareWave(SampleBuffer& d, double dDataFreq)
-{
-    const ToneCache::Values& tone = messageTones.For(dDataFreq);
-    for (std::int16_t i = 0; i <= kLastEven; i += 2)
-        d[i] = Sign(tone[i / 2]);
+        d[i] = Sign(d[i]);
 }
 
 void WhiteNoise(SampleBuffer& d, NoiseSource& rnd)
@@ -59,17 +48,18 @@ void FilteredNoise(SampleBuffer& d, double dDataFreq, NoiseSource& rnd)
 
 }  // namespace
 
-void tmrGenerateSignal(SignalState& state, const FormControls& controls, NoiseSource& rnd)
+void tmrGenerateSignal(SignalState& state, const FormControls& controls, NoiseSource& rnd,
+                       ToneCache* tones)
 {
     const std::string_view type = controls.ListText(ListId::cmbData);
-    if (type == "Sine Wave")
-        SineWave(state.dDataSignal, state.dDataFreq);
-    else if (type == "White Noise")
+    if (type == kSineWave)
+        WriteTone(state.dDataSignal, state.dDataFreq, tones);
+    else if (type == kWhiteNoise)
         WhiteNoise(state.dDataSignal, rnd);
-    else if (type == "Filtered Noise")
+    else if (type == kFilteredNoise)
         FilteredNoise(state.dDataSignal, state.dDataFreq, rnd);
-    else if (type == "Square Wave")
-        SquareWave(state.dDataSignal, state.dDataFreq);
+    else if (type == kSquareWave)
+        SquareWave(state.dDataSignal, state.dDataFreq, tones);
 }
 
 }  // namespace quorvane

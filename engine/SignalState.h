@@ -3,18 +3,13 @@
 #include <array>
 #include <cstdint>
 
-namespace quorvane {
+#include "plot/PlotTypes.h"
 
-// A 16-bit Boolean as the window's members hold it: 0 is false, -1 true.
-using Bool16 = std::int16_t;
-inline constexpr Bool16 kTrue = -1;
-inline constexpr Bool16 kFalse = 0;
+namespace quorvane {
 
 // 8192 complex points interleaved (real at 2k, imaginary at 2k+1) plus one
 // trailing entry, index 16384, that nothing ever writes.
-inline constexpr int kBufferEntries = 16385;
-inline constexpr int kUsedEntries = 16384;
-inline constexpr std::int32_t kPoints = 8192;
+inline constexpr int kBufferEntries = kUsedEntries + 1;
 using SampleBuffer = std::array<double, kBufferEntries>;
 
 // The window's signal members, in their declared order. Allocated once with

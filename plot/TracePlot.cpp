@@ -49,7 +49,7 @@ std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t
 }  // namespace
 
 void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int16_t iOffset,
-                   std::int32_t Colour, const FormControls& controls)
+                   std::int32_t Colour, const PlotControls& controls)
 {
     const std::int16_t zoom = controls.ScrollValue(ScrollId::hscDataZoom);
     const double step = TraceStep(picPic.ScaleWidth(), zoom);

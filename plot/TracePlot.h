@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/FormControls.h"
+#include "plot/PlotControls.h"
 #include "plot/PlotSurface.h"
 
 namespace quorvane {
@@ -11,6 +11,6 @@ namespace quorvane {
 // Draws the real parts of dData as a two-pixel line trace across picPic; the
 // shown stretch follows hscDataZoom and hscDataScroll.
 void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int16_t iOffset,
-                   std::int32_t Colour, const FormControls& controls);
+                   std::int32_t Colour, const PlotControls& controls);
 
 }  // namespace quorvane

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "ui/Utf8.h"
+
 namespace quorvane {
 namespace {
 
@@ -16,7 +18,7 @@ struct AccessibleText {
     std::string_view description;
 };
 
-// cmdPause is left out: its name follows its caption, "Pause" or "Cont".
+// cmdPause is left out: its name follows its caption.
 constexpr std::array kTexts{
     AccessibleText{"picData", "Message signal", "Time trace of the message signal, in dark green"},
     AccessibleText{"picSpectrum(0)", "Message spectrum", "Averaged spectrum of the message, in dark green"},
@@ -52,11 +54,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kBuddies{
     {"lblModulation(1)", "vscDepth"},
     {"lblModulation(3)", "txtFreq(0)"},
 }};
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 

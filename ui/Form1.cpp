@@ -1,6 +1,5 @@
 #include "ui/Form1.h"
 
-#include "ui/AccessibleNames.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,7 +10,9 @@
 #include <exception>
 #include <vector>
 
-#include "plot/SpectrumPlot.h"
+#include "engine/ControlTexts.h"
+#include "plot/TraceColours.h"
+#include "ui/AccessibleNames.h"
 #include "ui/Colour.h"
 #include "ui/ControlFactory.h"
 #include "ui/DisplayText.h"
@@ -23,13 +24,8 @@
 namespace quorvane {
 namespace {
 
-const QStringList kSchemes{"DSB-SC", "AM", "FM", "PM"};
-const QStringList kMessageTypes{"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"};
 constexpr int kStartFrequencyPosition = 32;
 constexpr int kStartDepthPosition = 5;
-
-constexpr std::string_view kRunningCaption = "Pause";
-constexpr std::string_view kPausedCaption = "Cont";
 
 template <typename Control>
 Control* Find(const QWidget& form, const char* name)
@@ -55,6 +51,15 @@ void SetCaptionColour(QWidget& control, const QColor& colour)
     control.setPalette(palette);
 }
 
+template <std::size_t Count>
+void FillList(QComboBox& list, const std::array<std::string_view, Count>& texts)
+{
+    list.clear();
+    for (std::string_view text : texts)
+        list.addItem(ToQString(text));
+    list.setCurrentText(ToQString(texts.front()));
+}
+
 QPointF ToPixelPoint(std::int16_t x, std::int16_t y)
 {
     return {static_cast<double>(x) / kTwipsPerPixel, static_cast<double>(y) / kTwipsPerPixel};
@@ -62,7 +67,8 @@ QPointF ToPixelPoint(std::int16_t x, std::int16_t y)
 
 }  // namespace
 
-Form1::Form1() : state_(std::make_unique<SignalState>()), Timer1(this)
+Form1::Form1()
+    : state_(std::make_unique<SignalState>()), memo_(std::make_unique<FrameMemo>()), Timer1(this)
 {
     const WindowDesign window = FormWindow();
     setWindowTitle(ToQString(window.caption));
@@ -210,7 +216,7 @@ void Form1::Timer1_Timer()
         return;
     ticking_ = true;
     try {
-        quorvane::Timer1_Timer(*state_, *this, *pictures_, rnd_);
+        quorvane::Timer1_Timer(*state_, *this, *pictures_, rnd_, memo_.get());
     } catch (const std::exception&) {
         // The frame is abandoned where it failed; what it drew so far stays
         // and the next tick starts afresh.
@@ -237,12 +243,8 @@ void Form1::Form_Load()
 
 void Form1::SetUpControls()
 {
-    cmbMod->clear();
-    cmbMod->addItems(kSchemes);
-    cmbMod->setCurrentText(kSchemes.front());
-    cmbData->clear();
-    cmbData->addItems(kMessageTypes);
-    cmbData->setCurrentText(kMessageTypes.front());
+    FillList(*cmbMod, kSchemes);
+    FillList(*cmbData, kMessageTypes);
     hscFreq[0]->setValue(kStartFrequencyPosition);
     hscFreq[1]->setValue(kStartFrequencyPosition);
     vscDepth->setValue(kStartDepthPosition);

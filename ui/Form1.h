@@ -10,6 +10,7 @@
 
 #include "engine/FormControls.h"
 #include "engine/FrameCycle.h"
+#include "engine/FrameMemo.h"
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
 
@@ -77,6 +78,7 @@ private:
     void picSpectrum_Click(std::int16_t Index);
 
     std::unique_ptr<SignalState> state_;
+    std::unique_ptr<FrameMemo> memo_;
     NoiseSource rnd_;
     QTimer Timer1;
     bool ticking_ = false;

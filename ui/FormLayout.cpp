@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "engine/ControlTexts.h"
+
 namespace quorvane {
 namespace {
 
@@ -43,7 +45,7 @@ constexpr std::array kControls{
 
     ControlDesign{"chkTwoSides", CheckBox, {3720, 8040, 1695, 615}, "Two-Sided Spectra", Small},
     ControlDesign{"chkLinear", CheckBox, {3720, 8640, 1695, 615}, "Linear Plots", Small, {}, true},
-    ControlDesign{"cmdPause", CommandButton, {180, 8820, 1215, 495}, "Pause", Medium},
+    ControlDesign{"cmdPause", CommandButton, {180, 8820, 1215, 495}, kRunningCaption, Medium},
     ControlDesign{"chkMemory", ButtonCheckBox, {1500, 8820, 1455, 480}, "Memory", Medium},
     ControlDesign{"chkPassband", ButtonCheckBox, {5880, 6120, 255, 720}},
     ControlDesign{"chkSpectrum", ButtonCheckBox, {5880, 8040, 315, 840}},

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/FrameCycle.h"
+#include "plot/TraceColours.h"
 #include "ui/Colour.h"
 
 namespace quorvane {

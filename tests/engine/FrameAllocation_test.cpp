@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/ControlTexts.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
 #include "support/RecordingWindow.h"
@@ -33,8 +34,8 @@ TEST(FrameAllocation, ChangingParametersRefillTheKeptValuesWithoutAllocating)
     FakeControls controls;
     controls.Heaviest();
     controls.chkLinear = kUnchecked;
-    const char* types[] = {"Sine Wave", "Square Wave"};
-    const char* schemes[] = {"FM", "PM"};
+    const std::string_view types[] = {kSineWave, kSquareWave};
+    const std::string_view schemes[] = {kFm, kPm};
     const long before = gAllocations.load();
     for (int tick = 0; tick < 200; ++tick) {
         window.state->dDataFreq = (16 + tick % 49) / 64.0;

@@ -5,9 +5,11 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/ControlTexts.h"
 #include "engine/FrameCycle.h"
 #include "engine/nrFFT.h"
 #include "plot/SpectrumPlot.h"
+#include "plot/TraceColours.h"
 #include "support/FakeControls.h"
 #include "support/RecordingWindow.h"
 
@@ -33,7 +35,7 @@ TEST_F(Frame, PausedTickChangesNothing)
     Tick();
     const auto before = std::make_unique<SignalState>(*state);
     const int clears = ClearsOfAll();
-    for (const char* caption : {"Cont", "pause", "Pause ", ""}) {
+    for (const std::string_view caption : {kPausedCaption, std::string_view("pause"), std::string_view("Pause "), std::string_view()}) {
         controls.cmdPause = caption;
         Tick();
         EXPECT_EQ(ClearsOfAll(), clears) << caption;
@@ -52,7 +54,7 @@ TEST_F(Frame, CarrierIsTheToneAtEvenEntriesWithOddEntriesZero)
 
 TEST_F(Frame, TransformsCoverTheWholeBufferImaginaryPartsIncluded)
 {
-    controls.cmbData = "Filtered Noise";
+    controls.cmbData = kFilteredNoise;
     Tick();
     SampleBuffer expected = state->dDataSignal;
     nrFFT::FFT(expected, kPoints, false);
@@ -107,7 +109,7 @@ TEST_F(Frame, MessageSpectrumIsDrawnOnEveryRunningTick)
 
 TEST_F(Frame, TonalMessagesGiveIdenticalConsecutiveFrames)
 {
-    for (const char* type : {"Sine Wave", "Square Wave"}) {
+    for (const std::string_view type : {kSineWave, kSquareWave}) {
         controls.cmbData = type;
         ResetSpectra(*state, true);
         Tick();
@@ -140,8 +142,8 @@ TEST_F(Frame, CountersHoldAtTheirLimitAndFramesGoOn)
 TEST_F(Frame, OddCarrierAndModulatedEntriesAndLastEntriesStayZero)
 {
     for (int tick = 0; tick < 16; ++tick) {
-        controls.cmbData = testing::kMessageTypes[tick % 4];
-        controls.cmbMod = testing::kSchemes[(tick / 4) % 4];
+        controls.cmbData = kMessageTypes[tick % 4];
+        controls.cmbMod = kSchemes[(tick / 4) % 4];
         controls.chkMemory = tick % 3 == 0 ? kChecked : kUnchecked;
         controls.chkLinear = tick % 2;
         Tick();

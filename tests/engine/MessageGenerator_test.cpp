@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "engine/ControlTexts.h"
 #include "engine/MessageGenerator.h"
 #include "engine/nrFFT.h"
 #include "support/FakeControls.h"
@@ -18,7 +19,7 @@ struct Generator : ::testing::Test {
     NoiseSource rnd;
 
     Generator() { state->dDataFreq = 0.5; }
-    void Run(const char* type)
+    void Run(std::string_view type)
     {
         controls.cmbData = type;
         tmrGenerateSignal(*state, controls, rnd);
@@ -28,7 +29,7 @@ struct Generator : ::testing::Test {
 TEST_F(Generator, SineWaveIsTheToneAtEvenEntriesOnly)
 {
     state->dDataSignal.fill(7.0);
-    Run("Sine Wave");
+    Run(kSineWave);
     for (int k = 0; k < kPoints; ++k) {
         // Same expression as the generator, so the match is exact.
         ASSERT_EQ(state->dDataSignal[2 * k], std::sin(2.0 * k * 0.5 / 32.0)) << k;
@@ -42,7 +43,7 @@ TEST_F(Generator, SineWaveIsTheToneAtEvenEntriesOnly)
 
 TEST_F(Generator, SquareWaveIsExactlyZeroOrPlusMinusOneAndFollowsTheSine)
 {
-    Run("Square Wave");
+    Run(kSquareWave);
     EXPECT_EQ(state->dDataSignal[0], 0.0);
     const double pi = std::acos(-1.0);
     int changes = 0;
@@ -59,14 +60,14 @@ TEST_F(Generator, SquareWaveIsExactlyZeroOrPlusMinusOneAndFollowsTheSine)
 
 TEST_F(Generator, WhiteNoiseLiesInRangeChangesAndRepeatsPerRun)
 {
-    Run("White Noise");
+    Run(kWhiteNoise);
     const SampleBuffer first = state->dDataSignal;
     for (int i = 0; i < kUsedEntries; i += 2) {
         ASSERT_GE(first[i], -1.0);
         ASSERT_LT(first[i], 1.0);
         ASSERT_EQ(first[i + 1], 0.0);
     }
-    Run("White Noise");
+    Run(kWhiteNoise);
     EXPECT_NE(first, state->dDataSignal);
 
     auto fresh = std::make_unique<SignalState>();
@@ -97,8 +98,8 @@ double PowerAt(const SampleBuffer& spectrum, int bin)
 
 TEST_F(Generator, FilteredNoiseKeepsOnlyTheBinsBelowTheMessageFrequency)
 {
-    Run("Filtered Noise");
-    Run("Filtered Noise");  // the second frame starts from the first one's imaginary parts
+    Run(kFilteredNoise);
+    Run(kFilteredNoise);  // the second frame starts from the first one's imaginary parts
     int oddNonZero = 0;
     for (int i = 1; i < kUsedEntries; i += 2)
         oddNonZero += state->dDataSignal[i] != 0.0;
@@ -117,9 +118,9 @@ TEST_F(Generator, FilteredNoiseKeepsOnlyTheBinsBelowTheMessageFrequency)
 
 TEST_F(Generator, SwitchingAwayFromFilteredNoiseKeepsTheOddEntries)
 {
-    Run("Filtered Noise");
+    Run(kFilteredNoise);
     const SampleBuffer filtered = state->dDataSignal;
-    for (const char* type : {"Sine Wave", "White Noise", "Square Wave"}) {
+    for (const std::string_view type : {kSineWave, kWhiteNoise, kSquareWave}) {
         Run(type);
         for (int i = 1; i < kUsedEntries; i += 2)
             ASSERT_EQ(state->dDataSignal[i], filtered[i]) << type << " " << i;
@@ -129,7 +130,7 @@ TEST_F(Generator, SwitchingAwayFromFilteredNoiseKeepsTheOddEntries)
 TEST_F(Generator, UnknownTypeLeavesTheBufferAlone)
 {
     state->dDataSignal.fill(2.5);
-    for (const char* type : {"", "sine wave", "Sine Wave ", "Triangle"}) {
+    for (const std::string_view type : {"", "sine wave", "Sine Wave ", "Triangle"}) {
         Run(type);
         for (double v : state->dDataSignal)
             ASSERT_EQ(v, 2.5) << '"' << type << '"';

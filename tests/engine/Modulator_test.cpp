@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "engine/ControlTexts.h"
 #include "engine/Modulator.h"
 #include "support/FakeControls.h"
 
@@ -25,7 +26,7 @@ struct Modulator : ::testing::Test {
             state->dCarrierSignal[i] = std::sin(i * 6.4 / 32.0);
         }
     }
-    void Run(const char* scheme)
+    void Run(std::string_view scheme)
     {
         controls.cmbMod = scheme;
         tmrModulation(*state, controls);
@@ -39,7 +40,7 @@ struct Modulator : ::testing::Test {
 
 TEST_F(Modulator, DsbScIsTheNegatedProductAtStartUpDepth)
 {
-    Run("DSB-SC");
+    Run(kDsbSc);
     for (int i = 0; i < kUsedEntries; i += 2)
         ASSERT_EQ(state->dModSignal[i], -state->dDataSignal[i] * state->dCarrierSignal[i]) << i;
 }
@@ -57,7 +58,7 @@ TEST_P(AmEnvelope, FollowsHalfOfOneMinusDepthTimesMessage)
 {
     state->dDepth = GetParam().depth;
     SetMessage(GetParam().message);
-    Run("AM");
+    Run(kAm);
     for (int i = 0; i < kUsedEntries; i += 2)
         ASSERT_EQ(state->dModSignal[i], GetParam().carrierFactor * state->dCarrierSignal[i]) << i;
 }
@@ -73,7 +74,7 @@ TEST_F(Modulator, FmStartsWithTheFirstSampleAlreadySummed)
 {
     state->dDepth = 2.0;
     state->dDataSignal[0] = 0.75;
-    Run("FM");
+    Run(kFm);
     EXPECT_EQ(state->dModSignal[0], std::sin(0.0 - (0.75 * 2.0) / 16.0));
 }
 
@@ -81,7 +82,7 @@ TEST_F(Modulator, FmWithAConstantMessageShiftsTheFrequency)
 {
     SetMessage(1.0);
     state->dDepth = 0.4;
-    Run("FM");
+    Run(kFm);
     for (int n = 0; n < kPoints; n += 97) {
         // The running sum and the phase are rounded differently from the
         // closed form; 1e-9 rad covers 8192 accumulated roundings.
@@ -92,9 +93,9 @@ TEST_F(Modulator, FmWithAConstantMessageShiftsTheFrequency)
 
 TEST_F(Modulator, FmSumRestartsOnEveryCall)
 {
-    Run("FM");
+    Run(kFm);
     const SampleBuffer first = state->dModSignal;
-    Run("FM");
+    Run(kFm);
     EXPECT_EQ(first, state->dModSignal);
 }
 
@@ -104,7 +105,7 @@ TEST_F(Modulator, PmShiftsThePhaseByDepthTimesMessage)
     state->dDataSignal[10] = 1.0;
     state->dDataSignal[12] = -1.0;
     state->dDataSignal[14] = 0.0;
-    Run("PM");
+    Run(kPm);
     EXPECT_EQ(state->dModSignal[10], std::sin(10 * 6.4 / 32.0 - 1.5));
     EXPECT_EQ(state->dModSignal[12], std::sin(12 * 6.4 / 32.0 + 1.5));
     EXPECT_EQ(state->dModSignal[14], state->dCarrierSignal[14]);
@@ -113,7 +114,7 @@ TEST_F(Modulator, PmShiftsThePhaseByDepthTimesMessage)
 TEST_F(Modulator, AngleSchemesAtZeroDepthReproduceTheCarrier)
 {
     state->dDepth = 0.0;
-    for (const char* scheme : {"FM", "PM"}) {
+    for (const std::string_view scheme : {kFm, kPm}) {
         Run(scheme);
         for (int i = 0; i < kUsedEntries; i += 2)
             ASSERT_EQ(state->dModSignal[i], state->dCarrierSignal[i]) << scheme << " " << i;
@@ -123,7 +124,7 @@ TEST_F(Modulator, AngleSchemesAtZeroDepthReproduceTheCarrier)
 TEST_F(Modulator, NeverWritesOddEntriesOrTheLastEntry)
 {
     state->dModSignal.fill(9.0);
-    for (const char* scheme : {"DSB-SC", "AM", "FM", "PM"}) {
+    for (const std::string_view scheme : {kDsbSc, kAm, kFm, kPm}) {
         Run(scheme);
         for (int i = 1; i < kBufferEntries; i += 2)
             ASSERT_EQ(state->dModSignal[i], 9.0) << scheme << " " << i;
@@ -134,7 +135,7 @@ TEST_F(Modulator, NeverWritesOddEntriesOrTheLastEntry)
 TEST_F(Modulator, UnknownSchemeWritesNothing)
 {
     state->dModSignal.fill(9.0);
-    for (const char* scheme : {"", "am", "AM ", "SSB"}) {
+    for (const std::string_view scheme : {"", "am", "AM ", "SSB"}) {
         Run(scheme);
         for (double v : state->dModSignal)
             ASSERT_EQ(v, 9.0) << '"' << scheme << '"';

@@ -25,7 +25,7 @@
 #include <vector>
 
 #include "ReferenceFFT.h"
-#include "engine/FFTPaths.h"
+#include "engine/nrFFT_private.h"
 #include "engine/nrFFT.h"
 
 namespace {

@@ -1,7 +1,7 @@
-// The frame cycle keeps sines, logarithms and modulated signals between
-// frames and draws each trace point once. Whatever it keeps, every tick must
-// leave the same bits as the straightforward cycle would: all nine buffers,
-// both counters and flags, and every segment handed to every picture.
+// A window keeps sines, logarithms and modulated signals from frame to frame.
+// Whatever it keeps, every tick must leave the same bits as the same frame
+// cycle working everything out afresh: all nine buffers, both counters and
+// flags, and every segment handed to every picture.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +12,7 @@
 #include <string>
 
 #include "engine/FrameCycle.h"
-#include "perf/Straightforward.h"
+#include "engine/ControlTexts.h"
 #include "support/FakeControls.h"
 #include "support/RecordingWindow.h"
 
@@ -23,16 +23,15 @@ using testing::FakeControls;
 using testing::RecordingSurface;
 using testing::RecordingWindow;
 
-// The program's window next to the same window run by the straightforward cycle.
+// A window with its memo next to the same window without one.
 struct Twins {
-    RecordingWindow fast;
-    RecordingWindow reference;
+    RecordingWindow fast{true};
+    RecordingWindow reference{false};
 
     void Tick(const FormControls& controls)
     {
         fast.Tick(controls);
-        straightforward::Timer1_Timer(*reference.state, controls, reference.pictures,
-                                      reference.rnd);
+        reference.Tick(controls);
     }
 
     // Applies the same change to both states.
@@ -50,7 +49,7 @@ struct Twins {
     for (std::size_t i = 0; i < fast.size(); ++i)
         if (std::memcmp(&fast[i], &reference[i], sizeof(double)) != 0)
             return ::testing::AssertionFailure()
-                   << name << "[" << i << "] is " << fast[i] << ", the straightforward cycle gives "
+                   << name << "[" << i << "] is " << fast[i] << ", a fresh frame gives "
                    << reference[i];
     return ::testing::AssertionSuccess();
 }
@@ -63,7 +62,7 @@ struct Twins {
         return ::testing::AssertionFailure() << name << ": clears or colours differ";
     if (fast.segments.size() != reference.segments.size())
         return ::testing::AssertionFailure() << name << ": " << fast.segments.size()
-                                             << " segments, the straightforward cycle draws "
+                                             << " segments, a fresh frame draws "
                                              << reference.segments.size();
     for (std::size_t i = 0; i < fast.segments.size(); ++i)
         if (std::memcmp(&fast.segments[i], &reference.segments[i], sizeof(testing::Segment)) != 0)
@@ -105,9 +104,6 @@ struct Twins {
     }
     return ::testing::AssertionSuccess();
 }
-
-using testing::kMessageTypes;
-using testing::kSchemes;
 
 // A student at the controls: each tick, now and then, a list, a scroll bar, a
 // check box or the pause button changes, with the restarts the handlers make.
@@ -162,7 +158,7 @@ public:
             controls.hscDataZoom = static_cast<std::int16_t>(1 + Pick(4));
             controls.hscDataScroll = static_cast<std::int16_t>(Pick(17));
             break;
-        case 11: controls.cmdPause = Pick(3) == 0 ? "Cont" : "Pause"; break;
+        case 11: controls.cmdPause = Pick(3) == 0 ? kPausedCaption : kRunningCaption; break;
         }
     }
 
@@ -175,7 +171,7 @@ private:
     std::mt19937 random_;
 };
 
-TEST(FrameIdentity, StartUpSettingsTickAfterTickMatchTheStraightforwardCycle)
+TEST(FrameIdentity, StartUpSettingsTickAfterTickMatchAFreshFrame)
 {
     Twins twins;
     FakeControls controls;
@@ -185,7 +181,7 @@ TEST(FrameIdentity, StartUpSettingsTickAfterTickMatchTheStraightforwardCycle)
     }
 }
 
-TEST(FrameIdentity, HeaviestSettingsInEveryTypeAndSchemeMatchTheStraightforwardCycle)
+TEST(FrameIdentity, HeaviestSettingsInEveryTypeAndSchemeMatchAFreshFrame)
 {
     FakeControls controls;
     controls.hscDataZoom = 4;
@@ -195,8 +191,8 @@ TEST(FrameIdentity, HeaviestSettingsInEveryTypeAndSchemeMatchTheStraightforwardC
     controls.chkTwoSides = kChecked;
     for (const int linear : {kUnchecked, kChecked}) {
         controls.chkLinear = linear;
-        for (const char* type : kMessageTypes) {
-            for (const char* scheme : kSchemes) {
+        for (const std::string_view type : kMessageTypes) {
+            for (const std::string_view scheme : kSchemes) {
                 Twins twins;
                 controls.cmbData = type;
                 controls.cmbMod = scheme;
@@ -210,7 +206,7 @@ TEST(FrameIdentity, HeaviestSettingsInEveryTypeAndSchemeMatchTheStraightforwardC
     }
 }
 
-TEST(FrameIdentity, ThousandsOfTicksWithAStudentAtTheControlsMatchTheStraightforwardCycle)
+TEST(FrameIdentity, ThousandsOfTicksWithAStudentAtTheControlsMatchAFreshFrame)
 {
     Twins twins;
     FakeControls controls;
@@ -224,18 +220,17 @@ TEST(FrameIdentity, ThousandsOfTicksWithAStudentAtTheControlsMatchTheStraightfor
     }
 }
 
-// Kept values are looked up by what they were made from, not by whose they
-// are: two windows with different settings, ticking in turn, each match their
-// own straightforward twin.
+// Two windows with different settings, ticking in turn, each keep their own
+// values and each match their own fresh twin.
 TEST(FrameIdentity, TwoWindowsTickingInTurnEachMatchTheirOwnReference)
 {
     Twins first;
     Twins second;
     FakeControls firstControls;
     FakeControls secondControls;
-    firstControls.cmbMod = "FM";
-    secondControls.cmbMod = "PM";
-    secondControls.cmbData = "Square Wave";
+    firstControls.cmbMod = kFm;
+    secondControls.cmbMod = kPm;
+    secondControls.cmbData = kSquareWave;
     secondControls.chkLinear = kUnchecked;
     second.Both([](SignalState& s) {
         s.dDataFreq = 0.75;
@@ -275,8 +270,8 @@ TEST(FrameIdentity, NeighbouringAndUnusualParametersAreNeverTakenForOneAnother)
     FakeControls controls;
     controls.chkPassband = kChecked;
     controls.chkSpectrum = kChecked;
-    for (const char* type : {"Sine Wave", "Square Wave"}) {
-        for (const char* scheme : {"FM", "PM", "AM"}) {
+    for (const std::string_view type : {kSineWave, kSquareWave}) {
+        for (const std::string_view scheme : {kFm, kPm, kAm}) {
             Twins twins;
             controls.cmbData = type;
             controls.cmbMod = scheme;
@@ -300,7 +295,7 @@ TEST(FrameIdentity, BuffersChangedBetweenTicksAreRewrittenAlike)
 {
     Twins twins;
     FakeControls controls;
-    controls.cmbMod = "FM";
+    controls.cmbMod = kFm;
     controls.chkLinear = kUnchecked;
     std::mt19937 random(99);
     for (int tick = 0; tick < 200; ++tick) {

@@ -1,8 +1,8 @@
-// The trace plot hands each sample's position on to the next segment and
-// rounds without libm; the spectrum plot keeps logarithms between calls and
-// folds and scans the bins in passes of their own. On any input, ordinary or
-// not, both must hand the surface the same segments and leave the same
-// average, held copy, counter and flag as the straightforward routines.
+// The plots round without libm, keep logarithms between calls and scan the
+// bins in interleaved passes. On any input, ordinary or not, each must give
+// the same bits as the straightforward way, and the spectrum plot with kept
+// logarithms the same segments, average, held copy, counter and flag as
+// without them.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,11 +10,15 @@
 #include <limits>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
+#include "engine/SignalState.h"
 #include "perf/Straightforward.h"
+#include "plot/RoundToInt16.h"
+#include "plot/SpectrumExtremes.h"
 #include "plot/SpectrumPlot.h"
-#include "plot/TracePlot.h"
+#include "plot/TraceColours.h"
 #include "support/FakeControls.h"
 #include "support/RecordingSurface.h"
 
@@ -66,66 +70,27 @@ double Sample(std::mt19937& random)
     return std::uniform_real_distribution<double>(-1.2, 1.2)(random);
 }
 
-TEST(TracePlotIdentity, RandomSamplesSurfacesZoomsAndScrollsGiveTheSameSegments)
-{
-    std::mt19937 random(4242);
-    auto data = std::make_unique<SampleBuffer>();
-    FakeControls controls;
-    for (int round = 0; round < 400; ++round) {
-        for (double& value : *data)
-            value = Sample(random);
-        RecordingSurface fast;
-        RecordingSurface reference;
-        const float widths[] = {8835.0f, 2000.0f, 511.0f, 0.0f, 30000.0f, 8835.5f};
-        const float heights[] = {975.0f, 1095.0f, 2715.0f, 0.0f, 20.0f / 9.0f, 1e5f, 3.3f};
-        fast.innerWidth = reference.innerWidth =
-            widths[std::uniform_int_distribution<std::size_t>(0, std::size(widths) - 1)(random)];
-        fast.innerHeight = reference.innerHeight =
-            heights[std::uniform_int_distribution<std::size_t>(0, std::size(heights) - 1)(random)];
-        controls.hscDataZoom = static_cast<std::int16_t>(std::uniform_int_distribution<int>(-1, 6)(random));
-        controls.hscDataScroll =
-            static_cast<std::int16_t>(round % 7 == 0 ? std::uniform_int_distribution<int>(-32768, 32767)(random)
-                                                     : std::uniform_int_distribution<int>(-3, 20)(random));
-        const auto offset =
-            static_cast<std::int16_t>(round % 5 == 0 ? std::uniform_int_distribution<int>(-9000, 9000)(random) : 0);
-        // Now and then a buffer shorter than the shown stretch.
-        const std::size_t size =
-            round % 9 == 0 ? std::uniform_int_distribution<std::size_t>(0, 600)(random) : data->size();
-        const std::span<const double> samples(data->data(), size);
-        plotComponent(fast, samples, offset, 0x008000, controls);
-        straightforward::plotComponent(reference, samples, offset, 0x008000, controls);
-        ASSERT_TRUE(SameSegments(fast, reference)) << "round " << round;
-    }
-}
-
-// Height 20/9 gives amplitude 1 and centre 1, so a sample of k + 0.5 is a
-// tie: the positions take every rounding case, the 16-bit ends included.
-TEST(TracePlotIdentity, TiesAndTheSixteenBitEndsRoundAlike)
+// Every value the trace plot rounds, ordinary or not, rounds as nearbyint
+// would, the 16-bit ends and every tie included.
+TEST(RoundingIdentity, RandomValuesTiesAndTheSixteenBitEndsRoundAsNearbyint)
 {
     std::vector<double> values;
-    for (double v = -33000.5; v <= 33000.5; v += 1.0)
+    for (double v = -33000.5; v <= 33000.5; v += 0.5)
         values.push_back(v);
     for (const double edge : {32766.5, 32767.0, 32767.5, 32768.0, -32768.5, -32769.0, -32769.5,
                               -32767.5, 0.4999999999999999, -0.5000000000000001, 4503599627370495.5,
                               4503599627370497.0, -4503599627370497.0, 1e17, -1e17})
         for (const double delta : {-1e-9, 0.0, 1e-9})
             values.push_back(edge + delta);
-    FakeControls controls;
-    controls.hscDataZoom = 4;
-    auto data = std::make_unique<SampleBuffer>();
-    for (std::size_t start = 0; start < values.size(); start += kPoints - 1) {
-        for (std::size_t k = 0; k < kPoints; ++k)
-            (*data)[2 * k] = values[(start + k) % values.size()];
-        RecordingSurface fast(8835.0f, 20.0f / 9.0f);
-        RecordingSurface reference(8835.0f, 20.0f / 9.0f);
-        plotComponent(fast, *data, 0, 0x800080, controls);
-        straightforward::plotComponent(reference, *data, 0, 0x800080, controls);
-        ASSERT_TRUE(SameSegments(fast, reference)) << "from value " << values[start];
-    }
+    std::mt19937 random(4242);
+    for (int n = 0; n < 100000; ++n)
+        values.push_back(Sample(random) * (n % 2 ? 1.0 : 30000.0));
+    for (const double value : values)
+        ASSERT_EQ(RoundToInt16(value), straightforward::NearestInt16(value)) << value;
 }
 
-// One spectrum's caller-owned state, for the program's routine and for the
-// straightforward one.
+// The spectrum plot's caller-owned state, once with kept logarithms and once
+// without.
 struct SpectrumTwin {
     std::unique_ptr<SampleBuffer> average = std::make_unique<SampleBuffer>();
     std::unique_ptr<SampleBuffer> held = std::make_unique<SampleBuffer>();
@@ -135,6 +100,7 @@ struct SpectrumTwin {
 };
 
 struct SpectrumPair {
+    std::unique_ptr<LogMemo> logs = std::make_unique<LogMemo>();
     SpectrumTwin fast;
     SpectrumTwin reference;
 
@@ -142,10 +108,9 @@ struct SpectrumPair {
                                     const FormControls& controls)
     {
         PlotSpectrum(fft, *fast.average, *fast.held, fast.count, fast.memory, fast.surface,
-                     0x800000, bNewToo, controls);
-        straightforward::PlotSpectrum(fft, *reference.average, *reference.held, reference.count,
-                                      reference.memory, reference.surface, 0x800000, bNewToo,
-                                      controls);
+                     kModulatedColour, bNewToo, controls, logs.get());
+        PlotSpectrum(fft, *reference.average, *reference.held, reference.count, reference.memory,
+                     reference.surface, kModulatedColour, bNewToo, controls, nullptr);
         if (!SameBits(*fast.average, *reference.average))
             return ::testing::AssertionFailure() << "averages differ";
         if (!SameBits(*fast.held, *reference.held))
@@ -154,14 +119,7 @@ struct SpectrumPair {
             return ::testing::AssertionFailure() << "counter or flag differ";
         return SameSegments(fast.surface, reference.surface);
     }
-
-    void Set(std::int16_t count, const SampleBuffer& average)
-    {
-        fast.count = reference.count = count;
-        *fast.average = *reference.average = average;
-    }
 };
-
 enum class Kind { Noise, Tone, Silent, Special, Tiny, Huge };
 
 void Fill(SampleBuffer& fft, Kind kind, std::mt19937& random)
@@ -185,7 +143,7 @@ TEST(SpectrumPlotIdentity, RandomSpectraSwitchesAndCountsGiveTheSameAveragesAndS
     auto fft = std::make_unique<SampleBuffer>();
     FakeControls controls;
     // Two spectra in turn, as the frame cycle plots them, and now and then a
-    // third: whichever owner the kept logarithms guess, the values must hold.
+    // third, each with logarithms of its own.
     SpectrumPair pairs[3];
     for (int call = 0; call < 1500; ++call) {
         SpectrumPair& pair = pairs[call % 2 == 0 ? 0 : (call % 11 == 0 ? 2 : 1)];
@@ -216,26 +174,31 @@ TEST(SpectrumPlotIdentity, RandomSpectraSwitchesAndCountsGiveTheSameAveragesAndS
 
 // The extremes are found in interleaved passes, which could only disagree with
 // one pass over zeros of both signs; extremes of zero take the single pass.
-TEST(SpectrumPlotIdentity, ZeroExtremesOfEitherSignKeepTheFirstFound)
+TEST(ExtremesIdentity, RandomSpectraAndZeroExtremesOfEitherSignMatchOnePass)
 {
-    auto fft = std::make_unique<SampleBuffer>();
-    auto average = std::make_unique<SampleBuffer>();
-    FakeControls controls;
-    for (const int linear : {kChecked, kUnchecked}) {
-        controls.chkLinear = linear;
-        for (std::size_t first = 0; first < 8; ++first) {
-            // Averages of 0 and -0 scattered over the lanes, the others above.
+    auto values = std::make_unique<SampleBuffer>();
+    const std::span<const double> bins(values->data(), kPoints);
+    auto same = [&](const std::string& what) {
+        const Extremes fast = FindExtremes(bins);
+        const Extremes reference = straightforward::FindExtremes(bins);
+        return std::memcmp(&fast, &reference, sizeof fast) == 0
+                   ? ::testing::AssertionSuccess()
+                   : ::testing::AssertionFailure() << what << ": " << fast.top << ", " << fast.bottom
+                                                   << " against " << reference.top << ", "
+                                                   << reference.bottom;
+    };
+    for (std::size_t first = 0; first < 8; ++first) {
+        // Zeros of both signs scattered over the lanes, the others above or below.
+        for (const double other : {5.0, -5.0}) {
             for (std::size_t k = 0; k < kPoints; ++k)
-                (*average)[k] = k < first ? 5.0 : ((k * 7 + first) % 3 == 0 ? -0.0 : 0.0);
-            fft->fill(0.0);
-            (*fft)[2 * (first + 3)] = 2.0;
-            SpectrumPair pair;
-            pair.Set(1, *average);
-            ASSERT_TRUE(pair.Plot(*fft, true, controls)) << "linear " << linear << ", " << first;
-            // The same averages entering as the first of two spectra.
-            pair.Set(1, *average);
-            ASSERT_TRUE(pair.Plot(*fft, true, controls)) << "linear " << linear << ", " << first;
+                (*values)[k] = k < first ? other : ((k * 7 + first) % 3 == 0 ? -0.0 : 0.0);
+            ASSERT_TRUE(same("zeros from " + std::to_string(first)));
         }
+    }
+    std::mt19937 random(31337);
+    for (int round = 0; round < 300; ++round) {
+        Fill(*values, static_cast<Kind>(round % 6), random);
+        ASSERT_TRUE(same("round " + std::to_string(round)));
     }
 }
 

@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "engine/ControlTexts.h"
+#include "ui/Utf8.h"
 #include "engine/FrameCycle.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
@@ -63,7 +65,7 @@ TEST_P(QtFrameAllocation, AllocationsPerTickDoNotGrowWithTheTicks)
         for (const char* box : {"chkPassband", "chkSpectrum", "chkTwoSides", "chkMemory"})
             Get<QCheckBox>(form, box).setCheckState(Qt::Checked);
         Get<QCheckBox>(form, "chkLinear").setCheckState(settings.linear ? Qt::Checked : Qt::Unchecked);
-        Get<QComboBox>(form, "cmbMod").setCurrentText(QStringLiteral("FM"));
+        Get<QComboBox>(form, "cmbMod").setCurrentText(ToQString(kFm));
     }
     AllocationsOver(form, 20);
     const long first = AllocationsOver(form, 200);
@@ -94,14 +96,15 @@ TEST(PictureBoxAllocation, DrawingFramesIntoThePicturesAllocatesNothing)
     state->dDataFreq = 0.5;
     state->dCarrierFreq = 6.4;
     state->dDepth = 1.0;
+    auto memo = std::make_unique<FrameMemo>();
     NoiseSource rnd;
     testing::FakeControls controls;
     controls.Heaviest();
-    Timer1_Timer(*state, controls, pictures, rnd);  // the pictures' images come into being
+    Timer1_Timer(*state, controls, pictures, rnd, memo.get());  // the pictures' images come into being
     const long before = gAllocations.load();
     for (int tick = 0; tick < 160; ++tick) {
         controls.VaryFor(tick);
-        Timer1_Timer(*state, controls, pictures, rnd);
+        Timer1_Timer(*state, controls, pictures, rnd, memo.get());
     }
     EXPECT_EQ(gAllocations.load() - before, 0);
 }

@@ -230,13 +230,13 @@ TEST(PictureBoxPixels, FramesShowWhatQPainterDrewThem)
     controls.chkSpectrum = kChecked;
     controls.chkMemory = kChecked;
     for (int frame = 0; frame < 96; ++frame) {
-        controls.cmbData = testing::kMessageTypes[frame % 4];
-        controls.cmbMod = testing::kSchemes[(frame / 4) % 4];
+        controls.cmbData = kMessageTypes[frame % 4];
+        controls.cmbMod = kSchemes[(frame / 4) % 4];
         controls.hscDataZoom = static_cast<std::int16_t>(1 + (frame / 16) % 4);
         controls.chkLinear = (frame / 8) % 2;
         controls.chkTwoSides = (frame / 3) % 2;
-        Timer1_Timer(*boxState, controls, toBoxes, boxNoise);
-        Timer1_Timer(*paintedState, controls, toPainted, paintedNoise);
+        Timer1_Timer(*boxState, controls, toBoxes, boxNoise, nullptr);
+        Timer1_Timer(*paintedState, controls, toPainted, paintedNoise, nullptr);
         for (std::size_t i = 0; i < boxes.size(); ++i)
             ASSERT_TRUE(SamePixels(Inside(*boxes[i]), painted[i]->Picture()))
                 << "frame " << frame << ", picture " << i;

@@ -1,33 +1,38 @@
 #pragma once
 
-// The straightforward frame cycle, kept as the reference for the program's
-// own: the same routines, the same signatures, in a namespace of their own.
+// The straightforward forms of what the program computes another way for
+// speed, kept as references that the fast forms must match bit for bit.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <span>
 
-#include "engine/FormControls.h"
-#include "engine/FrameCycle.h"
-#include "engine/NoiseSource.h"
-#include "engine/SignalState.h"
-#include "plot/PlotSurface.h"
-#include "plot/SpectrumPlot.h"
+#include "plot/SpectrumExtremes.h"
 
 namespace quorvane::straightforward {
 
-void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int16_t iOffset,
-                   std::int32_t Colour, const FormControls& controls);
+// Rounding as nearbyint does it, held at the 16-bit ends, NaN to 0.
+inline std::int16_t NearestInt16(double value)
+{
+    constexpr double lowest = std::numeric_limits<std::int16_t>::min();
+    constexpr double highest = std::numeric_limits<std::int16_t>::max();
+    if (std::isnan(value))
+        return 0;
+    return static_cast<std::int16_t>(std::clamp(std::nearbyint(value), lowest, highest));
+}
 
-void PlotSpectrum(std::span<const double> dFreqData, std::span<double> dFreqSpectrum,
-                  std::span<double> dFreqMem, std::int16_t& iSpectrums, Bool16& bMemory,
-                  PlotSurface& picPic, std::int32_t lColour, bool bNewToo,
-                  const FormControls& controls);
-
-void tmrGenerateSignal(SignalState& state, const FormControls& controls, NoiseSource& rnd);
-
-void tmrModulation(SignalState& state, const FormControls& controls);
-
-void Timer1_Timer(SignalState& state, const FormControls& controls, const FormPictures& pictures,
-                  NoiseSource& rnd);
+// One pass over the values.
+inline Extremes FindExtremes(std::span<const double> values)
+{
+    double top = -1e12;
+    double bottom = 1e12;
+    for (const double v : values) {
+        bottom = std::min(bottom, v);
+        top = std::max(top, v);
+    }
+    return {top, bottom};
+}
 
 }  // namespace quorvane::straightforward

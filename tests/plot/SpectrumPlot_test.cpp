@@ -7,13 +7,14 @@
 
 #include "engine/SignalState.h"
 #include "plot/SpectrumPlot.h"
+#include "plot/TraceColours.h"
 #include "support/FakeControls.h"
 #include "support/RecordingSurface.h"
 
 namespace quorvane {
 namespace {
 
-constexpr std::int32_t kLive = 0x800000;
+constexpr std::int32_t kLive = kModulatedColour;
 constexpr std::size_t kTraceSegments = 2 * 2048;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -35,7 +36,7 @@ protected:
 
     void Plot(bool bNewToo = true)
     {
-        PlotSpectrum(fft, average, held, count, memory, surface, kLive, bNewToo, controls);
+        PlotSpectrum(fft, average, held, count, memory, surface, kLive, bNewToo, controls, nullptr);
     }
     void SetBin(int k, double re, double im = 0.0)
     {
@@ -343,7 +344,7 @@ TEST_F(SpectrumPlotTest, ShortArraysOnlyClear)
 {
     std::vector<double> shortArray(100, 0.0);
     count = 3;
-    PlotSpectrum(fft, shortArray, held, count, memory, surface, kLive, true, controls);
+    PlotSpectrum(fft, shortArray, held, count, memory, surface, kLive, true, controls, nullptr);
     EXPECT_EQ(surface.clears, 1);
     EXPECT_TRUE(surface.segments.empty());
     EXPECT_EQ(count, 3);

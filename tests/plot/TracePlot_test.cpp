@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/SignalState.h"
+#include "plot/TraceColours.h"
 #include "plot/TracePlot.h"
 #include "support/FakeControls.h"
 #include "support/RecordingSurface.h"
@@ -12,7 +13,7 @@
 namespace quorvane {
 namespace {
 
-constexpr std::int32_t kColour = 0x008000;
+constexpr std::int32_t kColour = kMessageColour;
 
 class TracePlotTest : public ::testing::Test {
 protected:

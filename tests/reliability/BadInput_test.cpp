@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "plot/TraceColours.h"
 #include "FormDriver.h"
 #include "ui/Colour.h"
 #include "ui/FormFixture.h"
@@ -17,7 +18,6 @@
 namespace quorvane::testing {
 namespace {
 
-constexpr std::int32_t kModulatedColour = 0x800000;
 
 class BadInput : public FormTest {
 protected:

@@ -27,6 +27,8 @@
 #include <random>
 #include <string>
 
+#include "engine/ControlTexts.h"
+#include "ui/Utf8.h"
 #include "support/FindControl.h"
 #include "ui/DisplayText.h"
 #include "ui/Form1.h"
@@ -185,7 +187,7 @@ public:
             list->hidePopup();
     }
 
-    bool Running() const { return form_.PauseCaption() == "Pause"; }
+    bool Running() const { return form_.PauseCaption() == kRunningCaption; }
 
     // One frame as Timer1 runs it, then every rule checked.
     std::string Tick()
@@ -445,7 +447,7 @@ private:
             if (form_.lneZero(i).X1 != marker || form_.lneZero(i).X2 != marker)
                 return "a zero-frequency marker is not where chkTwoSides puts it";
         const QString caption = pause_->text();
-        if ((caption != QLatin1String("Pause") && caption != QLatin1String("Cont")) ||
+        if ((caption != ToQString(kRunningCaption) && caption != ToQString(kPausedCaption)) ||
             caption.toStdString() != form_.PauseCaption())
             return "the pause button shows neither Pause nor Cont";
         return {};

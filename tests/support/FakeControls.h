@@ -1,25 +1,20 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "engine/ControlTexts.h"
 #include "engine/FormControls.h"
 
 namespace quorvane::testing {
 
-// The texts of the two lists, in their order.
-inline constexpr std::array<const char*, 4> kMessageTypes{"Sine Wave", "White Noise",
-                                                          "Filtered Noise", "Square Wave"};
-inline constexpr std::array<const char*, 4> kSchemes{"DSB-SC", "AM", "FM", "PM"};
-
 // Controls as plain fields, starting where the window's design and start-up
 // leave them.
 struct FakeControls final : FormControls {
-    std::string cmbData = "Sine Wave";
-    std::string cmbMod = "DSB-SC";
-    std::string cmdPause = "Pause";
+    std::string cmbData{kSineWave};
+    std::string cmbMod{kDsbSc};
+    std::string cmdPause{kRunningCaption};
     int chkLinear = kChecked;
     int chkTwoSides = kUnchecked;
     int chkMemory = kUnchecked;

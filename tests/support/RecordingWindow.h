@@ -10,9 +10,19 @@
 namespace quorvane::testing {
 
 // One window's worth of signal state at its start-up values, drawing into
-// recording pictures sized like the window's.
+// recording pictures sized like the window's. A window made without a memo
+// works every frame out afresh.
 struct RecordingWindow {
+    explicit RecordingWindow(bool withMemo = true)
+        : memo(withMemo ? std::make_unique<FrameMemo>() : nullptr)
+    {
+        state->dDataFreq = 0.5;
+        state->dCarrierFreq = 6.4;
+        state->dDepth = 1.0;
+    }
+
     std::unique_ptr<SignalState> state = std::make_unique<SignalState>();
+    std::unique_ptr<FrameMemo> memo;
     NoiseSource rnd;
     RecordingSurface picData{8835, 975};
     RecordingSurface picSpectrum0{8835, 2715};
@@ -21,14 +31,7 @@ struct RecordingWindow {
     RecordingSurface picSpectrum1{8835, 2715};
     FormPictures pictures{picData, {&picSpectrum0, &picSpectrum1}, picCarrier, picModData};
 
-    RecordingWindow()
-    {
-        state->dDataFreq = 0.5;
-        state->dCarrierFreq = 6.4;
-        state->dDepth = 1.0;
-    }
-
-    void Tick(const FormControls& controls) { Timer1_Timer(*state, controls, pictures, rnd); }
+    void Tick(const FormControls& controls) { Timer1_Timer(*state, controls, pictures, rnd, memo.get()); }
 };
 
 }  // namespace quorvane::testing

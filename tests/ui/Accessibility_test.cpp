@@ -7,6 +7,8 @@
 #include <QTest>
 #include <functional>
 
+#include "engine/ControlTexts.h"
+#include "ui/Utf8.h"
 #include "FormFixture.h"
 
 namespace quorvane::testing {
@@ -59,9 +61,9 @@ TEST_F(AccessibilityTest, PicturesSayWhatTheyShow)
 
 TEST_F(AccessibilityTest, PauseButtonIsNamedByItsCaption)
 {
-    EXPECT_EQ(AccessibleText(Get<QWidget>("cmdPause"), QAccessible::Name), "Pause");
+    EXPECT_EQ(AccessibleText(Get<QWidget>("cmdPause"), QAccessible::Name), ToQString(kRunningCaption));
     QTest::mouseClick(&Get<QWidget>("cmdPause"), Qt::LeftButton);
-    EXPECT_EQ(AccessibleText(Get<QWidget>("cmdPause"), QAccessible::Name), "Cont");
+    EXPECT_EQ(AccessibleText(Get<QWidget>("cmdPause"), QAccessible::Name), ToQString(kPausedCaption));
 }
 
 // Tab from the first control reaches every control in the designed order, and
@@ -83,7 +85,7 @@ TEST_F(AccessibilityTest, KeyboardAloneReachesAndChangesEveryControl)
         {"picData", Qt::Key_unknown, {}},
         {"cmbData", Qt::Key_Down, [&] { return list("cmbData"); }},
         {"cmbMod", Qt::Key_Down, [&] { return list("cmbMod"); }},
-        {"cmdPause", Qt::Key_Space, [&] { return form->PauseCaption() == "Pause"; }},
+        {"cmdPause", Qt::Key_Space, [&] { return form->PauseCaption() == kRunningCaption; }},
         {"picSpectrum(0)", Qt::Key_unknown, {}},
         {"picModData", Qt::Key_unknown, {}},
         {"hscDataScroll", Qt::Key_Right, [&] { return scroll("hscDataScroll"); }},

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "engine/ControlTexts.h"
+#include "ui/Utf8.h"
 #include "FormFixture.h"
 #include "ui/PictureBox.h"
 
@@ -70,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         RestartCase{"TwoSides", [](Form1& f) { Click(f, "chkTwoSides"); }, false, false},
         RestartCase{"Memory", [](Form1& f) { Click(f, "chkMemory"); }, false, false},
         RestartCase{"Passband", [](Form1& f) { Click(f, "chkPassband"); }, false, false},
-        RestartCase{"Pause", [](Form1& f) { Click(f, "cmdPause"); }, false, false},
+        RestartCase{"PauseButton", [](Form1& f) { Click(f, "cmdPause"); }, false, false},
         RestartCase{"Zoom", [](Form1& f) { Move(f, "hscDataZoom", 3); }, false, false}),
     CaseName{});
 
@@ -125,12 +127,12 @@ TEST_F(SwitchTest, PauseThenContinueRestoresTheInterval)
     auto& timer = Get<QTimer>("Timer1");
     timer.setInterval(250);
     Click(*form, "cmdPause");
-    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), "Cont");
-    EXPECT_EQ(form->PauseCaption(), "Cont");
+    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), ToQString(kPausedCaption));
+    EXPECT_EQ(form->PauseCaption(), kPausedCaption);
     EXPECT_FALSE(timer.isActive());
     Click(*form, "cmdPause");
-    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), "Pause");
-    EXPECT_EQ(form->PauseCaption(), "Pause");
+    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), ToQString(kRunningCaption));
+    EXPECT_EQ(form->PauseCaption(), kRunningCaption);
     EXPECT_TRUE(timer.isActive());
     EXPECT_EQ(timer.interval(), 100);
 }
@@ -165,8 +167,8 @@ TEST_F(SwitchTest, ReadsFollowTheControls)
     Move(*form, "hscDataScroll", 7);
     Move(*form, "hscDataZoom", 3);
     Click(*form, "chkPassband");
-    EXPECT_EQ(form->ListText(ListId::cmbData), "Filtered Noise");
-    EXPECT_EQ(form->ListText(ListId::cmbMod), "AM");
+    EXPECT_EQ(form->ListText(ListId::cmbData), kFilteredNoise);
+    EXPECT_EQ(form->ListText(ListId::cmbMod), kAm);
     EXPECT_EQ(form->ScrollValue(ScrollId::hscDataScroll), 7);
     EXPECT_EQ(form->ScrollValue(ScrollId::hscDataZoom), 3);
     EXPECT_EQ(form->CheckValue(CheckId::chkPassband), kChecked);

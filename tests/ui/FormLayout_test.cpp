@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "engine/ControlTexts.h"
 #include "FormFixture.h"
 #include "ui/CheckBox.h"
 #include "ui/PictureBox.h"
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{"vscDepth", "QScrollBar", {344, 440, 25, 33}},
         BoxCase{"chkTwoSides", "quorvane::CheckBox", {248, 536, 113, 41}, "Two-Sided Spectra"},
         BoxCase{"chkLinear", "quorvane::CheckBox", {248, 576, 113, 41}, "Linear Plots"},
-        BoxCase{"cmdPause", "QPushButton", {12, 588, 81, 33}, "Pause"},
+        BoxCase{"cmdPause", "QPushButton", {12, 588, 81, 33}, kRunningCaption.data()},
         BoxCase{"chkMemory", "quorvane::ButtonCheckBox", {100, 588, 97, 32}, "Memory"},
         BoxCase{"chkPassband", "quorvane::ButtonCheckBox", {392, 408, 17, 48}, ""},
         BoxCase{"chkSpectrum", "quorvane::ButtonCheckBox", {392, 536, 21, 56}, ""},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "plot/TraceColours.h"
 #include "CaseName.h"
 #include "ui/PictureBox.h"
 
@@ -34,10 +35,10 @@ protected:
 
 TEST_F(PictureBoxTest, EachTraceInItsColourOnePixelWide)
 {
-    const std::pair<std::int32_t, QColor> colours[]{{0x008000, QColor(0, 128, 0)},
-                                                    {0x800080, QColor(128, 0, 128)},
-                                                    {0x800000, QColor(0, 0, 128)},
-                                                    {0x004080, QColor(128, 64, 0)},
+    const std::pair<std::int32_t, QColor> colours[]{{kMessageColour, QColor(0, 128, 0)},
+                                                    {kCarrierColour, QColor(128, 0, 128)},
+                                                    {kModulatedColour, QColor(0, 0, 128)},
+                                                    {kMemoryColour, QColor(128, 64, 0)},
                                                     {0x0000FF, QColor(255, 0, 0)}};
     for (std::size_t i = 0; i < std::size(colours); ++i) {
         picture.SetForeColor(colours[i].first);
@@ -64,7 +65,7 @@ TEST_P(Clipping, DrawsOnlyTheInsideAndLeavesTheBorder)
 {
     const QImage before = Shown();
     const ClipCase& c = GetParam();
-    picture.SetForeColor(0x800000);
+    picture.SetForeColor(kModulatedColour);
     picture.Line(c.x1, c.y1, c.x2, c.y2);
     const QImage after = Shown();
     for (const QPoint border : {QPoint(0, 0), QPoint(1, 1), QPoint(592, 184), QPoint(591, 100),
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PictureBoxTest, KeepsItsPictureUntilCleared)
 {
-    picture.SetForeColor(0x008000);
+    picture.SetForeColor(kMessageColour);
     Across(300.0f);
     const QImage first = Shown();
     EXPECT_EQ(At(first, 150.0f, 300.0f), QColor(0, 128, 0));
@@ -111,7 +112,7 @@ TEST_F(PictureBoxTest, KeepsItsPictureUntilCleared)
 
 TEST_F(PictureBoxTest, ATraceLongerThanOneBatchIsDrawnWhole)
 {
-    picture.SetForeColor(0x800080);
+    picture.SetForeColor(kCarrierColour);
     constexpr int kStrokes = 40000;  // one pixel-high stroke per column, row by row
     for (int i = 0; i < kStrokes; ++i) {
         const float x = static_cast<float>(i % 589) * 15.0f;

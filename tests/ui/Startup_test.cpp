@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "FormFixture.h"
+#include "engine/ControlTexts.h"
+#include "ui/Utf8.h"
 
 namespace quorvane::testing {
 namespace {
@@ -19,6 +21,15 @@ QStringList Items(const QComboBox& list)
     return items;
 }
 
+template <std::size_t Count>
+QStringList ToQStrings(const std::array<std::string_view, Count>& texts)
+{
+    QStringList list;
+    for (std::string_view text : texts)
+        list << ToQString(text);
+    return list;
+}
+
 TEST_F(StartupTest, ParametersTextsAndListsAsStartUpLeavesThem)
 {
     EXPECT_EQ(State().dDataFreq, 0.5);
@@ -30,12 +41,11 @@ TEST_F(StartupTest, ParametersTextsAndListsAsStartUpLeavesThem)
 
     const auto& messages = Get<QComboBox>("cmbData");
     const auto& schemes = Get<QComboBox>("cmbMod");
-    EXPECT_EQ(Items(messages),
-              QStringList({"Sine Wave", "White Noise", "Filtered Noise", "Square Wave"}));
-    EXPECT_EQ(Items(schemes), QStringList({"DSB-SC", "AM", "FM", "PM"}));
+    EXPECT_EQ(Items(messages), ToQStrings(kMessageTypes));
+    EXPECT_EQ(Items(schemes), ToQStrings(kSchemes));
     EXPECT_FALSE(messages.isEditable() || schemes.isEditable());
-    EXPECT_EQ(form->ListText(ListId::cmbData), "Sine Wave");
-    EXPECT_EQ(form->ListText(ListId::cmbMod), "DSB-SC");
+    EXPECT_EQ(form->ListText(ListId::cmbData), kSineWave);
+    EXPECT_EQ(form->ListText(ListId::cmbMod), kDsbSc);
 }
 
 TEST_F(StartupTest, DisplayRunsAndSwitchesStandAsDesigned)
@@ -45,8 +55,8 @@ TEST_F(StartupTest, DisplayRunsAndSwitchesStandAsDesigned)
     EXPECT_EQ(form->maximumSize(), QSize(1003, 678));
     EXPECT_TRUE(Get<QTimer>("Timer1").isActive());
     EXPECT_EQ(Get<QTimer>("Timer1").interval(), 100);
-    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), "Pause");
-    EXPECT_EQ(form->PauseCaption(), "Pause");
+    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), ToQString(kRunningCaption));
+    EXPECT_EQ(form->PauseCaption(), kRunningCaption);
     EXPECT_EQ(form->CheckValue(CheckId::chkLinear), kChecked);
     for (CheckId check :
          {CheckId::chkTwoSides, CheckId::chkMemory, CheckId::chkPassband, CheckId::chkSpectrum})
