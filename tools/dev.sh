@@ -24,31 +24,12 @@ install_missing() {
     fi
 }
 
+# Every build and test run goes through CMakePresets.json, on every core.
+export CMAKE_BUILD_PARALLEL_LEVEL="$(nproc)" CTEST_PARALLEL_LEVEL="$(nproc)"
+
 build() {
-    cmake -S . -B build
-    cmake --build build -j"$(nproc)"
-}
-
-run_tests() {
-    ctest --test-dir "$1" --output-on-failure -j"$(nproc)" "${@:2}"
-}
-
-# Everything once more under AddressSanitizer and UndefinedBehaviorSanitizer;
-# any report fails the run.
-sanitized_tests() {
-    cmake -S . -B build-asan -DQUORVANE_SANITIZE=ON -DQUORVANE_BENCHMARKS=OFF
-    cmake --build build-asan -j"$(nproc)"
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp QUORVANE_SOAK_TICKS=6000 \
-        run_tests build-asan -LE valgrind
-}
-
-# The libFuzzer targets, each for a bounded time.
-fuzz_tests() {
-    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON \
-        -DQUORVANE_BENCHMARKS=OFF -DBUILD_TESTING=ON
-    cmake --build build-fuzz -j"$(nproc)" --target fuzz_fft fuzz_form
-    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-fuzz -L fuzz
+    cmake --preset default
+    cmake --build --preset default
 }
 
 case "${1:-}" in
@@ -59,10 +40,11 @@ start)
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
-    build
-    run_tests build
-    sanitized_tests
-    fuzz_tests
+    # The program and every test; then everything again under the sanitizers;
+    # then the libFuzzer targets, each for a bounded time.
+    cmake --workflow --preset default
+    cmake --workflow --preset sanitize
+    cmake --workflow --preset fuzz
     ;;
 bench)
     install_missing "${packages[@]}" "${test_packages[@]}"
