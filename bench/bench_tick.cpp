@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "support/OffscreenScreen.h"
 #include "WorstMedian.h"
 #include "support/FakeControls.h"
 #include "support/FindControl.h"
@@ -103,7 +104,7 @@ BENCHMARK(TickGrab)->ArgName("linear")->Arg(0)->Arg(1)->Unit(benchmark::kMicrose
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    quorvane::testing::UseOffscreenScreen();
     QApplication app(argc, argv);
     return bench::RunBenchmarks(argc, argv, 30, [](bench::WorstMedianReporter& reporter) {
         reporter.PrintWorst("Whole tick with paint (Tick)", 3000.0, "Tick/");

@@ -6,14 +6,13 @@
 #include <limits>
 
 #include "plot/SpectrumExtremes.h"
+#include "plot/SpectrumGeometry.h"
 #include "plot/TraceColours.h"
 
 namespace quorvane {
 namespace {
 
 constexpr std::size_t kBins = kPoints;
-constexpr int kShownBins = kPoints / 4;
-constexpr int kTwoSidedShift = kShownBins / 2;
 constexpr double kSilentFirst = -10000.0;
 constexpr double kSilentLater = -1000.0;
 constexpr double kSecondLineOffset = 15.0;
@@ -113,11 +112,8 @@ void DrawTrace(PlotSurface& picPic, std::span<const double> values, const Scale&
     float previousX = 0;
     double previousY = height;
     for (int i = 0; i < kShownBins; ++i) {
-        int j = twoSided ? i - kTwoSidedShift : i;
-        if (j < 0)
-            j += kPoints;
-        const float x = static_cast<float>(i) * width / 8192 * 4;
-        const double value = values[static_cast<std::size_t>(j)];
+        const float x = PointX(i, width);
+        const double value = values[static_cast<std::size_t>(ShownBin(i, twoSided))];
         double y = heldCopy && !(value > 0) ? height : PointHeight(scale, value, height);
         y = ClampToSurface(y, height);
         picPic.Line(previousX, static_cast<float>(previousY), x, static_cast<float>(y));

@@ -6,32 +6,12 @@
 #include <limits>
 
 #include "plot/RoundToInt16.h"
+#include "plot/TraceGeometry.h"
 
 namespace quorvane {
 namespace {
 
-constexpr float kSamplesAcrossAtZoom1 = 512.0f;
 constexpr int kSecondLineOffset = 15;
-
-// Worked out in single precision, as the width is, and only then widened. A
-// zoom below 1 has no step.
-double TraceStep(float width, std::int16_t zoom)
-{
-    if (zoom < 1)
-        return 0;
-    const float perZoom = width / static_cast<float>(zoom);
-    return static_cast<double>(std::floor(perZoom / kSamplesAcrossAtZoom1));
-}
-
-// The product of two 16-bit values always fits in 32 bits; holding it at the
-// 16-bit ends keeps an absurd scroll from wrapping back into the buffer.
-std::int16_t StartSample(std::int16_t scroll, std::int16_t zoom)
-{
-    const std::int32_t product = static_cast<std::int32_t>(scroll) * zoom;
-    constexpr std::int32_t lowest = std::numeric_limits<std::int16_t>::min();
-    constexpr std::int32_t highest = std::numeric_limits<std::int16_t>::max();
-    return static_cast<std::int16_t>(std::clamp(product, lowest, highest));
-}
 
 bool HoldsSample(std::span<const double> dData, std::int32_t sample)
 {

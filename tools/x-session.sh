@@ -1,5 +1,6 @@
 # Sourced by the scripts that drive the real program in an X server of their
-# own (Xvfb on a free display). Gives them:
+# own (Xvfb on a free display, 1280x1024 unless QUORVANE_XVFB_SCREEN names
+# another size). Gives them:
 #   work         a temporary directory, removed at exit with the server and program
 #   fail MSG     prints FAIL: MSG and exits 1
 #   start_program PROGRAM
@@ -26,7 +27,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # -noreset: the server stays as it is between one program and the next, rather
 # than starting itself over each time its last client goes.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${QUORVANE_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || fail "Xvfb did not start"

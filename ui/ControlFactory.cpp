@@ -25,8 +25,9 @@ QWidget* CreateScrollBar(const ControlDesign& design, Qt::Orientation orientatio
     bar->setSingleStep(design.scroll.smallStep);
     bar->setPageStep(design.scroll.largeStep);
     bar->setValue(design.scroll.value);
-    // Only the settled position is answered, never the thumb in flight.
-    bar->setTracking(false);
+    // The parameter bars answer only the settled position, never the thumb in
+    // flight; the time bars, read on every frame, follow it.
+    bar->setTracking(design.scroll.tracking);
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }

@@ -6,19 +6,21 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <vector>
 
 #include "engine/ControlTexts.h"
 #include "plot/TraceColours.h"
-#include "ui/AccessibleNames.h"
 #include "ui/Colour.h"
 #include "ui/ControlFactory.h"
+#include "ui/ControlHelp.h"
 #include "ui/DisplayText.h"
 #include "ui/FontPlan.h"
 #include "ui/FormLayout.h"
 #include "ui/PictureBox.h"
+#include "ui/Readout.h"
 #include "ui/Utf8.h"
 
 namespace quorvane {
@@ -76,23 +78,26 @@ Form1::Form1()
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(window.timerInterval);
 
+    readout_ = std::make_unique<Readout>();
     CreateControls();
-    SetAccessibleNames(*this);
+    SetControlHelp(*this);
     FindControls();
     SetFocusOrder();
     ConnectHandlers();
+    CreateShortcuts();
     Timer1.start();
     Form_Load();
+    FitToScreen();
 }
 
 Form1::~Form1() = default;
 
 void Form1::CreateControls()
 {
-    const FontPlan fonts(FormControlsDesign(), *style());
+    fonts_ = std::make_unique<FontPlan>(FormControlsDesign(), *style());
     std::vector<QWidget*> beneath;
     for (const ControlDesign& design : FormControlsDesign()) {
-        QWidget* control = CreateControl(design, fonts, this);
+        QWidget* control = CreateControl(design, *fonts_, this);
         if (LiesBeneath(design.kind))
             beneath.push_back(control);
     }
@@ -133,6 +138,10 @@ void Form1::FindControls()
     chkSpectrum = Find<QCheckBox>(*this, "chkSpectrum");
     cmdPause = Find<QPushButton>(*this, "cmdPause");
     pauseCaption_ = cmdPause->text().toStdString();
+    cmdPause->setToolTip(PauseToolTip(pauseCaption_));
+    // Black from the start, as the memory handler leaves it, whatever the
+    // desktop's palette.
+    SetCaptionColour(*chkMemory, Qt::black);
 }
 
 void Form1::SetFocusOrder()
@@ -170,6 +179,8 @@ void Form1::ConnectHandlers()
     for (std::int16_t index : {std::int16_t{0}, std::int16_t{1}})
         connect(picSpectrum[index], &PictureBox::clicked, this,
                 [this, index] { picSpectrum_Click(index); });
+    for (PictureBox* picture : {picData, picSpectrum[0], picCarrier, picModData, picSpectrum[1]})
+        ConnectReadout(*picture);
 
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
@@ -205,6 +216,7 @@ std::string_view Form1::PauseCaption() const
 void Form1::SetPauseCaption(std::string_view caption)
 {
     cmdPause->setText(ToQString(caption));
+    cmdPause->setToolTip(PauseToolTip(caption));
     pauseCaption_ = caption;
 }
 
@@ -222,14 +234,20 @@ void Form1::Timer1_Timer()
         // and the next tick starts afresh.
     }
     ticking_ = false;
+    if (hovered_)
+        ShowReadout();
 }
 
 void Form1::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    const auto place = [this](std::int16_t x, std::int16_t y) {
+        return QPointF(zoomOffset_) + ToPixelPoint(x, y) * zoom_;
+    };
     for (const LineShape& line : zeroMarkers_) {
-        painter.setPen(QPen(Qt::black, line.width, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(ToPixelPoint(line.X1, line.Y1), ToPixelPoint(line.X2, line.Y2));
+        const double width = std::max(1.0, std::round(line.width * zoom_));
+        painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(place(line.X1, line.Y1), place(line.X2, line.Y2));
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPointF>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "engine/FormControls.h"
@@ -16,13 +18,16 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
 namespace quorvane {
 
+class FontPlan;
 class PictureBox;
+class Readout;
 
 // A line control; its end points are in the window's twips.
 struct LineShape {
@@ -53,8 +58,20 @@ public:
     SignalState& State() { return *state_; }
     const LineShape& lneZero(int Index) const { return zeroMarkers_.at(Index); }
 
+    // The window's magnification, 1 at the design's size. Every control keeps
+    // its place in twips; only the pixels per twip change.
+    double Zoom() const { return zoom_; }
+    void SetZoom(double factor);
+    void ZoomIn();
+    void ZoomOut();
+    void ToggleFullScreen();
+
+    // The window beside the pointer that says what lies under it.
+    const QLabel& ReadoutWindow() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateControls();
@@ -62,6 +79,16 @@ private:
     void SetFocusOrder();
     void ConnectHandlers();
     void SetPauseCaption(std::string_view caption);
+
+    void CreateShortcuts();
+    void ApplyZoom(double factor, QPoint offset);
+    void FitToScreen();
+    QSize Decoration() const;
+    QSize Available() const;
+
+    void ConnectReadout(PictureBox& picture);
+    void ShowReadout();
+    std::optional<std::span<const double>> TraceUnder(const PictureBox& picture) const;
 
     void Form_Load();
     void SetUpControls();
@@ -79,6 +106,7 @@ private:
 
     std::unique_ptr<SignalState> state_;
     std::unique_ptr<FrameMemo> memo_;
+    std::unique_ptr<FontPlan> fonts_;
     NoiseSource rnd_;
     QTimer Timer1;
     bool ticking_ = false;
@@ -109,6 +137,16 @@ private:
     std::string cmbDataText_;
     std::string cmbModText_;
     std::string pauseCaption_;
+
+    double zoom_ = 1.0;
+    QPoint zoomOffset_;
+    bool fullScreen_ = false;
+    double zoomBeforeFullScreen_ = 1.0;
+
+    std::unique_ptr<Readout> readout_;
+    PictureBox* hovered_ = nullptr;
+    QPointF hoverTwips_;
+    QPoint hoverGlobal_;
 };
 
 }  // namespace quorvane

@@ -18,8 +18,8 @@ constexpr std::array kControls{
     ControlDesign{"picCarrier", PictureBox, {6000, 4500, 8895, 1155}},
     ControlDesign{"picModData", PictureBox, {6000, 5880, 8895, 1155}},
     ControlDesign{"picSpectrum(1)", PictureBox, {6000, 7080, 8895, 2775}},
-    ControlDesign{"hscDataScroll", HScrollBar, {6000, 0, 7455, 255}, {}, None, {0, 16, 1, 4, 0}},
-    ControlDesign{"hscDataZoom", HScrollBar, {13440, 0, 1455, 255}, {}, None, {1, 4, 1, 1, 1}},
+    ControlDesign{"hscDataScroll", HScrollBar, {6000, 0, 7455, 255}, {}, None, {0, 16, 1, 4, 0, true}},
+    ControlDesign{"hscDataZoom", HScrollBar, {13440, 0, 1455, 255}, {}, None, {1, 4, 1, 1, 1, true}},
 
     ControlDesign{"shpDataBox", Shape, {540, 360, 5115, 1455}, {}, None, {}, false, 0x008000},
     ControlDesign{"Label1", Label, {600, 480, 2055, 495}, "Signal Type", Large},

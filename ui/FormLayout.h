@@ -31,6 +31,9 @@ struct ScrollSettings {
     int smallStep = 0;
     int largeStep = 0;
     int value = 0;
+    // Whether the value follows the thumb while it is dragged, or only settles
+    // where it is let go.
+    bool tracking = false;
 };
 
 // One control as designed: where it sits and how it starts.

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cwchar>
 
@@ -40,15 +41,31 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     // painting first: without this Qt fills the window's background under each
     // picture on every frame, with the same register-dirtying fill as above.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void PictureBox::SetZoom(double factor, const QRect& design)
+{
+    zoom_ = factor;
+    design_ = design;
+    update();
+}
+
+// The box as it is at 100 %, in pixels of the window's design.
+QRect PictureBox::Logical() const
+{
+    return zoom_ == 1.0 ? geometry() : design_;
 }
 
 // Asking the widget for its contents rectangle is costly, and every segment
 // needs it for clipping; the frame style never changes, so only the size can.
 const QRect& PictureBox::Inner() const
 {
-    if (innerFor_ != size()) {
-        innerFor_ = size();
-        inner_ = contentsRect();
+    const QSize logical = Logical().size();
+    if (innerFor_ != logical) {
+        innerFor_ = logical;
+        const int border = frameWidth();
+        inner_ = QRect(QPoint(), logical).adjusted(border, border, -border, -border);
     }
     return inner_;
 }
@@ -77,7 +94,7 @@ void PictureBox::SetForeColor(std::int32_t colour)
 
 void PictureBox::Line(float x1, float y1, float x2, float y2)
 {
-    if (!rasterReady_ || size() != rasterFor_)
+    if (!rasterReady_ || Logical().size() != rasterFor_)
         PrepareRaster();
     // Nearly every segment lies inside, where clipping would hand it back as it
     // is; only the others (and NaN, which fails every comparison) take it.
@@ -107,23 +124,63 @@ void PictureBox::RequestRepaint()
 
 float PictureBox::Left() const
 {
-    return static_cast<float>(PixelsToTwips(x()));
+    return static_cast<float>(PixelsToTwips(Logical().x()));
 }
 
 float PictureBox::Width() const
 {
-    return static_cast<float>(PixelsToTwips(width()));
+    return static_cast<float>(PixelsToTwips(Logical().width()));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     updatePending_ = false;
     QPainter painter(this);
-    painter.drawImage(QRectF(Inner()), image_);
-    painter.end();
+    if (zoom_ == 1.0) {
+        painter.drawImage(QRectF(Inner()), image_);
+        painter.end();
+        QFrame::paintEvent(event);
+        if (keyboardFocus_) {
+            painter.begin(this);
+            DrawFocusRing(painter, rect());
+        }
+    } else {
+        PaintMagnified(painter);
+    }
     // Painting may have shared the image; the next segment takes it afresh.
     rasterReady_ = false;
-    QFrame::paintEvent(event);
+}
+
+// The picture and its border composed at their design size, then every pixel
+// enlarged alike: no smoothing, so traces stay crisp at any factor.
+void PictureBox::PaintMagnified(QPainter& painter)
+{
+    const QRect logical(QPoint(), Logical().size());
+    if (look_.size() != logical.size())
+        look_ = QImage(logical.size(), QImage::Format_RGB32);
+    QPainter look(&look_);
+    look.drawImage(QRectF(Inner()), image_);
+    QStyleOptionFrame frame;
+    initStyleOption(&frame);
+    frame.rect = logical;
+    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &look, this);
+    if (keyboardFocus_)
+        DrawFocusRing(look, logical);
+    look.end();
+    painter.drawImage(QRectF(rect()), look_);
+}
+
+// Keyboard focus turns the two-pixel border into a ring of the highlight
+// colour; the picture inside is untouched.
+void PictureBox::DrawFocusRing(QPainter& painter, const QRect& outer) const
+{
+    const int border = frameWidth();
+    const QColor ring = palette().color(QPalette::Highlight);
+    const QRect inner = outer.adjusted(border, border, -border, -border);
+    painter.fillRect(QRect(outer.topLeft(), QSize(outer.width(), border)), ring);
+    painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), QSize(outer.width(), border)), ring);
+    painter.fillRect(QRect(QPoint(outer.left(), inner.top()), QSize(border, inner.height())), ring);
+    painter.fillRect(QRect(QPoint(inner.right() + 1, inner.top()), QSize(border, inner.height())), ring);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -142,6 +199,39 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     QFrame::mouseReleaseEvent(event);
 }
 
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF inDesign = event->position() / zoom_ - QPointF(Inner().topLeft());
+    emit pointerMoved(inDesign * kTwipsPerPixel, event->globalPosition().toPoint());
+    QFrame::mouseMoveEvent(event);
+}
+
+void PictureBox::leaveEvent(QEvent* event)
+{
+    emit pointerLeft();
+    QFrame::leaveEvent(event);
+}
+
+// Only focus that arrives from the keyboard is marked, so the window looks as
+// designed until someone tabs through it.
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    keyboardFocus_ = event->reason() == Qt::TabFocusReason ||
+                     event->reason() == Qt::BacktabFocusReason;
+    if (keyboardFocus_)
+        update();
+    QFrame::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    if (keyboardFocus_) {
+        keyboardFocus_ = false;
+        update();
+    }
+    QFrame::focusOutEvent(event);
+}
+
 // The picture is kept at logical resolution and scaled up pixel for pixel on
 // dense screens, so a trace keeps its one-pixel classic look at any scale.
 void PictureBox::EnsureImage()
@@ -157,7 +247,7 @@ void PictureBox::PrepareRaster()
 {
     EnsureImage();
     raster_.Target(image_);
-    rasterFor_ = size();
+    rasterFor_ = Logical().size();
     clipWidth_ = ScaleWidth();
     clipHeight_ = ScaleHeight();
     rasterReady_ = true;

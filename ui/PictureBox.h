@@ -11,6 +11,10 @@ namespace quorvane {
 // A drawing surface with a sunken two-pixel border, measured in twips inside.
 // Segments are drawn as they come onto a backing image, so the picture
 // survives repaints, pauses included; a repaint only copies the image.
+//
+// Magnified, the box keeps its design size in twips: the picture and its
+// border are drawn as at 100 % and shown with every pixel enlarged, so what
+// it shows does not change. The pointer's place is reported in those twips.
 class PictureBox final : public QFrame, public PlotSurface {
     Q_OBJECT
 
@@ -25,13 +29,23 @@ public:
     float Left() const override;
     float Width() const override;
 
+    // Shows the box `factor` times its design geometry (in pixels at 100 %).
+    void SetZoom(double factor, const QRect& design);
+
 signals:
     void clicked();
+    // The pointer over the box, in the picture's twips and on the screen.
+    void pointerMoved(QPointF twips, QPoint global);
+    void pointerLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void EnsureImage();
@@ -39,6 +53,9 @@ private:
     void RequestRepaint();
 
     const QRect& Inner() const;
+    QRect Logical() const;
+    void PaintMagnified(QPainter& painter);
+    void DrawFocusRing(QPainter& painter, const QRect& outer) const;
 
     mutable QSize innerFor_;
     mutable QRect inner_;
@@ -53,6 +70,11 @@ private:
     bool rasterReady_ = false;
     bool updatePending_ = false;
     bool pressed_ = false;
+    bool keyboardFocus_ = false;
+    double zoom_ = 1.0;
+    QRect design_;
+    // The box as at 100 %, composed for showing magnified.
+    QImage look_;
 };
 
 }  // namespace quorvane

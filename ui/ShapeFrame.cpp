@@ -11,6 +11,12 @@ ShapeFrame::ShapeFrame(QColor colour, int borderWidth, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void ShapeFrame::SetBorderWidth(int borderWidth)
+{
+    borderWidth_ = borderWidth;
+    update();
+}
+
 void ShapeFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

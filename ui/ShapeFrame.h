@@ -13,6 +13,8 @@ class ShapeFrame final : public QWidget {
 public:
     ShapeFrame(QColor colour, int borderWidth, QWidget* parent = nullptr);
 
+    void SetBorderWidth(int borderWidth);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "support/OffscreenScreen.h"
 #include "reliability/FormDriver.h"
 
 namespace {
@@ -26,7 +27,7 @@ void Broken(const std::string& rule, std::size_t step)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    quorvane::testing::UseOffscreenScreen();
     // Never destroyed: libFuzzer leaves through exit() from within a run.
     new QApplication(*argc, *argv);
     return 0;

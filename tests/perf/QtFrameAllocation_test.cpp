@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "support/OffscreenScreen.h"
 #include "engine/ControlTexts.h"
 #include "ui/Utf8.h"
 #include "engine/FrameCycle.h"
@@ -114,7 +115,7 @@ TEST(PictureBoxAllocation, DrawingFramesIntoThePicturesAllocatesNothing)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    quorvane::testing::UseOffscreenScreen();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,107 @@
+#include "plot/Readout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+
+#include "plot/PlotTypes.h"
+#include "plot/RoundToInt16.h"
+#include "plot/SpectrumGeometry.h"
+#include "plot/TraceGeometry.h"
+
+namespace quorvane {
+namespace {
+
+constexpr double kSamplesPerSecond = 320.0 * std::numbers::pi;
+
+double Highest(std::span<const double> values)
+{
+    double highest = -HUGE_VAL;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kPoints) && k < values.size(); ++k)
+        highest = std::max(highest, values[k]);
+    return highest;
+}
+
+// The point drawn nearest to x, and the first and last within snap of it.
+struct Candidates {
+    int nearest;
+    int first;
+    int last;
+};
+
+Candidates PointsNear(float x, float snap, float width)
+{
+    const double perPoint = static_cast<double>(width) / kShownBins;
+    const auto clampPoint = [](double i) {
+        return static_cast<int>(std::clamp(i, 0.0, static_cast<double>(kShownBins - 1)));
+    };
+    if (!(perPoint > 0))
+        return {0, 0, 0};
+    return {clampPoint(std::round(x / perPoint)), clampPoint(std::ceil((x - snap) / perPoint)),
+            clampPoint(std::floor((x + snap) / perPoint))};
+}
+
+}  // namespace
+
+double SampleSeconds(std::int32_t sample)
+{
+    return sample / kSamplesPerSecond;
+}
+
+double BinHertz(int bin)
+{
+    return bin * kSamplesPerSecond / kPoints;
+}
+
+std::optional<TraceReading> ReadTrace(std::span<const double> dData, float x, float width,
+                                      std::int16_t zoom, std::int16_t scroll)
+{
+    const double step = TraceStep(width, zoom);
+    if (!(step >= 1.0) || !(x >= 0))
+        return std::nullopt;
+    const std::int32_t points = RoundToInt16(width / step);
+    const auto i = static_cast<std::int32_t>(std::lround(x / step));
+    const std::int32_t sample = StartSample(scroll, zoom) + i;
+    if (i > points || sample < 0 || 2 * static_cast<std::size_t>(sample) >= dData.size())
+        return std::nullopt;
+    return TraceReading{sample, SampleSeconds(sample), dData[2 * static_cast<std::size_t>(sample)]};
+}
+
+std::optional<double> LevelDb(double value, double highest, bool linear)
+{
+    if (linear) {
+        if (!(highest > 0))
+            return std::nullopt;
+        return 10.0 * std::log10(value / highest);
+    }
+    if (!std::isfinite(highest))
+        return std::nullopt;
+    return (value - highest) * 10.0 / std::numbers::ln10;
+}
+
+SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap)
+{
+    const std::span<const double> read =
+        view.liveDrawn ? view.average : (view.heldDrawn ? view.held : std::span<const double>());
+    const Candidates near = PointsNear(x, snap, view.width);
+    int point = near.nearest;
+    if (!read.empty()) {
+        for (int i = near.first; i <= near.last; ++i)
+            if (read[static_cast<std::size_t>(ShownBin(i, view.twoSided))] >
+                read[static_cast<std::size_t>(ShownBin(point, view.twoSided))])
+                point = i;
+    }
+    const int bin = ShownBin(point, view.twoSided);
+    const int signedBin = view.twoSided && bin >= kPoints / 2 ? bin - kPoints : bin;
+    SpectrumReading reading{bin, BinHertz(signedBin), std::nullopt, std::nullopt};
+    const double highest = Highest(view.average);
+    const auto at = static_cast<std::size_t>(bin);
+    if (view.liveDrawn)
+        reading.liveDb = LevelDb(view.average[at], highest, view.linear);
+    if (view.heldDrawn)
+        reading.memoryDb = LevelDb(view.held[at], highest, view.linear);
+    return reading;
+}
+
+}  // namespace quorvane
