@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+class QStyle;
 
 namespace quorvane {
 
@@ -138,6 +139,7 @@ private:
     std::string cmbModText_;
     std::string pauseCaption_;
 
+    std::unique_ptr<QStyle> zoomStyle_;
     double zoom_ = 1.0;
     QPoint zoomOffset_;
     bool fullScreen_ = false;

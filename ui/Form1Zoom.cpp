@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/Form1.h"
@@ -17,6 +18,7 @@
 #include "ui/ShapeFrame.h"
 #include "ui/Utf8.h"
 #include "ui/Zoom.h"
+#include "ui/ZoomStyle.h"
 
 namespace quorvane {
 namespace {
@@ -32,9 +34,10 @@ QSize DesignClient()
 }
 
 void MagnifyControl(QWidget& control, const ControlDesign& design, const FontPlan& fonts,
-                    double factor, QPoint offset)
+                    double factor, QPoint offset, QStyle* style)
 {
     const QRect box = ToPixels(design.box);
+    control.setStyle(style);
     control.setGeometry(Magnified(box, factor, offset));
     if (design.font != FontClass::None) {
         QFont font = fonts.Font(design.font);
@@ -48,8 +51,12 @@ void MagnifyControl(QWidget& control, const ControlDesign& design, const FontPla
                 std::max(1, static_cast<int>(std::lround(kShapeBorderWidth * factor))));
             break;
         case ControlKind::Image: {
+            // Drawn at the size it is shown, or larger and then reduced: the
+            // wordmark's text does not shrink below its own design well.
             const qreal ratio = control.devicePixelRatioF();
-            QPixmap logo = DrawLogo(ratio * factor);
+            const QSize shown = QSize(kLogoWidth, kLogoHeight) * (ratio * factor);
+            QPixmap logo = DrawLogo(ratio * std::max(1.0, factor))
+                               .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             logo.setDevicePixelRatio(ratio);
             static_cast<QLabel&>(control).setPixmap(logo);
             break;
@@ -77,9 +84,12 @@ void Form1::ApplyZoom(double factor, QPoint offset)
 {
     zoom_ = factor;
     zoomOffset_ = offset;
+    // At 100 % the controls keep the application's style itself.
+    std::unique_ptr<ZoomStyle> style = factor == 1.0 ? nullptr : std::make_unique<ZoomStyle>(factor);
     for (const ControlDesign& design : FormControlsDesign())
         if (auto* control = findChild<QWidget*>(ToQString(design.name), Qt::FindDirectChildrenOnly))
-            MagnifyControl(*control, design, *fonts_, factor, offset);
+            MagnifyControl(*control, design, *fonts_, factor, offset, style.get());
+    zoomStyle_ = std::move(style);
     QFont readoutFont = QGuiApplication::font();
     readoutFont.setPointSizeF(readoutFont.pointSizeF() * factor);
     readout_->setFont(readoutFont);

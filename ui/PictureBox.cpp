@@ -9,6 +9,7 @@
 #include "ui/Colour.h"
 #include "ui/SegmentClip.h"
 #include "ui/SegmentRaster.h"
+#include "ui/ShrinkImage.h"
 #include "ui/Twips.h"
 
 namespace quorvane {
@@ -152,7 +153,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
 }
 
 // The picture and its border composed at their design size, then every pixel
-// enlarged alike: no smoothing, so traces stay crisp at any factor.
+// enlarged alike, or reduced keeping every line: no smoothing, so traces stay
+// crisp at any factor.
 void PictureBox::PaintMagnified(QPainter& painter)
 {
     const QRect logical(QPoint(), Logical().size());
@@ -167,7 +169,15 @@ void PictureBox::PaintMagnified(QPainter& painter)
     if (keyboardFocus_)
         DrawFocusRing(look, logical);
     look.end();
-    painter.drawImage(QRectF(rect()), look_);
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = size() * ratio;
+    if (device.width() < look_.width() || device.height() < look_.height()) {
+        QImage shrunk = ShrinkKeepingLines(look_, device, palette().color(backgroundRole()).rgb());
+        shrunk.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(), shrunk);
+    } else {
+        painter.drawImage(QRectF(rect()), look_);
+    }
 }
 
 // Keyboard focus turns the two-pixel border into a ring of the highlight
