@@ -133,6 +133,9 @@ void Form1::ToggleFullScreen()
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
+        // Without a window manager nobody else makes the window cover the screen.
+        if (const QScreen* where = screen())
+            setGeometry(where->geometry());
     } else {
         fullScreen_ = false;
         showNormal();

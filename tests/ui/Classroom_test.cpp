@@ -1,0 +1,152 @@
+// What the window adds for a class beside its design: tooltips, the readout
+// under the pointer, magnification and visible keyboard focus.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "FormFixture.h"
+#include "ui/FormLayout.h"
+#include "ui/PictureBox.h"
+#include "ui/Readout.h"
+#include "ui/Utf8.h"
+#include "ui/Zoom.h"
+
+namespace quorvane::testing {
+namespace {
+
+using ClassroomTest = FormTest;
+
+bool IsPicture(std::string_view name)
+{
+    return name.starts_with("pic");
+}
+
+TEST_F(ClassroomTest, EveryTabStopButThePicturesHasATooltip)
+{
+    for (std::string_view name : FormFocusOrder()) {
+        const QWidget& control = Get<QWidget>(ToQString(name));
+        EXPECT_EQ(control.toolTip().isEmpty(), IsPicture(name)) << name;
+    }
+    auto& pause = Get<QPushButton>("cmdPause");
+    const QString running = pause.toolTip();
+    pause.click();
+    EXPECT_NE(pause.toolTip(), running);  // says what the next click will do
+}
+
+// Moves the pointer to a pixel of the picture's inside.
+void PointAt(PictureBox& picture, QPoint inside)
+{
+    const QPointF at(inside + QPoint(2, 2));
+    QMouseEvent move(QEvent::MouseMove, at, picture.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&picture, &move);
+}
+
+TEST_F(ClassroomTest, ReadoutFollowsThePointerAndGoesWhenItLeaves)
+{
+    for (int tick = 0; tick < 3; ++tick)
+        form->Timer1_Timer();
+    // Sample 9 (x 150 twips at 17 a sample) of the 5 Hz sine: sin(18 / 64) = 0.278.
+    PointAt(Get<PictureBox>("picData"), {10, 10});
+    ASSERT_TRUE(form->ReadoutWindow().isVisible());
+    EXPECT_EQ(form->ReadoutWindow().text(), QStringLiteral("0.009 s\n0.28"));
+    // Near the message tone, the readout snaps to its highest bin, 41.
+    PointAt(Get<PictureBox>("picSpectrum(0)"), {12, 50});
+    EXPECT_EQ(form->ReadoutWindow().text(), QStringLiteral("5.0 Hz\n0.0 dB"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&Get<PictureBox>("picSpectrum(0)"), &leave);
+    EXPECT_FALSE(form->ReadoutWindow().isVisible());
+    // The modulated trace is not drawn, so there is nothing to read there.
+    PointAt(Get<PictureBox>("picModData"), {10, 10});
+    EXPECT_FALSE(form->ReadoutWindow().isVisible());
+}
+
+TEST(ReadoutText, UsesTheLocaleDecimalSignAndATrueMinus)
+{
+    const QLocale german(QLocale::German);
+    EXPECT_EQ(SpectrumReadoutText({8152, -4.91, -3.44, -2.0}, german),
+              QStringLiteral("−4,9 Hz\n−3,4 dB\nmemory −2,0 dB"));
+    EXPECT_EQ(TraceReadoutText({0, 0.2621, -0.004}, german), QStringLiteral("0,262 s\n0,00"));
+}
+
+TEST_F(ClassroomTest, MagnifiedEveryControlKeepsItsPlaceAndPicturesDoubleExactly)
+{
+    form->Timer1_Timer();
+    auto& picture = Get<PictureBox>("picSpectrum(0)");
+    const QImage atDesign = picture.grab().toImage();
+    const QSize window = form->size();
+    form->SetZoom(2.0);
+    EXPECT_EQ(form->size(), window * 2);
+    for (const ControlDesign& design : FormControlsDesign())
+        EXPECT_EQ(Get<QWidget>(ToQString(design.name)).geometry(), Magnified(ToPixels(design.box), 2.0))
+            << design.name;
+    EXPECT_EQ(picture.ScaleWidth(), 8835.0f);
+    EXPECT_EQ(picture.grab().toImage().convertToFormat(atDesign.format()),
+              atDesign.scaled(atDesign.size() * 2));  // every pixel doubled, nothing blended
+    form->SetZoom(1.0);
+    EXPECT_EQ(form->size(), window);
+    EXPECT_EQ(picture.grab().toImage(), atDesign);
+}
+
+TEST_F(ClassroomTest, ZoomStepsStopWhereTheWindowWouldLeaveTheScreen)
+{
+    for (int press = 0; press < 10; ++press)
+        form->ZoomIn();
+    EXPECT_EQ(form->Zoom(), 1.5);  // 1505 x 1017 and a frame fit 1920 x 1080; 1.75 does not
+    form->ZoomOut();
+    EXPECT_EQ(form->Zoom(), 1.25);
+}
+
+TEST_F(ClassroomTest, TimeBarsFollowTheThumbParameterBarsWaitForItsRelease)
+{
+    for (const auto& [name, follows] : {std::pair{"hscDataScroll", true}, std::pair{"hscDataZoom", true},
+                                        std::pair{"hscFreq(0)", false}, std::pair{"vscDepth", false}}) {
+        auto& bar = Get<QScrollBar>(name);
+        const int before = bar.value();
+        bar.setSliderDown(true);
+        bar.setSliderPosition(bar.maximum() == before ? bar.minimum() : bar.maximum());
+        EXPECT_EQ(bar.value() != before, follows) << name;
+        bar.setSliderDown(false);
+    }
+}
+
+TEST(MemoryCaption, BlackFromTheStartOnADarkDesktop)
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    Form1 form;
+    EXPECT_EQ(Find<QWidget>(form, "chkMemory").palette().color(QPalette::ButtonText), QColor(Qt::black));
+    QApplication::setPalette(before);
+}
+
+// Focus from the keyboard rings the border; focus from a click shows nothing.
+TEST_F(ClassroomTest, KeyboardFocusShowsInThePictureBorderAndOnScrollBars)
+{
+    form->Timer1_Timer();
+    for (const char* name : {"picCarrier", "hscDataZoom"}) {
+        QWidget& control = Get<QWidget>(name);
+        const QImage plain = control.grab().toImage();
+        QFocusEvent byMouse(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(&control, &byMouse);
+        EXPECT_EQ(control.grab().toImage(), plain) << name;
+        QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(&control, &byTab);
+        const QImage ringed = control.grab().toImage();
+        EXPECT_NE(ringed, plain) << name;
+        if (IsPicture(name))  // the drawing area inside the 2-pixel border is untouched
+            EXPECT_EQ(ringed.copy(plain.rect().adjusted(2, 2, -2, -2)),
+                      plain.copy(plain.rect().adjusted(2, 2, -2, -2)));
+    }
+}
+
+}  // namespace
+}  // namespace quorvane::testing
