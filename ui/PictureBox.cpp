@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 
 #include "ui/Colour.h"
@@ -119,8 +120,24 @@ void PictureBox::RequestRepaint()
 {
     if (!updatePending_) {
         updatePending_ = true;
-        update();
+        QMetaObject::invokeMethod(this, &PictureBox::ShowIfChanged, Qt::QueuedConnection);
     }
+}
+
+// Runs once the frame is drawn. A frame that draws what the last one drew
+// leaves the screen alone: with a steady message most frames repeat the last,
+// and handing unchanged pixels to the display again, the more of them the
+// larger the window, is the dearest part of such a frame.
+void PictureBox::ShowIfChanged()
+{
+    updatePending_ = false;
+    const auto bytes = static_cast<std::size_t>(image_.sizeInBytes());
+    if (shown_.size() == image_.size() && std::memcmp(shown_.constBits(), image_.constBits(), bytes) == 0)
+        return;
+    if (shown_.size() != image_.size())
+        shown_ = QImage(image_.size(), image_.format());
+    std::memcpy(shown_.bits(), image_.constBits(), bytes);
+    update();
 }
 
 float PictureBox::Left() const
@@ -135,7 +152,6 @@ float PictureBox::Width() const
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
-    updatePending_ = false;
     QPainter painter(this);
     if (zoom_ == 1.0) {
         painter.drawImage(QRectF(Inner()), image_);

@@ -51,6 +51,7 @@ private:
     void EnsureImage();
     void PrepareRaster();
     void RequestRepaint();
+    void ShowIfChanged();
 
     const QRect& Inner() const;
     QRect Logical() const;
@@ -60,6 +61,8 @@ private:
     mutable QSize innerFor_;
     mutable QRect inner_;
     QImage image_;
+    // What the screen was last asked to show.
+    QImage shown_;
     // What Line draws with, in the current colour, taken from the image once
     // per frame rather than once per segment, and the clipping bounds in twips
     // that go with it.
