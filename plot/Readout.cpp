@@ -42,6 +42,20 @@ Candidates PointsNear(float x, float snap, float width)
             clampPoint(std::floor((x + snap) / perPoint))};
 }
 
+// How high a bin is drawn, on the scale both traces share: the higher of the
+// live average and the held copy where each is drawn. A held value not above
+// 0 is drawn on the bottom edge, as the spectrum plot draws it.
+double DrawnHeight(const SpectrumView& view, int bin)
+{
+    const auto k = static_cast<std::size_t>(bin);
+    double height = -HUGE_VAL;
+    if (view.liveDrawn)
+        height = view.average[k];
+    if (view.heldDrawn && view.held[k] > 0)
+        height = std::max(height, view.held[k]);
+    return height;
+}
+
 }  // namespace
 
 double SampleSeconds(std::int32_t sample)
@@ -82,16 +96,12 @@ std::optional<double> LevelDb(double value, double highest, bool linear)
 
 SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap)
 {
-    const std::span<const double> read =
-        view.liveDrawn ? view.average : (view.heldDrawn ? view.held : std::span<const double>());
     const Candidates near = PointsNear(x, snap, view.width);
     int point = near.nearest;
-    if (!read.empty()) {
-        for (int i = near.first; i <= near.last; ++i)
-            if (read[static_cast<std::size_t>(ShownBin(i, view.twoSided))] >
-                read[static_cast<std::size_t>(ShownBin(point, view.twoSided))])
-                point = i;
-    }
+    for (int i = near.first; i <= near.last; ++i)
+        if (DrawnHeight(view, ShownBin(i, view.twoSided)) >
+            DrawnHeight(view, ShownBin(point, view.twoSided)))
+            point = i;
     const int bin = ShownBin(point, view.twoSided);
     const int signedBin = view.twoSided && bin >= kPoints / 2 ? bin - kPoints : bin;
     SpectrumReading reading{bin, BinHertz(signedBin), std::nullopt, std::nullopt};

@@ -44,9 +44,9 @@ struct SpectrumReading {
     std::optional<double> memoryDb;  // the held copy at the same bin, on the same reference
 };
 
-// Reads the bin drawn within snap twips of x whose value is highest in the
-// trace being read (the live average, else the held copy), so that a narrow
-// line is easy to hit; levels only of the traces that are drawn.
+// Reads the bin drawn highest, by either trace, within snap twips of x, so
+// that a narrow line, live or held, is easy to hit; levels only of the traces
+// that are drawn.
 SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap);
 
 // A spectrum value in dB relative to the highest, in the plot's mode: linear

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates docs/screenshot.png from the real program under Xvfb: AM with the
-# modulated trace and spectrum switched on.
+# Regenerates docs/screenshot.png from the real program under Xvfb: the AM
+# experiment with carrier and sidebands on bins (carrier "74", message "5.1"),
+# the modulated trace and spectrum switched on, and the pointer resting on the
+# lower sideband with the readout beside it.
 #   tools/screenshot.sh [PROGRAM]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,10 +10,16 @@ program=${1:-build/ui/quorvane}
 source tools/x-session.sh
 start_program "$program"
 press() { click "$1" "$2"; sleep 0.3; }
+press 269 96             # hscFreq(0)'s right arrow: "5.1"
+for _ in 1 2 3 4 5; do press 273 340; done  # hscFreq(1)'s right arrow: "74"
 press 400 432            # chkPassband
-press 400 560            # chkSpectrum
-press 322 416            # cmbMod
+press 402 564            # chkSpectrum
+press 306 416            # cmbMod
 xdotool key Down Return  # "AM"
 sleep 4                  # let the averages settle
-import -window "$window" docs/screenshot.png
+# The lower sideband, 68.8 Hz: bin 561, point 561 of 2048 across 589 pixels.
+xdotool mousemove --window "$window" $((402 + 561 * 589 / 2048)) 560
+sleep 1
+# The readout is a window of its own, so the screen is taken, cut to the window.
+import -window root -crop 1003x678+0+0 +repage docs/screenshot.png
 echo "wrote docs/screenshot.png"

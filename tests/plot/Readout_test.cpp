@@ -86,6 +86,9 @@ TEST_F(SpectrumFixture, SnapsToTheHighestBinWithinThreePixels)
     EXPECT_EQ(reading.bin, 100);
     ASSERT_TRUE(reading.liveDb);
     EXPECT_NEAR(*reading.liveDb, 10.0 * std::log10(8.0 / 50.0), kTolerance);
+    // A held line drawn taller than any live one nearby is snapped to as well.
+    (*held)[95] = 9.0;
+    EXPECT_EQ(ReadSpectrum(View(true, true, true, false), X(90), threePixels).bin, 95);
 }
 
 TEST_F(SpectrumFixture, LevelsLinearAndLogarithmicWithTheMemoryCopy)
