@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/ControlTexts.h"
+#include "plot/TraceColours.h"
 
 namespace quorvane {
 namespace {
@@ -21,7 +22,7 @@ constexpr std::array kControls{
     ControlDesign{"hscDataScroll", HScrollBar, {6000, 0, 7455, 255}, {}, None, {0, 16, 1, 4, 0, true}},
     ControlDesign{"hscDataZoom", HScrollBar, {13440, 0, 1455, 255}, {}, None, {1, 4, 1, 1, 1, true}},
 
-    ControlDesign{"shpDataBox", Shape, {540, 360, 5115, 1455}, {}, None, {}, false, 0x008000},
+    ControlDesign{"shpDataBox", Shape, {540, 360, 5115, 1455}, {}, None, {}, false, kMessageColour},
     ControlDesign{"Label1", Label, {600, 480, 2055, 495}, "Signal Type", Large},
     ControlDesign{"cmbData", ComboBox, {2820, 480, 2715, 480}, {}, Medium},
     ControlDesign{"lblModulation(2)", Label, {840, 1200, 1815, 495}, "Frequency", Large},
@@ -29,14 +30,14 @@ constexpr std::array kControls{
     ControlDesign{"txtFreq(0)", TextBox, {4260, 1200, 795, 495}, "1.0", Medium},
     ControlDesign{"lblModulation(3)", Label, {4920, 1200, 615, 495}, "Hz", Large},
 
-    ControlDesign{"Shape1", Shape, {900, 4500, 4815, 1155}, {}, None, {}, false, 0x800080},
+    ControlDesign{"Shape1", Shape, {900, 4500, 4815, 1155}, {}, None, {}, false, kCarrierColour},
     ControlDesign{"lblModulation(6)", Label, {1260, 4620, 1515, 495}, "Carrier", Large},
     ControlDesign{"lblModulation(5)", Label, {1020, 5100, 1755, 495}, "Frequency", Large},
     ControlDesign{"hscFreq(1)", HScrollBar, {2880, 4860, 1335, 495}, {}, None, kFrequencyScroll},
     ControlDesign{"txtFreq(1)", TextBox, {4320, 4860, 795, 495}, "1.0", Medium},
     ControlDesign{"lblModulation(4)", Label, {4980, 4860, 615, 495}, "Hz", Large},
 
-    ControlDesign{"shpTxBox", Shape, {1560, 5880, 4095, 1455}, {}, None, {}, false, 0x800000},
+    ControlDesign{"shpTxBox", Shape, {1560, 5880, 4095, 1455}, {}, None, {}, false, kModulatedColour},
     ControlDesign{"lblModulation(0)", Label, {1680, 6000, 1815, 495}, "Modulation", Large},
     ControlDesign{"cmbMod", ComboBox, {3660, 6000, 1875, 480}, {}, Medium},
     ControlDesign{"lblModulation(1)", Label, {3240, 6660, 975, 495}, "Depth", Large},
