@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStyleFactory>
+#include <algorithm>
 #include <cmath>
 
 namespace quorvane {
@@ -14,8 +15,9 @@ ZoomStyle::ZoomStyle(double factor)
 int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                            const QWidget* widget) const
 {
+    // Zero and negative values are settings ("none", "no limit"), not sizes.
     const int base = QProxyStyle::pixelMetric(metric, option, widget);
-    return static_cast<int>(std::lround(base * factor_));
+    return base > 0 ? std::max(1, static_cast<int>(std::lround(base * factor_))) : base;
 }
 
 }  // namespace quorvane
