@@ -56,7 +56,7 @@ void PictureBox::SetZoom(double factor, const QRect& design)
 // The box as it is at 100 %, in pixels of the window's design.
 QRect PictureBox::Logical() const
 {
-    return zoom_ == 1.0 ? geometry() : design_;
+    return design_.isValid() ? design_ : geometry();
 }
 
 // Asking the widget for its contents rectangle is costly, and every segment
