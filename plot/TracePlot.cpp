@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 
 #include "plot/RoundToInt16.h"
 #include "plot/TraceGeometry.h"

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "ui/Colour.h"
+#include "ui/KeyboardFocus.h"
 #include "ui/SegmentClip.h"
 #include "ui/SegmentRaster.h"
 #include "ui/ShrinkImage.h"
@@ -59,8 +60,8 @@ QRect PictureBox::Logical() const
     return design_.isValid() ? design_ : geometry();
 }
 
-// Asking the widget for its contents rectangle is costly, and every segment
-// needs it for clipping; the frame style never changes, so only the size can.
+// Every segment needs the inner rectangle for clipping; the frame style never
+// changes, so it is worked out again only when the design size does.
 const QRect& PictureBox::Inner() const
 {
     const QSize logical = Logical().size();
@@ -188,9 +189,11 @@ void PictureBox::PaintMagnified(QPainter& painter)
     const qreal ratio = devicePixelRatioF();
     const QSize device = size() * ratio;
     if (device.width() < look_.width() || device.height() < look_.height()) {
-        QImage shrunk = ShrinkKeepingLines(look_, device, palette().color(backgroundRole()).rgb());
-        shrunk.setDevicePixelRatio(ratio);
-        painter.drawImage(QPointF(), shrunk);
+        if (shrunk_.size() != device)
+            shrunk_ = QImage(device, QImage::Format_RGB32);
+        ShrinkKeepingLines(look_, shrunk_, palette().color(backgroundRole()).rgb());
+        shrunk_.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(), shrunk_);
     } else {
         painter.drawImage(QRectF(rect()), look_);
     }
@@ -238,12 +241,9 @@ void PictureBox::leaveEvent(QEvent* event)
     QFrame::leaveEvent(event);
 }
 
-// Only focus that arrives from the keyboard is marked, so the window looks as
-// designed until someone tabs through it.
 void PictureBox::focusInEvent(QFocusEvent* event)
 {
-    keyboardFocus_ = event->reason() == Qt::TabFocusReason ||
-                     event->reason() == Qt::BacktabFocusReason;
+    keyboardFocus_ = CameFromKeyboard(*event);
     if (keyboardFocus_)
         update();
     QFrame::focusInEvent(event);

@@ -78,6 +78,7 @@ private:
     QRect design_;
     // The box as at 100 %, composed for showing magnified.
     QImage look_;
+    QImage shrunk_;
 };
 
 }  // namespace quorvane

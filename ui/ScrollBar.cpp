@@ -1,9 +1,10 @@
 #include "ui/ScrollBar.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
+
+#include "ui/KeyboardFocus.h"
 
 namespace quorvane {
 
@@ -34,8 +35,7 @@ void ScrollBar::paintEvent(QPaintEvent* event)
 
 void ScrollBar::focusInEvent(QFocusEvent* event)
 {
-    keyboardFocus_ = event->reason() == Qt::TabFocusReason ||
-                     event->reason() == Qt::BacktabFocusReason;
+    keyboardFocus_ = CameFromKeyboard(*event);
     update();
     QScrollBar::focusInEvent(event);
 }

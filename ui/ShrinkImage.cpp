@@ -1,36 +1,33 @@
 #include "ui/ShrinkImage.h"
 
-#include <vector>
-
 namespace quorvane {
 namespace {
 
-// The source columns (or rows) that each of `to` destination pixels covers,
-// as [first, last) per pixel; every source pixel falls in exactly one.
-std::vector<int> Starts(int from, int to)
+// The first of the `from` source pixels that destination pixel i of `to`
+// covers; pixel i covers [Start(i), Start(i + 1)), so every source pixel falls
+// in exactly one.
+int Start(int i, int from, int to)
 {
-    std::vector<int> starts(static_cast<std::size_t>(to) + 1);
-    for (int i = 0; i <= to; ++i)
-        starts[static_cast<std::size_t>(i)] = static_cast<int>(static_cast<long long>(i) * from / to);
-    return starts;
+    return static_cast<int>(static_cast<long long>(i) * from / to);
 }
 
 }  // namespace
 
-QImage ShrinkKeepingLines(const QImage& image, QSize size, QRgb background)
+void ShrinkKeepingLines(const QImage& image, QImage& into, QRgb background)
 {
-    const QImage source = image.convertToFormat(QImage::Format_RGB32);
-    QImage shrunk(size, QImage::Format_RGB32);
-    const std::vector<int> columns = Starts(source.width(), size.width());
-    const std::vector<int> rows = Starts(source.height(), size.height());
     const QRgb opaqueBackground = 0xFF000000u | background;
-    for (int y = 0; y < size.height(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(shrunk.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
+    const int width = into.width();
+    const int height = into.height();
+    for (int y = 0; y < height; ++y) {
+        auto* out = reinterpret_cast<QRgb*>(into.scanLine(y));
+        const int lastRow = Start(y + 1, image.height(), height);
+        for (int x = 0; x < width; ++x) {
+            const int firstColumn = Start(x, image.width(), width);
+            const int lastColumn = Start(x + 1, image.width(), width);
             QRgb pixel = opaqueBackground;
-            for (int sy = rows[y]; sy < rows[y + 1] && pixel == opaqueBackground; ++sy) {
-                const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-                for (int sx = columns[x]; sx < columns[x + 1]; ++sx)
+            for (int sy = Start(y, image.height(), height); sy < lastRow && pixel == opaqueBackground; ++sy) {
+                const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(sy));
+                for (int sx = firstColumn; sx < lastColumn; ++sx)
                     if ((0xFF000000u | in[sx]) != opaqueBackground) {
                         pixel = 0xFF000000u | in[sx];
                         break;
@@ -39,7 +36,6 @@ QImage ShrinkKeepingLines(const QImage& image, QSize size, QRgb background)
             out[x] = pixel;
         }
     }
-    return shrunk;
 }
 
 }  // namespace quorvane
