@@ -4,6 +4,8 @@
 #   tools/dev.sh start   build and start the program
 #   tools/dev.sh test    build and run all tests (what CI runs)
 #   tools/dev.sh bench   build and run the benchmarks and the CPU-use measurement
+#   tools/dev.sh package build dist/quorvane_<version>_<arch>.deb from the
+#                        committed tree and check it as Debian's archive would
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +13,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev libx11-dev libgtest-dev libgmoc
           libbenchmark-dev libfftw3-dev fonts-dejavu-core)
 test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps imagemagick
                desktop-file-utils appstream dpkg-dev file)
+package_packages=(git dpkg-dev debhelper cmake g++ qt6-base-dev lintian devscripts
+                  desktop-file-utils appstream appstream-util)
 
 install_missing() {
     local missing=()
@@ -32,6 +36,37 @@ build() {
     cmake --build --preset default
 }
 
+# dpkg-buildpackage writes next to the source tree, so the tree is exported
+# into build-deb/ at a fixed path: fixed paths and Debian's -ffile-prefix-map
+# make two builds of one commit the same bytes.
+package() {
+    local version tree
+    version=$(dpkg-parsechangelog -l debian/changelog -S Version)
+    tree=build-deb/quorvane-$version
+    rm -rf build-deb && mkdir -p build-deb dist
+    git archive --prefix="quorvane-$version/" HEAD | tar -x -C build-deb
+    (cd "$tree" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -b -us -uc)
+    cp build-deb/*.deb build-deb/*.ddeb build-deb/*.buildinfo build-deb/*.changes dist/
+    check_package "dist/quorvane_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
+}
+
+# Every checker must be silent: lintian at its most talkative, hardening on
+# every point, and the desktop entry and metainfo exactly as installed.
+check_package() {
+    local deb=$1 root tags appstream
+    root=$(mktemp -d) && trap 'rm -rf "$root"' RETURN
+    dpkg-deb -x "$deb" "$root"
+    tags=$(lintian --pedantic --display-info "$deb")
+    [[ -z $tags ]] || { echo "lintian:"; echo "$tags"; return 1; }
+    hardening-check "$root/usr/bin/quorvane"
+    [[ -z $(desktop-file-validate "$root"/usr/share/applications/*.desktop) ]]
+    appstream=$(appstreamcli validate --pedantic --no-net "$root"/usr/share/metainfo/*.xml)
+    echo "$appstream"
+    ! grep -qE '^[EWI]:' <<<"$appstream"
+    appstream-util validate --nonet "$root"/usr/share/metainfo/*.xml
+    echo "Package checked: $deb"
+}
+
 case "${1:-}" in
 start)
     install_missing "${packages[@]}"
@@ -45,6 +80,12 @@ test)
     cmake --workflow --preset default
     cmake --workflow --preset sanitize
     cmake --workflow --preset fuzz
+    install_missing "${package_packages[@]}"
+    package
+    ;;
+package)
+    install_missing "${package_packages[@]}"
+    package
     ;;
 bench)
     install_missing "${packages[@]}" "${test_packages[@]}"
@@ -55,7 +96,7 @@ bench)
     tools/cpu-use.sh build/ui/quorvane
     ;;
 *)
-    echo "usage: $0 start|test|bench" >&2
+    echo "usage: $0 start|test|bench|package" >&2
     exit 2
     ;;
 esac

@@ -25,7 +25,6 @@ inline std::set<std::string> ExpectedFiles()
         data + "/applications/" + kAppId + ".desktop",
         data + "/metainfo/" + kAppId + ".metainfo.xml",
         data + "/icons/hicolor/scalable/apps/quorvane.svg",
-        std::string(QUORVANE_DOCDIR) + "/copyright",
     };
     for (int size : kIconSizes)
         files.insert(IconPath(size));

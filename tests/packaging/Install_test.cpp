@@ -293,8 +293,11 @@ TEST_F(InstalledTree, DesktopEntryStartsTheInstalledProgramWithTheInstalledIcon)
     EXPECT_FALSE(keys["Comment"].empty());
     EXPECT_FALSE(keys["Keywords"].empty());
     const auto categories = SplitList(keys["Categories"]);
+    // Education is the one main category, so menus list the program once;
+    // Physics places it among the sciences as well.
     EXPECT_TRUE(categories.contains("Education")) << keys["Categories"];
-    EXPECT_TRUE(categories.contains("Science")) << keys["Categories"];
+    EXPECT_FALSE(categories.contains("Science")) << "a second main category: " << keys["Categories"];
+    EXPECT_TRUE(categories.contains("Physics")) << keys["Categories"];
 
     // The menu runs Exec through PATH, which holds the installed bin directory.
     const std::string exec = keys["Exec"].substr(0, keys["Exec"].find(' '));
@@ -318,7 +321,9 @@ TEST_F(InstalledTree, MetainfoAgreesWithTheDesktopEntryAndTheProject)
     EXPECT_EQ(info.launchableType, "desktop-id");
     EXPECT_EQ(info.launchable, DesktopFile().filename().string());
     EXPECT_EQ(info.binary, "quorvane");
-    EXPECT_EQ(info.icon, DesktopEntry(DesktopFile())["Icon"]);
+    // The icon comes from the launchable desktop entry; a stock name of the
+    // metainfo's own would have to be a name every theme knows.
+    EXPECT_EQ(info.icon, "");
     EXPECT_EQ(info.projectLicense, "MIT");
     EXPECT_TRUE(info.metadataLicense == "CC0-1.0" || info.metadataLicense == "FSF-AP")
         << info.metadataLicense;
@@ -328,13 +333,6 @@ TEST_F(InstalledTree, MetainfoAgreesWithTheDesktopEntryAndTheProject)
     ASSERT_FALSE(info.releaseVersions.empty());
     EXPECT_EQ(info.releaseVersions.front(), QUORVANE_VERSION)
         << "the metainfo's newest release is not the project version";
-}
-
-TEST_F(InstalledTree, LicenceIsInstalledWithTheProgram)
-{
-    const std::string licence = ReadFile(Prefix() / QUORVANE_DOCDIR / "copyright");
-    EXPECT_EQ(licence, ReadFile(fs::path(QUORVANE_SOURCE_DIR) / "LICENSE"));
-    EXPECT_NE(licence.find("MIT License"), std::string::npos);
 }
 
 }  // namespace

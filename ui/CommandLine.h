@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+namespace quorvane {
+
+// What the command line asks for. Parsed before any window system is touched,
+// so that --help and --version work on a machine without a display.
+struct CommandLine {
+    enum class Outcome { Run, Exit };
+    Outcome outcome = Outcome::Run;
+    int exitCode = 0;
+};
+
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+} // namespace quorvane
