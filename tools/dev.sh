@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
           libbenchmark-dev libfftw3-dev fonts-dejavu-core)
-test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps imagemagick
+test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps x11-utils imagemagick
                desktop-file-utils appstream dpkg-dev file)
 package_packages=(git dpkg-dev debhelper cmake g++ qt6-base-dev lintian devscripts
                   desktop-file-utils appstream appstream-util)
