@@ -22,7 +22,10 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("CommandLine", "Classroom demonstration of analogue modulation."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Qt's own help option would bring --help-all and Qt's options with it.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("CommandLine", "Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
 
     // Qt's own handlers would exit from inside the parser; returning lets the
