@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "ui/CheckBox.h"
-#include "ui/Utf8.h"
+#include "ui/ShownText.h"
 
 namespace quorvane {
 namespace {
@@ -50,7 +50,7 @@ bool AllFit(const QFont& font, FontClass fontClass, std::span<const ControlDesig
         if (design.font != fontClass || design.text.empty())
             continue;
         const auto room = CaptionRoom(design, style);
-        const QString text = ToQString(design.text);
+        const QString text = ShownText(design.text);
         if (room && !Fits(font, text, *room))
             return false;
     }

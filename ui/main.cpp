@@ -2,6 +2,7 @@
 
 #include "engine/nrFFT.h"
 #include "ui/Form1.h"
+#include "ui/Language.h"
 #include "ui/MessageBox.h"
 
 int main(int argc, char* argv[])
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
+    quorvane::LoadLanguage(app);
     nrFFT::SetMessageHook(&quorvane::ShowMessage);
 
     quorvane::Form1 form;

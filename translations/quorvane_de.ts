@@ -1,0 +1,285 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Message signal</source>
+        <translation>Nachrichtensignal</translation>
+    </message>
+    <message>
+        <source>Time trace of the message signal, in dark green</source>
+        <translation>Zeitverlauf des Nachrichtensignals, in Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Message spectrum</source>
+        <translation>Spektrum der Nachricht</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the message, in dark green</source>
+        <translation>Gemitteltes Spektrum der Nachricht, in Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Träger</translation>
+    </message>
+    <message>
+        <source>Time trace of the carrier, in purple</source>
+        <translation>Zeitverlauf des Trägers, in Violett</translation>
+    </message>
+    <message>
+        <source>Modulated signal</source>
+        <translation>Moduliertes Signal</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal, in dark blue</source>
+        <translation>Zeitverlauf des modulierten Signals, in Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum</source>
+        <translation>Spektrum des modulierten Signals</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the modulated signal, in dark blue</source>
+        <translation>Gemitteltes Spektrum des modulierten Signals, in Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Time scroll</source>
+        <translation>Zeitverschiebung</translation>
+    </message>
+    <message>
+        <source>Where the shown stretch of the time traces begins</source>
+        <translation>Wo der gezeigte Ausschnitt der Zeitverläufe beginnt</translation>
+    </message>
+    <message>
+        <source>Time scroll, 0 to 16: to the right the traces start later in the signal</source>
+        <translation>Zeitverschiebung, 0 bis 16: nach rechts beginnen die Verläufe später im Signal</translation>
+    </message>
+    <message>
+        <source>Time zoom</source>
+        <translation>Zeitmaßstab</translation>
+    </message>
+    <message>
+        <source>How many samples the time traces span</source>
+        <translation>Wie viele Abtastwerte die Zeitverläufe umfassen</translation>
+    </message>
+    <message>
+        <source>Time zoom, 1 to 4: to the right zooms out and shows more of the signal</source>
+        <translation>Zeitmaßstab, 1 bis 4: nach rechts wird mehr vom Signal gezeigt</translation>
+    </message>
+    <message>
+        <source>Signal Type</source>
+        <translation>Signalform</translation>
+    </message>
+    <message>
+        <source>The message signal: a sine, noise or a square wave</source>
+        <translation>Das Nachrichtensignal: Sinus, Rauschen oder Rechteck</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Message frequency, 2.5 to 10 Hz</source>
+        <translation>Nachrichtenfrequenz, 2,5 bis 10 Hz</translation>
+    </message>
+    <message>
+        <source>Frequency, Hz</source>
+        <translation>Frequenz, Hz</translation>
+    </message>
+    <message>
+        <source>The message frequency in Hz</source>
+        <translation>Die Nachrichtenfrequenz in Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency</source>
+        <translation>Trägerfrequenz</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, 32 to 128 Hz</source>
+        <translation>Trägerfrequenz, 32 bis 128 Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency, Hz</source>
+        <translation>Trägerfrequenz, Hz</translation>
+    </message>
+    <message>
+        <source>The carrier frequency in Hz</source>
+        <translation>Die Trägerfrequenz in Hz</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>How the message modulates the carrier</source>
+        <translation>Wie die Nachricht den Träger moduliert</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Modulationsgrad</translation>
+    </message>
+    <message>
+        <source>Up raises the modulation depth</source>
+        <translation>Nach oben erhöht den Modulationsgrad</translation>
+    </message>
+    <message>
+        <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
+        <translation>Modulationsgrad, 0,2 bis 2: der obere Pfeil erhöht ihn, der untere senkt ihn</translation>
+    </message>
+    <message>
+        <source>Depth value</source>
+        <translation>Wert des Modulationsgrads</translation>
+    </message>
+    <message>
+        <source>The modulation depth</source>
+        <translation>Der Modulationsgrad</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>Zweiseitige Spektren</translation>
+    </message>
+    <message>
+        <source>Show the spectra from −125.7 to 125.5 Hz, zero in the middle, instead of from 0 to 251.2 Hz</source>
+        <translation>Spektren von −125,7 bis 125,5 Hz zeigen, null in der Mitte, statt von 0 bis 251,2 Hz</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>Lineare Skala</translation>
+    </message>
+    <message>
+        <source>Show the spectra on a linear power scale instead of a logarithmic one</source>
+        <translation>Spektren mit linearer statt logarithmischer Leistungsskala zeigen</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Freezes a copy of each spectrum, drawn in brown</source>
+        <translation>Hält eine Kopie jedes Spektrums fest, in Braun gezeichnet</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in brown, to compare with; click again to let it go</source>
+        <translation>Eine Kopie beider Spektren zum Vergleich festhalten, in Braun gezeichnet; erneut klicken gibt sie frei</translation>
+    </message>
+    <message>
+        <source>Modulated trace</source>
+        <translation>Verlauf des modulierten Signals</translation>
+    </message>
+    <message>
+        <source>Shows the time trace of the modulated signal</source>
+        <translation>Zeigt den Zeitverlauf des modulierten Signals</translation>
+    </message>
+    <message>
+        <source>Show the modulated signal</source>
+        <translation>Moduliertes Signal zeigen</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum trace</source>
+        <translation>Verlauf des modulierten Spektrums</translation>
+    </message>
+    <message>
+        <source>Shows the live spectrum of the modulated signal</source>
+        <translation>Zeigt das laufende Spektrum des modulierten Signals</translation>
+    </message>
+    <message>
+        <source>Show the live modulated spectrum</source>
+        <translation>Laufendes moduliertes Spektrum zeigen</translation>
+    </message>
+    <message>
+        <source>Quorvane logo</source>
+        <translation>Quorvane-Logo</translation>
+    </message>
+    <message>
+        <source>Pause the display: the pictures stand still</source>
+        <translation>Anzeige anhalten: die Bilder stehen still</translation>
+    </message>
+    <message>
+        <source>Continue the display</source>
+        <translation>Anzeige fortsetzen</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Signal Type</source>
+        <translation>Signalform</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Träger</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>Zweiseitige Spektren</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>Lineare Skala</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>Sine Wave</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Weißes Rauschen</translation>
+    </message>
+    <message>
+        <source>Filtered Noise</source>
+        <translation>Gefiltertes Rauschen</translation>
+    </message>
+    <message>
+        <source>Square Wave</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Cont</source>
+        <translation>Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>memory</source>
+        <translation>Speicher</translation>
+    </message>
+</context>
+</TS>
