@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>The message signal: a sine, noise or a square wave</source>
-        <translation>Das Nachrichtensignal: Sinus, Rauschen oder Rechteck</translation>
+        <translation>Das Nachrichtensignal: Sinus, Rauschen (weiß oder tiefpassgefiltert) oder Rechteck</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Two-Sided Spectra</source>
-        <translation>Zweiseitige Spektren</translation>
+        <translation>Spektren zweiseitig</translation>
     </message>
     <message>
         <source>Linear Plots</source>
@@ -240,11 +240,11 @@
     </message>
     <message>
         <source>White Noise</source>
-        <translation>Weißes Rauschen</translation>
+        <translation>Weißrauschen</translation>
     </message>
     <message>
         <source>Filtered Noise</source>
-        <translation>Gefiltertes Rauschen</translation>
+        <translation>TP-Rauschen</translation>
     </message>
     <message>
         <source>Square Wave</source>

@@ -204,7 +204,7 @@
     <name>Form1</name>
     <message>
         <source>Signal Type</source>
-        <translation>Tipo de señal</translation>
+        <translation>Señal</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>Carrier</source>
-        <translation>Portadora</translation>
+        <translation>Portad.</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation>Modulación</translation>
+        <translation>Modul.</translation>
     </message>
     <message>
         <source>Depth</source>

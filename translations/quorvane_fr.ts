@@ -204,7 +204,7 @@
     <name>Form1</name>
     <message>
         <source>Signal Type</source>
-        <translation>Type de signal</translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Frequency</source>

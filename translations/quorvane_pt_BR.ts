@@ -204,7 +204,7 @@
     <name>Form1</name>
     <message>
         <source>Signal Type</source>
-        <translation>Tipo de sinal</translation>
+        <translation>Sinal</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Carrier</source>
-        <translation>Portadora</translation>
+        <translation>Portad.</translation>
     </message>
     <message>
         <source>Modulation</source>

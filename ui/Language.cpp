@@ -30,6 +30,17 @@ QLocale NumberLocale(const QLocale& spoken, const QString& numeric)
     return system.language() == spoken.language() ? system : spoken;
 }
 
+void SetFontLanguage()
+{
+    if (qEnvironmentVariableIsSet("FC_LANG"))
+        return;
+    const QLocale system = QLocale::system();
+    const QString tag = system.language() == QLocale::C
+                            ? QStringLiteral("en")
+                            : system.name().replace(QLatin1Char('_'), QLatin1Char('-'));
+    qputenv("FC_LANG", tag.toLatin1());
+}
+
 void LoadLanguage(QCoreApplication& app, const QLocale& system)
 {
     auto* own = new QTranslator(&app);

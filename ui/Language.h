@@ -6,6 +6,12 @@ class QCoreApplication;
 
 namespace quorvane {
 
+// Tells fontconfig the system's language as Qt reads it, before the
+// application starts: fontconfig reads LANG itself and complains aloud about a
+// malformed one, where Qt falls back to English without a word. The language
+// also picks the right Han glyphs for Chinese. An FC_LANG the user set stays.
+void SetFontLanguage();
+
 // Installs the program's and Qt's own translations for the first of the
 // system's languages (LANGUAGE, LC_ALL, LANG) that the program speaks, and
 // makes that language's number format the default so that the numbers read

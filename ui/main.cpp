@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    quorvane::SetFontLanguage();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     // Lets the desktop match the window to its menu entry and icon.
