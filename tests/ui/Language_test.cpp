@@ -198,5 +198,18 @@ TEST(LoadLanguage, AnUnknownOrMalformedLocaleLeavesTheWindowEnglish)
     }
 }
 
+// Qt's own texts (the boxes' context menu) come in the same language, and the
+// numbers with it.
+TEST(LoadLanguage, GermanBringsQtsOwnTextsAndTheDecimalComma)
+{
+    auto& app = *QCoreApplication::instance();
+    LoadLanguage(app, QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "&Kopieren");
+    EXPECT_EQ(QCoreApplication::translate("Form1", "Cont"), "Weiter");
+    EXPECT_EQ(QLocale().toString(5.1, 'f', 1), "5,1");
+    qDeleteAll(app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    QLocale::setDefault(QLocale::c());
+}
+
 }  // namespace
 }  // namespace quorvane::testing
