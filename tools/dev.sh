@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
           libbenchmark-dev libfftw3-dev fonts-dejavu-core
-          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk)
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext fonts-noto-cjk)
 test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps imagemagick
                desktop-file-utils appstream dpkg-dev file)
 

@@ -201,6 +201,53 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>Modulationsdemonstration</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>Analoge Modulation beobachten: Nachricht, Träger, moduliertes Signal und Spektren</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>Modulation;analog;AM;FM;PM;DSB-SC;Amplitude;Frequenz;Phase;Träger;Signal;Spektrum;FFT;Rauschen;Nachrichtentechnik;Funk;Elektronik;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>Analoge Modulation beobachten</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane führt im Unterricht die analoge Modulation vor. Ein Fenster zeigt zehnmal pro Sekunde ein Nachrichtensignal, sein Spektrum, einen Träger, das modulierte Signal und dessen Spektrum, sodass jede Änderung einer Einstellung sofort im Zeit- und im Frequenzbereich zu sehen ist.</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>Nachrichten: Sinus, weißes Rauschen, tiefpassgefiltertes Rauschen und Rechteck</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>Verfahren: DSB-SC, AM, FM und PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>Nachrichtenfrequenz, Trägerfrequenz und Modulationsgrad an Schiebereglern</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>Eine Pause-Taste, die ein Bild anhält</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>Gemittelte Spektren, logarithmisch oder linear, ein- oder zweiseitig</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>Eine eingefrorene Speicherkurve zum Vergleich mit einer Änderung</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Signal Type</source>

@@ -201,6 +201,53 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>Demostrador de modulación</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>Observe la modulación analógica: señal moduladora, portadora, señal modulada y espectros</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>modulación;analógica;AM;FM;PM;DSB-SC;amplitud;frecuencia;fase;portadora;señal;espectro;FFT;ruido;telecomunicaciones;radio;electrónica;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>Observe la modulación analógica</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane es una demostración de modulación analógica para el aula. Una ventana muestra, diez veces por segundo, una señal moduladora, su espectro, una portadora, la señal modulada y el espectro de la señal modulada, de modo que cualquier cambio de ajuste se ve al instante tanto en el tiempo como en la frecuencia.</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>Señales moduladoras: senoidal, ruido blanco, ruido filtrado y onda cuadrada</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>Esquemas: DSB-SC, AM, FM y PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>Frecuencia de la moduladora, frecuencia de la portadora e índice de modulación en barras de desplazamiento</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>Un botón de pausa para detener un cuadro</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>Espectros promediados, logarítmicos o lineales, unilaterales o bilaterales</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>Una traza de memoria congelada para comparar un cambio</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Signal Type</source>

@@ -201,6 +201,53 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>Démonstrateur de modulation</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>Observer la modulation analogique : signal modulant, porteuse, signal modulé et spectres</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>modulation;analogique;AM;FM;PM;DBL-PS;amplitude;fréquence;phase;porteuse;signal;spectre;FFT;bruit;télécommunications;radio;électronique;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>Observer la modulation analogique</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane est une démonstration de la modulation analogique pour la classe. Une fenêtre affiche, dix fois par seconde, un signal modulant, son spectre, une porteuse, le signal modulé et le spectre du signal modulé, de sorte que tout changement de réglage se voit aussitôt dans le domaine temporel comme dans le domaine fréquentiel.</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>Signaux modulants : sinusoïde, bruit blanc, bruit filtré et signal carré</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>Modulations : DBL-PS, AM, FM et PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>Fréquence du signal modulant, fréquence de la porteuse et taux de modulation sur des barres de défilement</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>Un bouton pause pour figer une image</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>Spectres moyennés, logarithmiques ou linéaires, unilatéraux ou bilatéraux</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>Une trace mémoire figée pour comparer avec un changement</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Signal Type</source>

@@ -201,6 +201,53 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>Demonstrador de modulação</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>Veja a modulação analógica acontecer: sinal modulante, portadora, sinal modulado e espectros</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>modulação;analógica;AM;FM;PM;DSB-SC;amplitude;frequência;fase;portadora;sinal;espectro;FFT;ruído;telecomunicações;rádio;eletrônica;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>Veja a modulação analógica acontecer</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane é uma demonstração de modulação analógica para a sala de aula. Uma janela mostra, dez vezes por segundo, um sinal modulante, seu espectro, uma portadora, o sinal modulado e o espectro do sinal modulado, de modo que qualquer mudança de ajuste aparece na hora, tanto no tempo quanto na frequência.</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>Sinais modulantes: senoide, ruído branco, ruído filtrado e onda quadrada</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>Esquemas: DSB-SC, AM, FM e PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>Frequência do sinal modulante, frequência da portadora e índice de modulação em barras de rolagem</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>Um botão de pausa para congelar um quadro</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>Espectros médios, logarítmicos ou lineares, unilaterais ou bilaterais</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>Um traço de memória congelado para comparar com uma mudança</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Signal Type</source>

@@ -201,6 +201,53 @@
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>调制演示</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>观察模拟调制的过程：调制信号、载波、已调信号及其频谱</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>调制;模拟;AM;FM;PM;DSB-SC;调幅;调频;调相;振幅;频率;相位;载波;信号;频谱;FFT;噪声;通信;无线电;电子;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>观察模拟调制的过程</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane 是一个用于课堂的模拟调制演示程序。一个窗口每秒十次显示调制信号及其频谱、载波、已调信号及已调信号的频谱，任何设置的改变都能立即在时域和频域中看到。</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>调制信号：正弦波、白噪声、滤波噪声和方波</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>调制方式：DSB-SC、AM、FM 和 PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>用滚动条调节调制信号频率、载波频率和调制度</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>用暂停按钮定格画面</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>平均频谱，可选对数或线性、单边或双边</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>冻结的存储曲线，用于与改变后的结果比较</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Signal Type</source>
