@@ -12,6 +12,7 @@
 #include "ui/Logo.h"
 #include "ui/PictureBox.h"
 #include "ui/ShapeFrame.h"
+#include "ui/ShownText.h"
 #include "ui/ScrollBar.h"
 #include "ui/Utf8.h"
 
@@ -34,7 +35,7 @@ QWidget* CreateScrollBar(const ControlDesign& design, Qt::Orientation orientatio
 
 QWidget* CreateLabel(const ControlDesign& design, QWidget* parent)
 {
-    auto* label = new QLabel(ToQString(design.text), parent);
+    auto* label = new QLabel(ShownText(design.text), parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
 }
@@ -59,14 +60,14 @@ template <typename Box>
 QWidget* CreateCheckBox(const ControlDesign& design, QWidget* parent)
 {
     auto* box = new Box(parent);
-    box->setText(ToQString(design.text));
+    box->setText(ShownText(design.text));
     box->setCheckState(design.checked ? Qt::Checked : Qt::Unchecked);
     return box;
 }
 
 QWidget* CreateCommandButton(const ControlDesign& design, QWidget* parent)
 {
-    auto* button = new QPushButton(ToQString(design.text), parent);
+    auto* button = new QPushButton(ShownText(design.text), parent);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;

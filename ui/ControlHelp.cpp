@@ -1,5 +1,6 @@
 #include "ui/ControlHelp.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "engine/ControlTexts.h"
+#include "ui/ShownText.h"
 #include "ui/Utf8.h"
 
 namespace quorvane {
@@ -23,38 +25,90 @@ struct ControlText {
 // The pictures have no tooltip: the readout under the pointer takes its place.
 // cmdPause is left out: its name and tooltip follow its caption.
 constexpr std::array kTexts{
-    ControlText{"picData", "Message signal", "Time trace of the message signal, in dark green", ""},
-    ControlText{"picSpectrum(0)", "Message spectrum", "Averaged spectrum of the message, in dark green", ""},
-    ControlText{"picCarrier", "Carrier", "Time trace of the carrier, in purple", ""},
-    ControlText{"picModData", "Modulated signal", "Time trace of the modulated signal, in dark blue", ""},
-    ControlText{"picSpectrum(1)", "Modulated spectrum",
-                "Averaged spectrum of the modulated signal, in dark blue", ""},
-    ControlText{"hscDataScroll", "Time scroll", "Where the shown stretch of the time traces begins",
-                "Time scroll, 0 to 16: to the right the traces start later in the signal"},
-    ControlText{"hscDataZoom", "Time zoom", "How many samples the time traces span",
-                "Time zoom, 1 to 4: to the right zooms out and shows more of the signal"},
-    ControlText{"cmbData", "Signal Type", "", "The message signal: a sine, noise or a square wave"},
-    ControlText{"hscFreq(0)", "Frequency", "", "Message frequency, 2.5 to 10 Hz"},
-    ControlText{"txtFreq(0)", "Frequency, Hz", "", "The message frequency in Hz"},
-    ControlText{"hscFreq(1)", "Carrier Frequency", "", "Carrier frequency, 32 to 128 Hz"},
-    ControlText{"txtFreq(1)", "Carrier Frequency, Hz", "", "The carrier frequency in Hz"},
-    ControlText{"cmbMod", "Modulation", "", "How the message modulates the carrier"},
-    ControlText{"vscDepth", "Depth", "Up raises the modulation depth",
-                "Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it"},
-    ControlText{"txtDepth", "Depth value", "", "The modulation depth"},
-    ControlText{"chkTwoSides", "Two-Sided Spectra", "",
-                "Show the spectra from −125.7 to 125.5 Hz, zero in the middle, "
-                "instead of from 0 to 251.2 Hz"},
-    ControlText{"chkLinear", "Linear Plots", "",
-                "Show the spectra on a linear power scale instead of a logarithmic one"},
-    ControlText{"chkMemory", "Memory", "Freezes a copy of each spectrum, drawn in brown",
-                "Freeze a copy of both spectra, drawn in brown, to compare with; "
-                "click again to let it go"},
-    ControlText{"chkPassband", "Modulated trace", "Shows the time trace of the modulated signal",
-                "Show the modulated signal"},
-    ControlText{"chkSpectrum", "Modulated spectrum trace",
-                "Shows the live spectrum of the modulated signal", "Show the live modulated spectrum"},
-    ControlText{"imgVarrow", "Quorvane logo", "", ""},
+    ControlText{"picData",
+                QT_TRANSLATE_NOOP("ControlHelp", "Message signal"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Time trace of the message signal, in dark green"),
+                {}},
+    ControlText{"picSpectrum(0)",
+                QT_TRANSLATE_NOOP("ControlHelp", "Message spectrum"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Averaged spectrum of the message, in dark green"),
+                {}},
+    ControlText{"picCarrier",
+                QT_TRANSLATE_NOOP("ControlHelp", "Carrier"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Time trace of the carrier, in purple"),
+                {}},
+    ControlText{"picModData",
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulated signal"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Time trace of the modulated signal, in dark blue"),
+                {}},
+    ControlText{"picSpectrum(1)",
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulated spectrum"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Averaged spectrum of the modulated signal, in dark blue"),
+                {}},
+    ControlText{"hscDataScroll",
+                QT_TRANSLATE_NOOP("ControlHelp", "Time scroll"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Where the shown stretch of the time traces begins"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Time scroll, 0 to 16: to the right the traces start later in the signal")},
+    ControlText{"hscDataZoom",
+                QT_TRANSLATE_NOOP("ControlHelp", "Time zoom"),
+                QT_TRANSLATE_NOOP("ControlHelp", "How many samples the time traces span"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Time zoom, 1 to 4: to the right zooms out and shows more of the signal")},
+    ControlText{"cmbData",
+                QT_TRANSLATE_NOOP("ControlHelp", "Signal Type"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "The message signal: a sine, noise or a square wave")},
+    ControlText{"hscFreq(0)",
+                QT_TRANSLATE_NOOP("ControlHelp", "Frequency"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "Message frequency, 2.5 to 10 Hz")},
+    ControlText{"txtFreq(0)",
+                QT_TRANSLATE_NOOP("ControlHelp", "Frequency, Hz"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "The message frequency in Hz")},
+    ControlText{"hscFreq(1)",
+                QT_TRANSLATE_NOOP("ControlHelp", "Carrier Frequency"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "Carrier frequency, 32 to 128 Hz")},
+    ControlText{"txtFreq(1)",
+                QT_TRANSLATE_NOOP("ControlHelp", "Carrier Frequency, Hz"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "The carrier frequency in Hz")},
+    ControlText{"cmbMod",
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulation"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "How the message modulates the carrier")},
+    ControlText{"vscDepth",
+                QT_TRANSLATE_NOOP("ControlHelp", "Depth"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Up raises the modulation depth"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it")},
+    ControlText{"txtDepth",
+                QT_TRANSLATE_NOOP("ControlHelp", "Depth value"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "The modulation depth")},
+    ControlText{"chkTwoSides",
+                QT_TRANSLATE_NOOP("ControlHelp", "Two-Sided Spectra"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "Show the spectra from −125.7 to 125.5 Hz, zero in the middle, instead of from 0 to 251.2 Hz")},
+    ControlText{"chkLinear",
+                QT_TRANSLATE_NOOP("ControlHelp", "Linear Plots"),
+                {},
+                QT_TRANSLATE_NOOP("ControlHelp", "Show the spectra on a linear power scale instead of a logarithmic one")},
+    ControlText{"chkMemory",
+                QT_TRANSLATE_NOOP("ControlHelp", "Memory"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Freezes a copy of each spectrum, drawn in brown"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Freeze a copy of both spectra, drawn in brown, to compare with; click again to let it go")},
+    ControlText{"chkPassband",
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulated trace"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Shows the time trace of the modulated signal"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Show the modulated signal")},
+    ControlText{"chkSpectrum",
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulated spectrum trace"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Shows the live spectrum of the modulated signal"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Show the live modulated spectrum")},
+    ControlText{"imgVarrow",
+                QT_TRANSLATE_NOOP("ControlHelp", "Quorvane logo"),
+                {},
+                {}},
 };
 
 // Each label and the control it names, so that assistive tools can relate them.
@@ -67,6 +121,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kBuddies{
     {"lblModulation(3)", "txtFreq(0)"},
 }};
 
+constexpr char kContext[] = "ControlHelp";
+
 }  // namespace
 
 void SetControlHelp(QWidget& form)
@@ -75,11 +131,11 @@ void SetControlHelp(QWidget& form)
         auto* control = form.findChild<QWidget*>(ToQString(text.control));
         if (!control)
             continue;
-        control->setAccessibleName(ToQString(text.name));
+        control->setAccessibleName(Translated(kContext, text.name));
         if (!text.description.empty())
-            control->setAccessibleDescription(ToQString(text.description));
+            control->setAccessibleDescription(Translated(kContext, text.description));
         if (!text.toolTip.empty())
-            control->setToolTip(ToQString(text.toolTip));
+            control->setToolTip(Translated(kContext, text.toolTip));
     }
     for (const auto& [label, control] : kBuddies) {
         auto* labelWidget = form.findChild<QLabel*>(ToQString(label));
@@ -91,8 +147,9 @@ void SetControlHelp(QWidget& form)
 
 QString PauseToolTip(std::string_view caption)
 {
-    return caption == kRunningCaption ? QStringLiteral("Pause the display: the pictures stand still")
-                                      : QStringLiteral("Continue the display");
+    return caption == kRunningCaption
+               ? QCoreApplication::translate("ControlHelp", "Pause the display: the pictures stand still")
+               : QCoreApplication::translate("ControlHelp", "Continue the display");
 }
 
 }  // namespace quorvane

@@ -12,11 +12,11 @@ constexpr double kCutAllowance = 1e-6;
 
 }  // namespace
 
-QString FrequencyText(double parameter)
+QString FrequencyText(double parameter, const QLocale& locale)
 {
     const double tenths = std::floor(100.0 * parameter + kCutAllowance);
-    QString number = QString::number(tenths / 10.0, 'f', 1);
-    if (number.endsWith(QStringLiteral(".0")))
+    QString number = locale.toString(tenths / 10.0, 'f', 1);
+    if (number.endsWith(locale.decimalPoint() + QLatin1Char('0')))
         number.chop(2);
     return tenths < 0.0 ? number : QLatin1Char(' ') + number;
 }

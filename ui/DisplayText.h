@@ -6,8 +6,9 @@
 namespace quorvane {
 
 // Ten times a frequency parameter, cut (not rounded) to one decimal, with the
-// sign's place kept as a leading space and always a point: 0.265625 -> " 2.6".
-QString FrequencyText(double parameter);
+// sign's place kept as a leading space and the locale's decimal separator:
+// 0.265625 -> " 2.6" in C, " 2,6" in German.
+QString FrequencyText(double parameter, const QLocale& locale = QLocale::c());
 
 // The depth in the shortest form of the given number format, no padding.
 QString DepthText(double depth, const QLocale& locale);

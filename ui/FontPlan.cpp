@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "ui/CheckBox.h"
-#include "ui/Utf8.h"
+#include "ui/ShownText.h"
 
 namespace quorvane {
 namespace {
@@ -18,10 +18,9 @@ struct TextRoom {
     int flags;
 };
 
-std::optional<TextRoom> CaptionRoom(const ControlDesign& design, const QStyle& style)
+std::optional<TextRoom> CaptionRoom(ControlKind kind, QSize box, const QStyle& style)
 {
-    const QSize box = ToPixels(design.box).size();
-    switch (design.kind) {
+    switch (kind) {
         case ControlKind::Label: return TextRoom{box, Qt::AlignRight | Qt::AlignTop};
         case ControlKind::CheckBox:
             return TextRoom{box - QSize(CheckBox::CaptionIndent(style), 0),
@@ -36,22 +35,14 @@ std::optional<TextRoom> CaptionRoom(const ControlDesign& design, const QStyle& s
     }
 }
 
-bool Fits(const QFont& font, const QString& text, const TextRoom& room)
-{
-    const QRect needed =
-        QFontMetrics(font).boundingRect(QRect(QPoint(), room.size), room.flags, text);
-    return needed.width() <= room.size.width() && needed.height() <= room.size.height();
-}
-
 bool AllFit(const QFont& font, FontClass fontClass, std::span<const ControlDesign> controls,
             const QStyle& style)
 {
     for (const ControlDesign& design : controls) {
         if (design.font != fontClass || design.text.empty())
             continue;
-        const auto room = CaptionRoom(design, style);
-        const QString text = ToQString(design.text);
-        if (room && !Fits(font, text, *room))
+        const QSize box = ToPixels(design.box).size();
+        if (!CaptionFits(design.kind, box, ShownText(design.text), font, style))
             return false;
     }
     return true;
@@ -70,6 +61,17 @@ QFont FittedFont(FontClass fontClass, std::span<const ControlDesign> controls, c
 }
 
 }  // namespace
+
+bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
+                 const QStyle& style)
+{
+    const auto room = CaptionRoom(kind, box, style);
+    if (!room)
+        return true;
+    const QRect needed =
+        QFontMetrics(font).boundingRect(QRect(QPoint(), room->size), room->flags, text);
+    return needed.width() <= room->size.width() && needed.height() <= room->size.height();
+}
 
 QFont DesignFont(FontClass font)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
+#include <QString>
 #include <array>
 #include <span>
 
@@ -9,6 +11,11 @@
 class QStyle;
 
 namespace quorvane {
+
+// Whether `text` in `font` fits, unclipped, where a control of `kind` that is
+// `box` large in `style` draws its caption; true for controls without one.
+bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
+                 const QStyle& style);
 
 // The design's typeface at the design size of the class.
 QFont DesignFont(FontClass font);

@@ -21,6 +21,7 @@
 #include "ui/FormLayout.h"
 #include "ui/PictureBox.h"
 #include "ui/Readout.h"
+#include "ui/ShownText.h"
 #include "ui/Utf8.h"
 
 namespace quorvane {
@@ -53,13 +54,21 @@ void SetCaptionColour(QWidget& control, const QColor& colour)
     control.setPalette(palette);
 }
 
+// The list shows each key's translation; the engine reads the key.
 template <std::size_t Count>
-void FillList(QComboBox& list, const std::array<std::string_view, Count>& texts)
+void FillList(QComboBox& list, const std::array<std::string_view, Count>& keys)
 {
     list.clear();
-    for (std::string_view text : texts)
-        list.addItem(ToQString(text));
-    list.setCurrentText(ToQString(texts.front()));
+    for (std::string_view key : keys)
+        list.addItem(ShownText(key));
+    list.setCurrentIndex(0);
+}
+
+template <std::size_t Count>
+std::string_view KeyAt(const std::array<std::string_view, Count>& keys, int index)
+{
+    return index >= 0 && index < static_cast<int>(Count) ? keys[static_cast<std::size_t>(index)]
+                                                         : std::string_view();
 }
 
 QPointF ToPixelPoint(std::int16_t x, std::int16_t y)
@@ -137,7 +146,7 @@ void Form1::FindControls()
     chkPassband = Find<QCheckBox>(*this, "chkPassband");
     chkSpectrum = Find<QCheckBox>(*this, "chkSpectrum");
     cmdPause = Find<QPushButton>(*this, "cmdPause");
-    pauseCaption_ = cmdPause->text().toStdString();
+    pauseCaption_ = kRunningCaption;
     cmdPause->setToolTip(PauseToolTip(pauseCaption_));
     // Black from the start, as the memory handler leaves it, whatever the
     // desktop's palette.
@@ -167,10 +176,10 @@ void Form1::ConnectHandlers()
     connect(chkLinear, &QCheckBox::stateChanged, this, &Form1::chkLinear_Click);
     connect(cmdPause, &QPushButton::clicked, this, &Form1::cmdPause_Click);
 
-    connect(cmbData, &QComboBox::currentTextChanged, this,
-            [this](const QString& text) { cmbDataText_ = text.toStdString(); });
-    connect(cmbMod, &QComboBox::currentTextChanged, this,
-            [this](const QString& text) { cmbModText_ = text.toStdString(); });
+    connect(cmbData, &QComboBox::currentIndexChanged, this,
+            [this](int index) { cmbDataText_ = KeyAt(kMessageTypes, index); });
+    connect(cmbMod, &QComboBox::currentIndexChanged, this,
+            [this](int index) { cmbModText_ = KeyAt(kSchemes, index); });
     connect(cmbData, &QComboBox::currentIndexChanged, this, &Form1::cmbData_Change);
     connect(cmbData, &QComboBox::activated, this, &Form1::cmbData_Click);
     connect(cmbMod, &QComboBox::currentIndexChanged, this, &Form1::cmbMod_Change);
@@ -215,7 +224,7 @@ std::string_view Form1::PauseCaption() const
 
 void Form1::SetPauseCaption(std::string_view caption)
 {
-    cmdPause->setText(ToQString(caption));
+    cmdPause->setText(ShownText(caption));
     cmdPause->setToolTip(PauseToolTip(caption));
     pauseCaption_ = caption;
 }
@@ -273,12 +282,12 @@ void Form1::hscFreq_Change(std::int16_t Index)
     switch (Index) {
         case 0:
             state_->dDataFreq = hscFreq[0]->value() / 64.0;
-            txtFreq[0]->setText(FrequencyText(state_->dDataFreq));
+            txtFreq[0]->setText(FrequencyText(state_->dDataFreq, QLocale()));
             ResetSpectra(*state_, true);
             break;
         case 1:
             state_->dCarrierFreq = hscFreq[1]->value() / 5.0;
-            txtFreq[1]->setText(FrequencyText(state_->dCarrierFreq));
+            txtFreq[1]->setText(FrequencyText(state_->dCarrierFreq, QLocale()));
             ResetSpectra(*state_, false);
             break;
         default: break;

@@ -1,5 +1,6 @@
 #include "ui/Readout.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolTip>
@@ -39,7 +40,8 @@ QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& local
     if (reading.liveDb)
         text += QLatin1Char('\n') + Decibels(*reading.liveDb, locale);
     if (reading.memoryDb)
-        text += QStringLiteral("\nmemory ") + Decibels(*reading.memoryDb, locale);
+        text += QLatin1Char('\n') + QCoreApplication::translate("Readout", "memory") +
+                QLatin1Char(' ') + Decibels(*reading.memoryDb, locale);
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/nrFFT.h"
 #include "ui/CommandLine.h"
 #include "ui/Form1.h"
+#include "ui/Language.h"
 #include "ui/MessageBox.h"
 
 int main(int argc, char* argv[])
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
             return command.exitCode;
     }
 
+    quorvane::SetFontLanguage();
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
@@ -27,6 +29,7 @@ int main(int argc, char* argv[])
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1/quorvane.png").arg(size));
     QApplication::setWindowIcon(icon);
+    quorvane::LoadLanguage(app);
     nrFFT::SetMessageHook(&quorvane::ShowMessage);
 
     quorvane::Form1 form;

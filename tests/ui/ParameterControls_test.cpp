@@ -59,8 +59,8 @@ TEST(DepthLocale, DecimalCommaIsWrittenAndReadBack)
         EXPECT_EQ(Find<QLineEdit>(form, "txtDepth").text(), "1");
         ExpectDepthRange(form, {"2", "1,8", "1,6", "1,4", "1,2", "1", "0,8", "0,6", "0,4", "0,2"});
         Find<QScrollBar>(form, "hscFreq(0)").setValue(17);
-        EXPECT_EQ(Find<QLineEdit>(form, "txtFreq(0)").text(), " 2.6")
-            << "frequencies keep the point";
+        EXPECT_EQ(Find<QLineEdit>(form, "txtFreq(0)").text(), " 2,6")
+            << "the frequencies read as the depth does";
     }
     QLocale::setDefault(saved);
 }

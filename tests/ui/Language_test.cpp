@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QTranslator>
+#include <memory>
+
+#include "CaseName.h"
+#include "engine/ControlTexts.h"
+#include "support/FindControl.h"
+#include "ui/FontPlan.h"
+#include "ui/Form1.h"
+#include "ui/FormLayout.h"
+#include "ui/Language.h"
+#include "ui/Zoom.h"
+
+namespace quorvane::testing {
+namespace {
+
+constexpr std::array kLanguages{"de", "fr", "es", "pt_BR", "zh_CN"};
+
+// Magnified fonts are the design's sizes times the step, and glyph widths do
+// not scale exactly with them: the English captions themselves overrun their
+// boxes by up to 2 pixels at some steps (at 125 %, "Depth"). A translation may
+// do as much there, and nothing at 100 %.
+constexpr int kMagnifiedSlack = 2;
+
+// The program's catalogue for one language, installed for the test's length.
+class Spoken {
+public:
+    explicit Spoken(const QString& language)
+    {
+        loaded_ = translator_.load(QStringLiteral(":/i18n/quorvane_") + language);
+        QCoreApplication::installTranslator(&translator_);
+        QLocale::setDefault(QLocale(language));
+    }
+    ~Spoken()
+    {
+        QCoreApplication::removeTranslator(&translator_);
+        QLocale::setDefault(QLocale::c());
+    }
+    bool Loaded() const { return loaded_; }
+
+private:
+    QTranslator translator_;
+    bool loaded_ = false;
+};
+
+std::array<QFont, 3> PlannedFonts(const QStyle& style)
+{
+    const FontPlan plan(FormControlsDesign(), style);
+    return {plan.Font(FontClass::Small), plan.Font(FontClass::Medium), plan.Font(FontClass::Large)};
+}
+
+// The first list text wider than the field beside the arrow, where the closed
+// list shows it; empty when all fit.
+QString ListOverflow(const QComboBox& list, int slack)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.rect = list.rect();
+    const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, &list);
+    for (int item = 0; item < list.count(); ++item)
+        if (list.fontMetrics().horizontalAdvance(list.itemText(item)) > field.width() + slack)
+            return list.itemText(item);
+    return {};
+}
+
+QString Caption(const QWidget& control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    return {};
+}
+
+class EachLanguage : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EachLanguage, EveryCaptionAndListTextFitsAtEveryZoomStepWithTheDesignFonts)
+{
+    Form1 english;
+    const auto englishFonts = PlannedFonts(*english.style());
+    Spoken language(QString::fromLatin1(GetParam()));
+    ASSERT_TRUE(language.Loaded());
+    Form1 form;
+    // A word too long for its box would make the plan pick a smaller size.
+    const auto fonts = PlannedFonts(*form.style());
+    for (std::size_t font = 0; font < fonts.size(); ++font)
+        EXPECT_EQ(fonts[font].pointSizeF(), englishFonts[font].pointSizeF()) << "font class " << font;
+    for (const double step : kZoomSteps) {
+        form.SetZoom(step);
+        const QSize slack(step == 1.0 ? 0 : kMagnifiedSlack, 0);
+        for (const ControlDesign& design : FormControlsDesign()) {
+            const QWidget& control = Find<QWidget>(form, QString::fromUtf8(design.name.data()));
+            if (const auto* list = qobject_cast<const QComboBox*>(&control)) {
+                EXPECT_EQ(ListOverflow(*list, slack.width()).toStdString(), "") << design.name << " at " << step;
+                continue;
+            }
+            EXPECT_TRUE(CaptionFits(design.kind, control.size() + slack, Caption(control),
+                                    control.font(), *control.style()))
+                << design.name << " \"" << Caption(control).toStdString() << "\" at " << step;
+        }
+    }
+}
+
+TEST_P(EachLanguage, TheEngineReadsKeysWhateverTheListsAndButtonShow)
+{
+    Spoken language(QString::fromLatin1(GetParam()));
+    Form1 form;
+    auto& messages = Find<QComboBox>(form, "cmbData");
+    auto& schemes = Find<QComboBox>(form, "cmbMod");
+    auto& pause = Find<QPushButton>(form, "cmdPause");
+    EXPECT_NE(messages.itemText(1), QString::fromUtf8(kWhiteNoise.data())) << "translated";
+    messages.setCurrentIndex(1);
+    schemes.setCurrentIndex(2);
+    EXPECT_EQ(form.ListText(ListId::cmbData), kWhiteNoise);
+    EXPECT_EQ(form.ListText(ListId::cmbMod), kFm);
+
+    const QString running = pause.text();
+    pause.click();
+    EXPECT_EQ(form.PauseCaption(), kPausedCaption);
+    EXPECT_NE(pause.text(), running);
+    pause.click();
+    EXPECT_EQ(form.PauseCaption(), kRunningCaption);
+    EXPECT_EQ(pause.text(), running);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EachLanguage, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return std::string(info.param); });
+
+struct NumberCase {
+    const char* name;
+    const char* language;
+    QString boxText;  // the message frequency one step right of its start
+};
+
+class Numbers : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(Numbers, FrequencyBoxUsesTheLanguagesDecimalSeparator)
+{
+    Spoken language(QString::fromLatin1(GetParam().language));
+    Form1 form;
+    auto& bar = Find<QScrollBar>(form, "hscFreq(0)");
+    bar.setValue(bar.value() + 1);
+    EXPECT_EQ(Find<QLineEdit>(form, "txtFreq(0)").text(), GetParam().boxText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Numbers,
+                         ::testing::Values(NumberCase{"German", "de", " 5,1"},
+                                           NumberCase{"French", "fr", " 5,1"},
+                                           NumberCase{"Spanish", "es", " 5,1"},
+                                           NumberCase{"Portuguese", "pt_BR", " 5,1"},
+                                           NumberCase{"Chinese", "zh_CN", " 5.1"}),
+                         CaseName{});
+
+struct NumberLocaleCase {
+    const char* name;
+    const char* spoken;
+    QString numeric;
+    QString expected;
+};
+
+class NumberLocales : public ::testing::TestWithParam<NumberLocaleCase> {};
+
+TEST_P(NumberLocales, NumbersFollowTheSpokenLanguageUnlessTheSystemSpeaksItToo)
+{
+    const NumberLocaleCase& c = GetParam();
+    EXPECT_EQ(NumberLocale(QLocale(QString::fromLatin1(c.spoken)), c.numeric).name(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Systems, NumberLocales,
+    ::testing::Values(NumberLocaleCase{"CLocale", "de", "C.UTF-8", "de_DE"},
+                      NumberLocaleCase{"Unset", "fr", "", "fr_FR"},
+                      NumberLocaleCase{"OtherLanguage", "es", "en_US.UTF-8", "es_ES"},
+                      NumberLocaleCase{"SameLanguageOtherCountry", "de", "de_CH.UTF-8", "de_CH"},
+                      NumberLocaleCase{"WithModifier", "de", "de_AT.UTF-8@euro", "de_AT"},
+                      NumberLocaleCase{"Garbage", "pt_BR", "garbage", "pt_BR"}),
+    CaseName{});
+
+// Only a language the program speaks changes anything; everything else leaves
+// it English, in the number format it had.
+TEST(LoadLanguage, AnUnknownOrMalformedLocaleLeavesTheWindowEnglish)
+{
+    for (const char* name : {"xx_YY", "garbage", "C", "en_US", ""}) {
+        LoadLanguage(*QCoreApplication::instance(), QLocale(QString::fromLatin1(name)));
+        EXPECT_EQ(QCoreApplication::translate("Form1", "Sine Wave"), "Sine Wave") << name;
+        EXPECT_EQ(QLocale().name(), QLocale::c().name()) << name;
+    }
+}
+
+// Qt's own texts (the boxes' context menu) come in the same language, and the
+// numbers with it.
+TEST(LoadLanguage, GermanBringsQtsOwnTextsAndTheDecimalComma)
+{
+    auto& app = *QCoreApplication::instance();
+    LoadLanguage(app, QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "&Kopieren");
+    EXPECT_EQ(QCoreApplication::translate("Form1", "Cont"), "Weiter");
+    EXPECT_EQ(QLocale().toString(5.1, 'f', 1), "5,1");
+    qDeleteAll(app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+    QLocale::setDefault(QLocale::c());
+}
+
+}  // namespace
+}  // namespace quorvane::testing

@@ -1,0 +1,347 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Classroom demonstration of analogue modulation.</source>
+        <translation>Demostración en clase de la modulación analógica.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Message signal</source>
+        <translation>Señal moduladora</translation>
+    </message>
+    <message>
+        <source>Time trace of the message signal, in dark green</source>
+        <translation>Traza temporal de la señal moduladora, en verde oscuro</translation>
+    </message>
+    <message>
+        <source>Message spectrum</source>
+        <translation>Espectro de la señal moduladora</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the message, in dark green</source>
+        <translation>Espectro promediado de la señal moduladora, en verde oscuro</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Portadora</translation>
+    </message>
+    <message>
+        <source>Time trace of the carrier, in purple</source>
+        <translation>Traza temporal de la portadora, en morado</translation>
+    </message>
+    <message>
+        <source>Modulated signal</source>
+        <translation>Señal modulada</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal, in dark blue</source>
+        <translation>Traza temporal de la señal modulada, en azul oscuro</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum</source>
+        <translation>Espectro de la señal modulada</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the modulated signal, in dark blue</source>
+        <translation>Espectro promediado de la señal modulada, en azul oscuro</translation>
+    </message>
+    <message>
+        <source>Time scroll</source>
+        <translation>Desplazamiento temporal</translation>
+    </message>
+    <message>
+        <source>Where the shown stretch of the time traces begins</source>
+        <translation>Dónde empieza el tramo mostrado de las trazas temporales</translation>
+    </message>
+    <message>
+        <source>Time scroll, 0 to 16: to the right the traces start later in the signal</source>
+        <translation>Desplazamiento temporal, 0 a 16: hacia la derecha las trazas empiezan más tarde en la señal</translation>
+    </message>
+    <message>
+        <source>Time zoom</source>
+        <translation>Zoom temporal</translation>
+    </message>
+    <message>
+        <source>How many samples the time traces span</source>
+        <translation>Cuántas muestras abarcan las trazas temporales</translation>
+    </message>
+    <message>
+        <source>Time zoom, 1 to 4: to the right zooms out and shows more of the signal</source>
+        <translation>Zoom temporal, 1 a 4: hacia la derecha se aleja y muestra más de la señal</translation>
+    </message>
+    <message>
+        <source>Signal Type</source>
+        <translation>Tipo de señal</translation>
+    </message>
+    <message>
+        <source>The message signal: a sine, noise or a square wave</source>
+        <translation>La señal moduladora: senoidal, ruido u onda cuadrada</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Message frequency, 2.5 to 10 Hz</source>
+        <translation>Frecuencia de la señal moduladora, 2,5 a 10 Hz</translation>
+    </message>
+    <message>
+        <source>Frequency, Hz</source>
+        <translation>Frecuencia, Hz</translation>
+    </message>
+    <message>
+        <source>The message frequency in Hz</source>
+        <translation>La frecuencia de la señal moduladora en Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency</source>
+        <translation>Frecuencia de la portadora</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, 32 to 128 Hz</source>
+        <translation>Frecuencia de la portadora, 32 a 128 Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency, Hz</source>
+        <translation>Frecuencia de la portadora, Hz</translation>
+    </message>
+    <message>
+        <source>The carrier frequency in Hz</source>
+        <translation>La frecuencia de la portadora en Hz</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulación</translation>
+    </message>
+    <message>
+        <source>How the message modulates the carrier</source>
+        <translation>Cómo la señal moduladora modula la portadora</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Índice de modulación</translation>
+    </message>
+    <message>
+        <source>Up raises the modulation depth</source>
+        <translation>Hacia arriba sube el índice de modulación</translation>
+    </message>
+    <message>
+        <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
+        <translation>Índice de modulación, 0,2 a 2: la flecha de arriba lo sube, la de abajo lo baja</translation>
+    </message>
+    <message>
+        <source>Depth value</source>
+        <translation>Valor del índice de modulación</translation>
+    </message>
+    <message>
+        <source>The modulation depth</source>
+        <translation>El índice de modulación</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>Espectros bilaterales</translation>
+    </message>
+    <message>
+        <source>Show the spectra from −125.7 to 125.5 Hz, zero in the middle, instead of from 0 to 251.2 Hz</source>
+        <translation>Mostrar los espectros de −125,7 a 125,5 Hz, con el cero en el centro, en vez de 0 a 251,2 Hz</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>Escala lineal</translation>
+    </message>
+    <message>
+        <source>Show the spectra on a linear power scale instead of a logarithmic one</source>
+        <translation>Mostrar los espectros en una escala de potencia lineal en vez de logarítmica</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Freezes a copy of each spectrum, drawn in brown</source>
+        <translation>Congela una copia de cada espectro, dibujada en marrón</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in brown, to compare with; click again to let it go</source>
+        <translation>Congelar una copia de ambos espectros, dibujada en marrón, para comparar; pulsar de nuevo para soltarla</translation>
+    </message>
+    <message>
+        <source>Modulated trace</source>
+        <translation>Traza de la señal modulada</translation>
+    </message>
+    <message>
+        <source>Shows the time trace of the modulated signal</source>
+        <translation>Muestra la traza temporal de la señal modulada</translation>
+    </message>
+    <message>
+        <source>Show the modulated signal</source>
+        <translation>Mostrar la señal modulada</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum trace</source>
+        <translation>Traza del espectro modulado</translation>
+    </message>
+    <message>
+        <source>Shows the live spectrum of the modulated signal</source>
+        <translation>Muestra el espectro en vivo de la señal modulada</translation>
+    </message>
+    <message>
+        <source>Show the live modulated spectrum</source>
+        <translation>Mostrar el espectro modulado en vivo</translation>
+    </message>
+    <message>
+        <source>Quorvane logo</source>
+        <translation>Logotipo de Quorvane</translation>
+    </message>
+    <message>
+        <source>Pause the display: the pictures stand still</source>
+        <translation>Pausar la visualización: las imágenes se detienen</translation>
+    </message>
+    <message>
+        <source>Continue the display</source>
+        <translation>Reanudar la visualización</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>Demostrador de modulación</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>Observe la modulación analógica: señal moduladora, portadora, señal modulada y espectros</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>modulación;analógica;AM;FM;PM;DSB-SC;amplitud;frecuencia;fase;portadora;señal;espectro;FFT;ruido;telecomunicaciones;radio;electrónica;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>Observe la modulación analógica</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane es una demostración de modulación analógica para el aula. Una ventana muestra, diez veces por segundo, una señal moduladora, su espectro, una portadora, la señal modulada y el espectro de la señal modulada, de modo que cualquier cambio de ajuste se ve al instante tanto en el tiempo como en la frecuencia.</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>Señales moduladoras: senoidal, ruido blanco, ruido filtrado y onda cuadrada</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>Esquemas: DSB-SC, AM, FM y PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>Frecuencia de la moduladora, frecuencia de la portadora e índice de modulación en barras de desplazamiento</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>Un botón de pausa para detener un cuadro</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>Espectros promediados, logarítmicos o lineales, unilaterales o bilaterales</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>Una traza de memoria congelada para comparar un cambio</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Signal Type</source>
+        <translation>Señal</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Portad.</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modul.</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>Espectros bilaterales</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>Escala lineal</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Sine Wave</source>
+        <translation>Senoidal</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Ruido blanco</translation>
+    </message>
+    <message>
+        <source>Filtered Noise</source>
+        <translation>Ruido filtrado</translation>
+    </message>
+    <message>
+        <source>Square Wave</source>
+        <translation>Cuadrada</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Cont</source>
+        <translation>Seguir</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>memory</source>
+        <translation>memoria</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,347 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Classroom demonstration of analogue modulation.</source>
+        <translation>Demonstração em sala de aula da modulação analógica.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Message signal</source>
+        <translation>Sinal modulante</translation>
+    </message>
+    <message>
+        <source>Time trace of the message signal, in dark green</source>
+        <translation>Traço temporal do sinal modulante, em verde-escuro</translation>
+    </message>
+    <message>
+        <source>Message spectrum</source>
+        <translation>Espectro do sinal modulante</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the message, in dark green</source>
+        <translation>Espectro médio do sinal modulante, em verde-escuro</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Portadora</translation>
+    </message>
+    <message>
+        <source>Time trace of the carrier, in purple</source>
+        <translation>Traço temporal da portadora, em roxo</translation>
+    </message>
+    <message>
+        <source>Modulated signal</source>
+        <translation>Sinal modulado</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal, in dark blue</source>
+        <translation>Traço temporal do sinal modulado, em azul-escuro</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum</source>
+        <translation>Espectro do sinal modulado</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the modulated signal, in dark blue</source>
+        <translation>Espectro médio do sinal modulado, em azul-escuro</translation>
+    </message>
+    <message>
+        <source>Time scroll</source>
+        <translation>Deslocamento no tempo</translation>
+    </message>
+    <message>
+        <source>Where the shown stretch of the time traces begins</source>
+        <translation>Onde começa o trecho mostrado dos traços temporais</translation>
+    </message>
+    <message>
+        <source>Time scroll, 0 to 16: to the right the traces start later in the signal</source>
+        <translation>Deslocamento no tempo, 0 a 16: para a direita os traços começam mais tarde no sinal</translation>
+    </message>
+    <message>
+        <source>Time zoom</source>
+        <translation>Zoom no tempo</translation>
+    </message>
+    <message>
+        <source>How many samples the time traces span</source>
+        <translation>Quantas amostras os traços temporais abrangem</translation>
+    </message>
+    <message>
+        <source>Time zoom, 1 to 4: to the right zooms out and shows more of the signal</source>
+        <translation>Zoom no tempo, 1 a 4: para a direita afasta e mostra mais do sinal</translation>
+    </message>
+    <message>
+        <source>Signal Type</source>
+        <translation>Tipo de sinal</translation>
+    </message>
+    <message>
+        <source>The message signal: a sine, noise or a square wave</source>
+        <translation>O sinal modulante: senoide, ruído ou onda quadrada</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Message frequency, 2.5 to 10 Hz</source>
+        <translation>Frequência do sinal modulante, 2,5 a 10 Hz</translation>
+    </message>
+    <message>
+        <source>Frequency, Hz</source>
+        <translation>Frequência, Hz</translation>
+    </message>
+    <message>
+        <source>The message frequency in Hz</source>
+        <translation>A frequência do sinal modulante em Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency</source>
+        <translation>Frequência da portadora</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, 32 to 128 Hz</source>
+        <translation>Frequência da portadora, 32 a 128 Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency, Hz</source>
+        <translation>Frequência da portadora, Hz</translation>
+    </message>
+    <message>
+        <source>The carrier frequency in Hz</source>
+        <translation>A frequência da portadora em Hz</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulação</translation>
+    </message>
+    <message>
+        <source>How the message modulates the carrier</source>
+        <translation>Como o sinal modulante modula a portadora</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Índice de modulação</translation>
+    </message>
+    <message>
+        <source>Up raises the modulation depth</source>
+        <translation>Para cima aumenta o índice de modulação</translation>
+    </message>
+    <message>
+        <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
+        <translation>Índice de modulação, 0,2 a 2: a seta de cima aumenta, a de baixo diminui</translation>
+    </message>
+    <message>
+        <source>Depth value</source>
+        <translation>Valor do índice de modulação</translation>
+    </message>
+    <message>
+        <source>The modulation depth</source>
+        <translation>O índice de modulação</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>Espectros bilaterais</translation>
+    </message>
+    <message>
+        <source>Show the spectra from −125.7 to 125.5 Hz, zero in the middle, instead of from 0 to 251.2 Hz</source>
+        <translation>Mostrar os espectros de −125,7 a 125,5 Hz, com o zero no meio, em vez de 0 a 251,2 Hz</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>Escala linear</translation>
+    </message>
+    <message>
+        <source>Show the spectra on a linear power scale instead of a logarithmic one</source>
+        <translation>Mostrar os espectros em uma escala de potência linear em vez de logarítmica</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memória</translation>
+    </message>
+    <message>
+        <source>Freezes a copy of each spectrum, drawn in brown</source>
+        <translation>Congela uma cópia de cada espectro, desenhada em marrom</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in brown, to compare with; click again to let it go</source>
+        <translation>Congelar uma cópia dos dois espectros, desenhada em marrom, para comparar; clique de novo para liberá-la</translation>
+    </message>
+    <message>
+        <source>Modulated trace</source>
+        <translation>Traço do sinal modulado</translation>
+    </message>
+    <message>
+        <source>Shows the time trace of the modulated signal</source>
+        <translation>Mostra o traço temporal do sinal modulado</translation>
+    </message>
+    <message>
+        <source>Show the modulated signal</source>
+        <translation>Mostrar o sinal modulado</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum trace</source>
+        <translation>Traço do espectro modulado</translation>
+    </message>
+    <message>
+        <source>Shows the live spectrum of the modulated signal</source>
+        <translation>Mostra o espectro ao vivo do sinal modulado</translation>
+    </message>
+    <message>
+        <source>Show the live modulated spectrum</source>
+        <translation>Mostrar o espectro modulado ao vivo</translation>
+    </message>
+    <message>
+        <source>Quorvane logo</source>
+        <translation>Logotipo do Quorvane</translation>
+    </message>
+    <message>
+        <source>Pause the display: the pictures stand still</source>
+        <translation>Pausar a exibição: as imagens param</translation>
+    </message>
+    <message>
+        <source>Continue the display</source>
+        <translation>Continuar a exibição</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>Demonstrador de modulação</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>Veja a modulação analógica acontecer: sinal modulante, portadora, sinal modulado e espectros</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>modulação;analógica;AM;FM;PM;DSB-SC;amplitude;frequência;fase;portadora;sinal;espectro;FFT;ruído;telecomunicações;rádio;eletrônica;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>Veja a modulação analógica acontecer</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane é uma demonstração de modulação analógica para a sala de aula. Uma janela mostra, dez vezes por segundo, um sinal modulante, seu espectro, uma portadora, o sinal modulado e o espectro do sinal modulado, de modo que qualquer mudança de ajuste aparece na hora, tanto no tempo quanto na frequência.</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>Sinais modulantes: senoide, ruído branco, ruído filtrado e onda quadrada</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>Esquemas: DSB-SC, AM, FM e PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>Frequência do sinal modulante, frequência da portadora e índice de modulação em barras de rolagem</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>Um botão de pausa para congelar um quadro</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>Espectros médios, logarítmicos ou lineares, unilaterais ou bilaterais</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>Um traço de memória congelado para comparar com uma mudança</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Signal Type</source>
+        <translation>Sinal</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>Portad.</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulação</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>Espectros bilaterais</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>Escala linear</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>Memória</translation>
+    </message>
+    <message>
+        <source>Sine Wave</source>
+        <translation>Senoide</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Ruído branco</translation>
+    </message>
+    <message>
+        <source>Filtered Noise</source>
+        <translation>Ruído filtrado</translation>
+    </message>
+    <message>
+        <source>Square Wave</source>
+        <translation>Quadrada</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Cont</source>
+        <translation>Seguir</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>memory</source>
+        <translation>memória</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,347 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Classroom demonstration of analogue modulation.</source>
+        <translation>模拟调制课堂演示。</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>意外的参数“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>ControlHelp</name>
+    <message>
+        <source>Message signal</source>
+        <translation>调制信号</translation>
+    </message>
+    <message>
+        <source>Time trace of the message signal, in dark green</source>
+        <translation>调制信号的时域波形，深绿色</translation>
+    </message>
+    <message>
+        <source>Message spectrum</source>
+        <translation>调制信号频谱</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the message, in dark green</source>
+        <translation>调制信号的平均频谱，深绿色</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>Time trace of the carrier, in purple</source>
+        <translation>载波的时域波形，紫色</translation>
+    </message>
+    <message>
+        <source>Modulated signal</source>
+        <translation>已调信号</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal, in dark blue</source>
+        <translation>已调信号的时域波形，深蓝色</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum</source>
+        <translation>已调信号频谱</translation>
+    </message>
+    <message>
+        <source>Averaged spectrum of the modulated signal, in dark blue</source>
+        <translation>已调信号的平均频谱，深蓝色</translation>
+    </message>
+    <message>
+        <source>Time scroll</source>
+        <translation>时间平移</translation>
+    </message>
+    <message>
+        <source>Where the shown stretch of the time traces begins</source>
+        <translation>所显示的时域波形片段从何处开始</translation>
+    </message>
+    <message>
+        <source>Time scroll, 0 to 16: to the right the traces start later in the signal</source>
+        <translation>时间平移，0 到 16：向右时波形从信号中更晚处开始</translation>
+    </message>
+    <message>
+        <source>Time zoom</source>
+        <translation>时间缩放</translation>
+    </message>
+    <message>
+        <source>How many samples the time traces span</source>
+        <translation>时域波形覆盖的采样点数</translation>
+    </message>
+    <message>
+        <source>Time zoom, 1 to 4: to the right zooms out and shows more of the signal</source>
+        <translation>时间缩放，1 到 4：向右时缩小并显示更多信号</translation>
+    </message>
+    <message>
+        <source>Signal Type</source>
+        <translation>信号类型</translation>
+    </message>
+    <message>
+        <source>The message signal: a sine, noise or a square wave</source>
+        <translation>调制信号：正弦波、噪声或方波</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Message frequency, 2.5 to 10 Hz</source>
+        <translation>调制信号频率，2.5 到 10 Hz</translation>
+    </message>
+    <message>
+        <source>Frequency, Hz</source>
+        <translation>频率，Hz</translation>
+    </message>
+    <message>
+        <source>The message frequency in Hz</source>
+        <translation>调制信号频率，单位 Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency</source>
+        <translation>载波频率</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, 32 to 128 Hz</source>
+        <translation>载波频率，32 到 128 Hz</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency, Hz</source>
+        <translation>载波频率，Hz</translation>
+    </message>
+    <message>
+        <source>The carrier frequency in Hz</source>
+        <translation>载波频率，单位 Hz</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>调制</translation>
+    </message>
+    <message>
+        <source>How the message modulates the carrier</source>
+        <translation>调制信号如何调制载波</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>调制度</translation>
+    </message>
+    <message>
+        <source>Up raises the modulation depth</source>
+        <translation>向上增大调制度</translation>
+    </message>
+    <message>
+        <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
+        <translation>调制度，0.2 到 2：上箭头增大，下箭头减小</translation>
+    </message>
+    <message>
+        <source>Depth value</source>
+        <translation>调制度数值</translation>
+    </message>
+    <message>
+        <source>The modulation depth</source>
+        <translation>调制度</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>双边频谱</translation>
+    </message>
+    <message>
+        <source>Show the spectra from −125.7 to 125.5 Hz, zero in the middle, instead of from 0 to 251.2 Hz</source>
+        <translation>频谱显示 −125.7 到 125.5 Hz，零位于中间，而不是 0 到 251.2 Hz</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>线性坐标</translation>
+    </message>
+    <message>
+        <source>Show the spectra on a linear power scale instead of a logarithmic one</source>
+        <translation>频谱使用线性功率坐标，而不是对数坐标</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>Freezes a copy of each spectrum, drawn in brown</source>
+        <translation>冻结每个频谱的副本，以棕色绘出</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in brown, to compare with; click again to let it go</source>
+        <translation>冻结两个频谱的副本，以棕色绘出，用于比较；再次单击即释放</translation>
+    </message>
+    <message>
+        <source>Modulated trace</source>
+        <translation>已调信号波形</translation>
+    </message>
+    <message>
+        <source>Shows the time trace of the modulated signal</source>
+        <translation>显示已调信号的时域波形</translation>
+    </message>
+    <message>
+        <source>Show the modulated signal</source>
+        <translation>显示已调信号</translation>
+    </message>
+    <message>
+        <source>Modulated spectrum trace</source>
+        <translation>已调信号频谱曲线</translation>
+    </message>
+    <message>
+        <source>Shows the live spectrum of the modulated signal</source>
+        <translation>显示已调信号的实时频谱</translation>
+    </message>
+    <message>
+        <source>Show the live modulated spectrum</source>
+        <translation>显示实时的已调信号频谱</translation>
+    </message>
+    <message>
+        <source>Quorvane logo</source>
+        <translation>Quorvane 标志</translation>
+    </message>
+    <message>
+        <source>Pause the display: the pictures stand still</source>
+        <translation>暂停显示：画面静止</translation>
+    </message>
+    <message>
+        <source>Continue the display</source>
+        <translation>继续显示</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Modulation Demonstrator</source>
+        <translation>调制演示</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
+        <translation>观察模拟调制的过程：调制信号、载波、已调信号及其频谱</translation>
+    </message>
+    <message>
+        <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
+        <translation>调制;模拟;AM;FM;PM;DSB-SC;调幅;调频;调相;振幅;频率;相位;载波;信号;频谱;FFT;噪声;通信;无线电;电子;</translation>
+    </message>
+    <message>
+        <source>Watch analogue modulation happen</source>
+        <translation>观察模拟调制的过程</translation>
+    </message>
+    <message>
+        <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
+        <translation>Quorvane 是一个用于课堂的模拟调制演示程序。一个窗口每秒十次显示调制信号及其频谱、载波、已调信号及已调信号的频谱，任何设置的改变都能立即在时域和频域中看到。</translation>
+    </message>
+    <message>
+        <source>Messages: sine wave, white noise, filtered noise and square wave</source>
+        <translation>调制信号：正弦波、白噪声、滤波噪声和方波</translation>
+    </message>
+    <message>
+        <source>Schemes: DSB-SC, AM, FM and PM</source>
+        <translation>调制方式：DSB-SC、AM、FM 和 PM</translation>
+    </message>
+    <message>
+        <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
+        <translation>用滚动条调节调制信号频率、载波频率和调制度</translation>
+    </message>
+    <message>
+        <source>A pause button to hold a frame still</source>
+        <translation>用暂停按钮定格画面</translation>
+    </message>
+    <message>
+        <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
+        <translation>平均频谱，可选对数或线性、单边或双边</translation>
+    </message>
+    <message>
+        <source>A frozen memory trace to compare a change against</source>
+        <translation>冻结的存储曲线，用于与改变后的结果比较</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Signal Type</source>
+        <translation>信号类型</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>调制</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>调制度</translation>
+    </message>
+    <message>
+        <source>Two-Sided Spectra</source>
+        <translation>双边频谱</translation>
+    </message>
+    <message>
+        <source>Linear Plots</source>
+        <translation>线性坐标</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <translation>存储</translation>
+    </message>
+    <message>
+        <source>Sine Wave</source>
+        <translation>正弦波</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>白噪声</translation>
+    </message>
+    <message>
+        <source>Filtered Noise</source>
+        <translation>滤波噪声</translation>
+    </message>
+    <message>
+        <source>Square Wave</source>
+        <translation>方波</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Cont</source>
+        <translation>继续</translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>memory</source>
+        <translation>存储</translation>
+    </message>
+</context>
+</TS>
