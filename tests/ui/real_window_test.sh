@@ -14,8 +14,11 @@ geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [[ $geometry == 1003x678 ]] || fail "window is $geometry, not 1003x678"
 # Task bars without the desktop entry take the icon from the window, and
 # launchers match the window to the entry by its class.
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (16 x 16)' || fail "window has no 16x16 icon"
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (128 x 128)' || fail "window has no 128x128 icon"
+# Read once into a variable: grep -q stopping early would kill xprop with
+# SIGPIPE, and pipefail would count that as a missing icon.
+icons=$(xprop -id "$window" _NET_WM_ICON)
+grep -q 'Icon (16 x 16)' <<<"$icons" || fail "window has no 16x16 icon"
+grep -q 'Icon (128 x 128)' <<<"$icons" || fail "window has no 128x128 icon"
 wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"/\1/p')
 startup_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../packaging/org.quorvane.Quorvane.desktop")
 [[ $wm_class == "$startup_class" ]] || fail "window class '$wm_class', desktop entry says '$startup_class'"
