@@ -20,9 +20,11 @@
 namespace quorvane {
 namespace {
 
-// The guide's text column at 100 %, in pixels: wide enough for the text,
-// narrow enough to stand beside the window on a common screen.
+// The guide's width at 100 %, in pixels: comfortable lines of text, and
+// narrower only down to where they still read well, to stand beside the
+// window rather than over its pictures.
 constexpr int kGuideWidth = 480;
+constexpr int kNarrowestGuide = 260;
 
 template <std::size_t Count>
 int IndexOf(const std::array<std::string_view, Count>& keys, std::string_view key)
@@ -80,10 +82,11 @@ void Form1::PlaceGuide()
     const QSize decoration = frame.size() - size();
     const QScreen* screen = this->screen();
     const QRect available = screen ? screen->availableGeometry() : frame;
-    const QSize client(static_cast<int>(kGuideWidth * zoom_),
-                       std::min(height(), available.height() - decoration.height()));
-    guide_->resize(client);
-    guide_->move(GuidePlacement(frame, client + decoration, available));
+    const QSize preferred(static_cast<int>(kGuideWidth * zoom_) + decoration.width(), frame.height());
+    const int narrowest = static_cast<int>(kNarrowestGuide * zoom_) + decoration.width();
+    const QRect place = GuidePlacement(frame, preferred, narrowest, available);
+    guide_->resize(place.size() - decoration);
+    guide_->move(place.topLeft());
 }
 
 void Form1::SetUpExperiment(int number)

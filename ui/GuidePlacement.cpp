@@ -4,22 +4,19 @@
 
 namespace quorvane {
 
-QPoint GuidePlacement(QRect main, QSize guide, QRect available)
+QRect GuidePlacement(QRect main, QSize preferred, int narrowest, QRect available)
 {
     const int roomRight = available.right() - main.right();
     const int roomLeft = main.left() - available.left();
-    int x = 0;
-    if (roomRight >= guide.width())
-        x = main.right() + 1;
-    else if (roomLeft >= guide.width())
-        x = main.left() - guide.width();
-    else if (roomRight >= roomLeft)
-        x = available.right() + 1 - guide.width();
-    else
-        x = available.left();
-    const int lowest = available.bottom() + 1 - guide.height();
-    const int y = std::max(available.top(), std::min(main.top(), lowest));
-    return {std::max(available.left(), x), y};
+    const bool right = roomRight >= preferred.width() ||
+                       (roomLeft < preferred.width() && roomRight >= roomLeft);
+    const int room = right ? roomRight : roomLeft;
+    const int width = room >= narrowest ? std::min(room, preferred.width()) : preferred.width();
+    const int x = right ? std::min(main.right() + 1, available.right() + 1 - width)
+                        : std::max(main.left() - width, available.left());
+    const int height = std::min(preferred.height(), available.height());
+    const int y = std::clamp(main.top(), available.top(), available.bottom() + 1 - height);
+    return {x, y, width, height};
 }
 
 }  // namespace quorvane

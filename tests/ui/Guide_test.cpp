@@ -25,31 +25,33 @@ namespace {
 struct PlacementCase {
     const char* name;
     QRect main;
-    QSize guide;
-    QPoint expected;
+    QSize preferred;
+    QRect expected;
 };
 
 class Placement : public ::testing::TestWithParam<PlacementCase> {};
 
-// A 1920 × 1040 work area under a 40-pixel panel.
+// A 1920 × 1040 work area under a 40-pixel panel; the guide is 496 pixels
+// wide at best and 316 at least.
 const QRect kAvailable(0, 40, 1920, 1040);
 
 TEST_P(Placement, BesideTheWindowWhereThereIsRoom)
 {
-    EXPECT_EQ(GuidePlacement(GetParam().main, GetParam().guide, kAvailable), GetParam().expected);
+    EXPECT_EQ(GuidePlacement(GetParam().main, GetParam().preferred, 316, kAvailable), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, Placement,
     ::testing::Values(
-        PlacementCase{"RightOfTheWindow", {100, 100, 1019, 718}, {496, 718}, {1119, 100}},
-        PlacementCase{"LeftWhereTheRightIsShort", {800, 100, 1019, 718}, {496, 718}, {304, 100}},
-        // Neither side has room: against the edge of the roomier side.
-        PlacementCase{"RoomierRightEdge", {300, 60, 1019, 718}, {700, 718}, {1220, 60}},
-        PlacementCase{"RoomierLeftEdge", {600, 60, 1019, 718}, {700, 718}, {0, 60}},
+        PlacementCase{"RightOfTheWindow", {100, 100, 1019, 718}, {496, 718}, {1119, 100, 496, 718}},
+        PlacementCase{"LeftWhereTheRightIsShort", {800, 100, 1019, 718}, {496, 718}, {304, 100, 496, 718}},
+        PlacementCase{"NarrowedToTheRoomierSide", {450, 60, 1019, 718}, {496, 718}, {1469, 60, 451, 718}},
+        // Too little room on either side: against the edge of the roomier one.
+        PlacementCase{"RoomierRightEdge", {150, 60, 1500, 718}, {496, 718}, {1424, 60, 496, 718}},
+        PlacementCase{"RoomierLeftEdge", {270, 60, 1500, 718}, {496, 718}, {0, 60, 496, 718}},
         // Level with the window, but moved up to stay on the screen.
-        PlacementCase{"RaisedToFit", {100, 500, 1019, 718}, {496, 718}, {1119, 362}},
-        PlacementCase{"NeverAbovethePanel", {100, 0, 1019, 718}, {496, 1200}, {1119, 40}}),
+        PlacementCase{"RaisedToFit", {100, 500, 1019, 718}, {496, 718}, {1119, 362, 496, 718}},
+        PlacementCase{"NoTallerThanTheScreen", {100, 0, 1019, 718}, {496, 1200}, {1119, 40, 496, 1040}}),
     CaseName());
 
 TEST(GuideResource, EachLanguagePicksItsOwnGuideAndAnyOtherTheEnglish)
