@@ -30,7 +30,8 @@ inline std::set<std::string> ExpectedFiles()
     for (int size : kIconSizes)
         files.insert(IconPath(size));
     // The class guide in each of its languages.
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(QUORVANE_SOURCE_DIR) + "/docs")) {
+    const std::string docs = std::string(QUORVANE_SOURCE_DIR) + "/docs";
+    for (const auto& entry : std::filesystem::directory_iterator(docs)) {
         const std::string name = entry.path().filename().string();
         if (name.starts_with("guide") && name.ends_with(".md"))
             files.insert(std::string(QUORVANE_DOCDIR) + "/" + name);
