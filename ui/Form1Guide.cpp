@@ -4,11 +4,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
 #include <algorithm>
 
 #include "engine/ControlTexts.h"
@@ -71,9 +70,6 @@ void Form1::ShowGuide(bool show)
     }
     PlaceGuide();
     guide_->show();
-    // Kept above the main window by the window manager, as a tool window is.
-    if (QWindow* window = guide_->windowHandle(); window && windowHandle())
-        window->setTransientParent(windowHandle());
 }
 
 void Form1::PlaceGuide()

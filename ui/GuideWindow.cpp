@@ -20,6 +20,8 @@ GuideWindow::GuideWindow() : designFont_(font())
     setWindowFlag(Qt::Window);
     setWindowTitle(QCoreApplication::translate("GuideWindow", "Quorvane: class guide"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Closing the main window ends the program, the guide open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     // Links in the guide drive the window; nothing is opened or fetched.
     setOpenLinks(false);
     setMarkdown(GuideText());
