@@ -45,9 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"RightOfTheWindow", {100, 100, 1019, 718}, {496, 718}, {1119, 100, 496, 718}},
         PlacementCase{"LeftWhereTheRightIsShort", {800, 100, 1019, 718}, {496, 718}, {304, 100, 496, 718}},
         PlacementCase{"NarrowedToTheRoomierSide", {450, 60, 1019, 718}, {496, 718}, {1469, 60, 451, 718}},
-        // Too little room on either side: against the edge of the roomier one.
-        PlacementCase{"RoomierRightEdge", {150, 60, 1500, 718}, {496, 718}, {1424, 60, 496, 718}},
-        PlacementCase{"RoomierLeftEdge", {270, 60, 1500, 718}, {496, 718}, {0, 60, 496, 718}},
+        // Too little room on either side: against the screen's edge.
+        PlacementCase{"AgainstTheRoomierEdge", {150, 60, 1500, 718}, {496, 718}, {1424, 60, 496, 718}},
         // Level with the window, but moved up to stay on the screen.
         PlacementCase{"RaisedToFit", {100, 500, 1019, 718}, {496, 718}, {1119, 362, 496, 718}},
         PlacementCase{"NoTallerThanTheScreen", {100, 0, 1019, 718}, {496, 1200}, {1119, 40, 496, 1040}}),
@@ -86,13 +85,12 @@ TEST_F(GuideTest, F1OpensItBesideTheWindowWithoutTheKeyboardAndEscapeClosesIt)
 {
     QAction& action = form->GuideAction();
     EXPECT_EQ(action.shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(form->contextMenuPolicy(), Qt::ActionsContextMenu);
-    EXPECT_TRUE(form->actions().contains(&action));
+    // The context menu lists the window's actions.
+    EXPECT_TRUE(form->contextMenuPolicy() == Qt::ActionsContextMenu && form->actions().contains(&action));
     GuideWindow& guide = OpenGuide();
     EXPECT_TRUE(guide.isVisible());
     EXPECT_TRUE(guide.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_FALSE(guide.frameGeometry().intersects(form->frameGeometry()));
-    EXPECT_EQ(guide.windowTitle(), QStringLiteral("Quorvane: class guide"));
     const double size = guide.font().pointSizeF();
     form->SetZoom(2.0);
     EXPECT_DOUBLE_EQ(guide.font().pointSizeF(), 2 * size);
