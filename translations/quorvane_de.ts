@@ -214,6 +214,10 @@
         <source>Continue the display</source>
         <translation>Anzeige fortsetzen</translation>
     </message>
+    <message>
+        <source>F1: class guide</source>
+        <translation>F1: Unterrichtsleitfaden</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -336,12 +340,27 @@
         <source>Cont</source>
         <translation>Weiter</translation>
     </message>
+    <message>
+        <source>Class guide</source>
+        <translation>Unterrichtsleitfaden</translation>
+    </message>
+</context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Quorvane: class guide</source>
+        <translation>Quorvane: Unterrichtsleitfaden</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
     <message>
         <source>memory</source>
         <translation>Speicher</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>kein Signal</translation>
     </message>
 </context>
 </TS>

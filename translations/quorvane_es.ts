@@ -214,6 +214,10 @@
         <source>Continue the display</source>
         <translation>Reanudar la visualización</translation>
     </message>
+    <message>
+        <source>F1: class guide</source>
+        <translation>F1: guía para la clase</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -336,12 +340,27 @@
         <source>Cont</source>
         <translation>Seguir</translation>
     </message>
+    <message>
+        <source>Class guide</source>
+        <translation>Guía para la clase</translation>
+    </message>
+</context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Quorvane: class guide</source>
+        <translation>Quorvane: guía para la clase</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
     <message>
         <source>memory</source>
         <translation>memoria</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>sin señal</translation>
     </message>
 </context>
 </TS>

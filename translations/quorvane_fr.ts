@@ -214,6 +214,10 @@
         <source>Continue the display</source>
         <translation>Reprendre l’affichage</translation>
     </message>
+    <message>
+        <source>F1: class guide</source>
+        <translation>F1 : guide pour la classe</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -336,12 +340,27 @@
         <source>Cont</source>
         <translation>Reprise</translation>
     </message>
+    <message>
+        <source>Class guide</source>
+        <translation>Guide pour la classe</translation>
+    </message>
+</context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Quorvane: class guide</source>
+        <translation>Quorvane : guide pour la classe</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
     <message>
         <source>memory</source>
         <translation>mémoire</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>aucun signal</translation>
     </message>
 </context>
 </TS>

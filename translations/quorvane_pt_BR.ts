@@ -214,6 +214,10 @@
         <source>Continue the display</source>
         <translation>Continuar a exibição</translation>
     </message>
+    <message>
+        <source>F1: class guide</source>
+        <translation>F1: guia para a turma</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -336,12 +340,27 @@
         <source>Cont</source>
         <translation>Seguir</translation>
     </message>
+    <message>
+        <source>Class guide</source>
+        <translation>Guia para a turma</translation>
+    </message>
+</context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Quorvane: class guide</source>
+        <translation>Quorvane: guia para a turma</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
     <message>
         <source>memory</source>
         <translation>memória</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>sem sinal</translation>
     </message>
 </context>
 </TS>

@@ -214,6 +214,10 @@
         <source>Continue the display</source>
         <translation>继续显示</translation>
     </message>
+    <message>
+        <source>F1: class guide</source>
+        <translation>F1：课堂指南</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -336,12 +340,27 @@
         <source>Cont</source>
         <translation>继续</translation>
     </message>
+    <message>
+        <source>Class guide</source>
+        <translation>课堂指南</translation>
+    </message>
+</context>
+<context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Quorvane: class guide</source>
+        <translation>Quorvane：课堂指南</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
     <message>
         <source>memory</source>
         <translation>存储</translation>
+    </message>
+    <message>
+        <source>no signal</source>
+        <translation>无信号</translation>
     </message>
 </context>
 </TS>

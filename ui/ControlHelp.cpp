@@ -23,7 +23,7 @@ struct ControlText {
 };
 
 // The pictures have no tooltip: the readout under the pointer takes its place.
-// cmdPause is left out: its name and tooltip follow its caption.
+// cmdPause's name and tooltip follow its caption; only its description is here.
 constexpr std::array kTexts{
     ControlText{"picData",
                 QT_TRANSLATE_NOOP("ControlHelp", "Message signal"),
@@ -105,6 +105,7 @@ constexpr std::array kTexts{
                 QT_TRANSLATE_NOOP("ControlHelp", "Modulated spectrum trace"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Shows the live spectrum of the modulated signal"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Show the live modulated spectrum")},
+    ControlText{"cmdPause", {}, {}, {}},
     ControlText{"imgVarrow",
                 QT_TRANSLATE_NOOP("ControlHelp", "Quorvane logo"),
                 {},
@@ -125,17 +126,23 @@ constexpr char kContext[] = "ControlHelp";
 
 }  // namespace
 
+QString WithGuideHint(const QString& text)
+{
+    const QString hint = QCoreApplication::translate("ControlHelp", "F1: class guide");
+    return text.isEmpty() ? hint : text + QLatin1Char('\n') + hint;
+}
+
 void SetControlHelp(QWidget& form)
 {
     for (const ControlText& text : kTexts) {
         auto* control = form.findChild<QWidget*>(ToQString(text.control));
         if (!control)
             continue;
-        control->setAccessibleName(Translated(kContext, text.name));
-        if (!text.description.empty())
-            control->setAccessibleDescription(Translated(kContext, text.description));
+        if (!text.name.empty())
+            control->setAccessibleName(Translated(kContext, text.name));
+        control->setAccessibleDescription(WithGuideHint(Translated(kContext, text.description)));
         if (!text.toolTip.empty())
-            control->setToolTip(Translated(kContext, text.toolTip));
+            control->setToolTip(WithGuideHint(Translated(kContext, text.toolTip)));
     }
     for (const auto& [label, control] : kBuddies) {
         auto* labelWidget = form.findChild<QLabel*>(ToQString(label));
@@ -147,9 +154,10 @@ void SetControlHelp(QWidget& form)
 
 QString PauseToolTip(std::string_view caption)
 {
-    return caption == kRunningCaption
-               ? QCoreApplication::translate("ControlHelp", "Pause the display: the pictures stand still")
-               : QCoreApplication::translate("ControlHelp", "Continue the display");
+    return WithGuideHint(
+        caption == kRunningCaption
+            ? QCoreApplication::translate("ControlHelp", "Pause the display: the pictures stand still")
+            : QCoreApplication::translate("ControlHelp", "Continue the display"));
 }
 
 }  // namespace quorvane

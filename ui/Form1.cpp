@@ -19,6 +19,7 @@
 #include "ui/DisplayText.h"
 #include "ui/FontPlan.h"
 #include "ui/FormLayout.h"
+#include "ui/GuideWindow.h"
 #include "ui/PictureBox.h"
 #include "ui/Readout.h"
 #include "ui/ShownText.h"
@@ -94,6 +95,7 @@ Form1::Form1()
     SetFocusOrder();
     ConnectHandlers();
     CreateShortcuts();
+    CreateGuideAction();
     Timer1.start();
     Form_Load();
     FitToScreen();

@@ -16,6 +16,7 @@
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -27,6 +28,7 @@ class QStyle;
 namespace quorvane {
 
 class FontPlan;
+class GuideWindow;
 class PictureBox;
 class Readout;
 
@@ -70,6 +72,15 @@ public:
     // The window beside the pointer that says what lies under it.
     const QLabel& ReadoutWindow() const;
 
+    // The class guide: F1 and the context menu's entry toggle it. The guide
+    // window exists once it has first been opened.
+    QAction& GuideAction();
+    GuideWindow* Guide();
+    // Puts the window at the starting point of the guide's experiment
+    // `number` (from 1) through the controls' own handlers; another number
+    // does nothing.
+    void SetUpExperiment(int number);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -86,6 +97,10 @@ private:
     void FitToScreen();
     QSize Decoration() const;
     QSize Available() const;
+
+    void CreateGuideAction();
+    void ShowGuide(bool show);
+    void PlaceGuide();
 
     void ConnectReadout(PictureBox& picture);
     void ShowReadout();
@@ -144,6 +159,9 @@ private:
     QPoint zoomOffset_;
     bool fullScreen_ = false;
     double zoomBeforeFullScreen_ = 1.0;
+
+    QAction* guideAction_ = nullptr;
+    std::unique_ptr<GuideWindow> guide_;
 
     std::unique_ptr<Readout> readout_;
     PictureBox* hovered_ = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/Form1.h"
 #include "ui/FontPlan.h"
 #include "ui/FormLayout.h"
+#include "ui/GuideWindow.h"
 #include "ui/Logo.h"
 #include "ui/PictureBox.h"
 #include "ui/Readout.h"
@@ -93,6 +94,8 @@ void Form1::ApplyZoom(double factor, QPoint offset)
     QFont readoutFont = QGuiApplication::font();
     readoutFont.setPointSizeF(readoutFont.pointSizeF() * factor);
     readout_->setFont(readoutFont);
+    if (guide_)
+        guide_->SetZoom(factor);
     update();
 }
 

@@ -21,8 +21,14 @@ QString Number(double value, int decimals, const QLocale& locale)
     return value < 0 && !showsZero ? kMinus + digits : digits;
 }
 
+// A bin this far below the highest holds only the rounding left of a zero,
+// a level no figure describes.
+constexpr double kNoSignalDb = -200.0;
+
 QString Decibels(double level, const QLocale& locale)
 {
+    if (level < kNoSignalDb)
+        return QCoreApplication::translate("Readout", "no signal");
     return Number(level, 1, locale) + QStringLiteral(" dB");
 }
 

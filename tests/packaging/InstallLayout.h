@@ -3,6 +3,7 @@
 // What an installation of Quorvane consists of, relative to its prefix. Both
 // the plain install and the Debian package must produce exactly this.
 
+#include <filesystem>
 #include <set>
 #include <string>
 
@@ -28,6 +29,13 @@ inline std::set<std::string> ExpectedFiles()
     };
     for (int size : kIconSizes)
         files.insert(IconPath(size));
+    // The class guide in each of its languages.
+    const std::string docs = std::string(QUORVANE_SOURCE_DIR) + "/docs";
+    for (const auto& entry : std::filesystem::directory_iterator(docs)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("guide") && name.ends_with(".md"))
+            files.insert(std::string(QUORVANE_DOCDIR) + "/" + name);
+    }
     return files;
 }
 

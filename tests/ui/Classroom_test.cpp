@@ -73,6 +73,9 @@ TEST(ReadoutText, UsesTheLocaleDecimalSignAndATrueMinus)
     EXPECT_EQ(SpectrumReadoutText({8152, -4.91, -3.44, -2.0}, german),
               QStringLiteral("−4,9 Hz\n−3,4 dB\nmemory −2,0 dB"));
     EXPECT_EQ(TraceReadoutText({0, 0.2621, -0.004}, german), QStringLiteral("0,262 s\n0,00"));
+    // A bin holding nothing but rounding has no level worth a number.
+    EXPECT_EQ(SpectrumReadoutText({100, 12.27, -303.2, -199.9}, QLocale::c()),
+              QStringLiteral("12.3 Hz\nno signal\nmemory −199.9 dB"));
 }
 
 TEST_F(ClassroomTest, MagnifiedEveryControlKeepsItsPlaceAndPicturesDoubleExactly)
