@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/ControlTexts.h"
+#include "ui/AccessibleControls.h"
 #include "plot/TraceColours.h"
 #include "ui/Colour.h"
 #include "ui/ControlFactory.h"
@@ -21,6 +22,7 @@
 #include "ui/FormLayout.h"
 #include "ui/PictureBox.h"
 #include "ui/Readout.h"
+#include "ui/ScrollBar.h"
 #include "ui/ShownText.h"
 #include "ui/Utf8.h"
 
@@ -29,6 +31,22 @@ namespace {
 
 constexpr int kStartFrequencyPosition = 32;
 constexpr int kStartDepthPosition = 5;
+
+// The parameters each bar's position sets, as its handler computes them.
+double DataFrequency(int position)
+{
+    return position / 64.0;
+}
+
+double CarrierFrequency(int position)
+{
+    return position / 5.0;
+}
+
+double Depth(int position)
+{
+    return (10 - position) / 5.0;
+}
 
 template <typename Control>
 Control* Find(const QWidget& form, const char* name)
@@ -88,6 +106,7 @@ Form1::Form1()
     Timer1.setInterval(window.timerInterval);
 
     readout_ = std::make_unique<Readout>();
+    InstallAccessibleControls();
     CreateControls();
     SetControlHelp(*this);
     FindControls();
@@ -147,10 +166,19 @@ void Form1::FindControls()
     chkSpectrum = Find<QCheckBox>(*this, "chkSpectrum");
     cmdPause = Find<QPushButton>(*this, "cmdPause");
     pauseCaption_ = kRunningCaption;
-    cmdPause->setToolTip(PauseToolTip(pauseCaption_));
+    SetPauseHelp(*cmdPause, pauseCaption_);
+    ShowParametersAsTheirBoxes();
     // Black from the start, as the memory handler leaves it, whatever the
     // desktop's palette.
     SetCaptionColour(*chkMemory, Qt::black);
+}
+
+// Screen readers read each parameter bar as the number its box shows.
+void Form1::ShowParametersAsTheirBoxes()
+{
+    static_cast<ScrollBar*>(hscFreq[0])->SetShownValue([](int position) { return ShownFrequency(DataFrequency(position)); });
+    static_cast<ScrollBar*>(hscFreq[1])->SetShownValue([](int position) { return ShownFrequency(CarrierFrequency(position)); });
+    static_cast<ScrollBar*>(vscDepth)->SetShownValue(Depth);
 }
 
 void Form1::SetFocusOrder()
@@ -180,6 +208,9 @@ void Form1::ConnectHandlers()
             [this](int index) { cmbDataText_ = KeyAt(kMessageTypes, index); });
     connect(cmbMod, &QComboBox::currentIndexChanged, this,
             [this](int index) { cmbModText_ = KeyAt(kSchemes, index); });
+    for (QComboBox* list : {cmbData, cmbMod})
+        connect(list, &QComboBox::currentTextChanged, this,
+                [list](const QString& choice) { DescribeChoice(*list, choice); });
     connect(cmbData, &QComboBox::currentIndexChanged, this, &Form1::cmbData_Change);
     connect(cmbData, &QComboBox::activated, this, &Form1::cmbData_Click);
     connect(cmbMod, &QComboBox::currentIndexChanged, this, &Form1::cmbMod_Change);
@@ -225,7 +256,7 @@ std::string_view Form1::PauseCaption() const
 void Form1::SetPauseCaption(std::string_view caption)
 {
     cmdPause->setText(ShownText(caption));
-    cmdPause->setToolTip(PauseToolTip(caption));
+    SetPauseHelp(*cmdPause, caption);
     pauseCaption_ = caption;
 }
 
@@ -245,6 +276,8 @@ void Form1::Timer1_Timer()
     ticking_ = false;
     if (hovered_)
         ShowReadout();
+    if (cursorPicture_)
+        ShowCursorReading(false);
 }
 
 void Form1::paintEvent(QPaintEvent*)
@@ -281,12 +314,12 @@ void Form1::hscFreq_Change(std::int16_t Index)
 {
     switch (Index) {
         case 0:
-            state_->dDataFreq = hscFreq[0]->value() / 64.0;
+            state_->dDataFreq = DataFrequency(hscFreq[0]->value());
             txtFreq[0]->setText(FrequencyText(state_->dDataFreq, QLocale()));
             ResetSpectra(*state_, true);
             break;
         case 1:
-            state_->dCarrierFreq = hscFreq[1]->value() / 5.0;
+            state_->dCarrierFreq = CarrierFrequency(hscFreq[1]->value());
             txtFreq[1]->setText(FrequencyText(state_->dCarrierFreq, QLocale()));
             ResetSpectra(*state_, false);
             break;
@@ -297,7 +330,7 @@ void Form1::hscFreq_Change(std::int16_t Index)
 void Form1::vscDepth_Change()
 {
     const QLocale locale;
-    txtDepth->setText(DepthText((10 - vscDepth->value()) / 5.0, locale));
+    txtDepth->setText(DepthText(Depth(vscDepth->value()), locale));
     state_->dDepth = DepthFromText(txtDepth->text(), locale);
     ResetSpectra(*state_, false);
 }

@@ -93,6 +93,8 @@ void Form1::ApplyZoom(double factor, QPoint offset)
     QFont readoutFont = QGuiApplication::font();
     readoutFont.setPointSizeF(readoutFont.pointSizeF() * factor);
     readout_->setFont(readoutFont);
+    if (cursorPicture_)
+        ShowCursorReading(false);
     update();
 }
 

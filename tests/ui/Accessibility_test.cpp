@@ -25,9 +25,9 @@ using AccessibilityTest = FormTest;
 TEST_F(AccessibilityTest, EveryControlIsNamedAsItReads)
 {
     const std::pair<const char*, const char*> names[] = {
-        {"cmbData", "Signal Type"},        {"hscFreq(0)", "Frequency"},
-        {"hscFreq(1)", "Carrier Frequency"}, {"cmbMod", "Modulation"},
-        {"vscDepth", "Depth"},             {"chkMemory", "Memory"},
+        {"cmbData", "Message type"},        {"hscFreq(0)", "Message frequency"},
+        {"hscFreq(1)", "Carrier frequency"}, {"cmbMod", "Modulation scheme"},
+        {"vscDepth", "Modulation depth"},  {"chkMemory", "Memory"},
              {"chkTwoSides", "Two-Sided Spectra"},
         {"chkLinear", "Linear Plots"},     {"chkPassband", "Modulated trace"},
         {"chkSpectrum", "Modulated spectrum trace"}, {"picData", "Message signal"},

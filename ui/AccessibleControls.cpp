@@ -1,0 +1,211 @@
+#include "ui/AccessibleControls.h"
+
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <cmath>
+
+#include "ui/ButtonCheckBox.h"
+#include "ui/PictureBox.h"
+#include "ui/ScrollBar.h"
+
+namespace quorvane {
+namespace {
+
+// A text that assistive tools may read but not write: offering no editable
+// text interface is what makes AT-SPI refuse to set it.
+class ReadOnlyText : public QAccessibleTextInterface {
+public:
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return Content().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Content().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+protected:
+    virtual QString Content() const = 0;
+};
+
+class AccessibleReadOnlyBox final : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit AccessibleReadOnlyBox(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+    QString text(QAccessible::Text which) const override
+    {
+        return which == QAccessible::Value ? Content() : QAccessibleWidget::text(which);
+    }
+    using ReadOnlyText::text;
+    int cursorPosition() const override { return Box().cursorPosition(); }
+
+private:
+    const QLineEdit& Box() const { return *static_cast<QLineEdit*>(widget()); }
+    QString Content() const override { return Box().text(); }
+};
+
+// Orca reads a list's choice from its text, there being no selection to read
+// in this Qt; its name stays the control's own.
+class AccessibleList final : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit AccessibleList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text which) const override
+    {
+        return which == QAccessible::Value ? Content() : QAccessibleWidget::text(which);
+    }
+    using ReadOnlyText::text;
+
+private:
+    QString Content() const override { return static_cast<QComboBox*>(widget())->currentText(); }
+};
+
+class AccessibleToggle final : public QAccessibleWidget {
+public:
+    explicit AccessibleToggle(ButtonCheckBox* box) : QAccessibleWidget(box, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked(bool)"));
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        const Qt::CheckState check = Box().checkState();
+        state.checkable = true;
+        state.checked = check == Qt::Checked;
+        state.checkStateMixed = check == Qt::PartiallyChecked;
+        state.pressed = check != Qt::Unchecked;
+        return state;
+    }
+    QString text(QAccessible::Text which) const override
+    {
+        const QString own = QAccessibleWidget::text(which);
+        return which == QAccessible::Name && own.isEmpty() ? Box().text() : own;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == toggleAction() || action == pressAction())
+            static_cast<ButtonCheckBox*>(widget())->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    const ButtonCheckBox& Box() const { return *static_cast<ButtonCheckBox*>(widget()); }
+};
+
+// A parameter bar read in the units of its box; Increase raises that number,
+// whichever way the position runs.
+class AccessibleParameterBar final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccessibleParameterBar(ScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text which) const override
+    {
+        return which == QAccessible::Value ? QString::number(Shown(Bar().value()))
+                                           : QAccessibleWidget::text(which);
+    }
+
+    QVariant currentValue() const override { return Shown(Bar().value()); }
+    QVariant minimumValue() const override { return std::min(Shown(Bar().minimum()), Shown(Bar().maximum())); }
+    QVariant maximumValue() const override { return std::max(Shown(Bar().minimum()), Shown(Bar().maximum())); }
+    QVariant minimumStepSize() const override
+    {
+        return std::abs(Shown(Bar().minimum() + Bar().singleStep()) - Shown(Bar().minimum()));
+    }
+    void setCurrentValue(const QVariant& value) override
+    {
+        const double wanted = value.toDouble();
+        int nearest = Bar().minimum();
+        for (int position = Bar().minimum(); position <= Bar().maximum(); ++position)
+            if (std::abs(Shown(position) - wanted) < std::abs(Shown(nearest) - wanted))
+                nearest = position;
+        Bar().setValue(nearest);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != increaseAction() && action != decreaseAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        const bool risesWithPosition = Shown(Bar().maximum()) > Shown(Bar().minimum());
+        const bool up = (action == increaseAction()) == risesWithPosition;
+        Bar().triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    }
+
+private:
+    ScrollBar& Bar() const { return *static_cast<ScrollBar*>(widget()); }
+    double Shown(int position) const { return Bar().ShownValue(position).value_or(position); }
+};
+
+QAccessibleInterface* CreateAccessible(const QString&, QObject* object)
+{
+    if (auto* bar = dynamic_cast<ScrollBar*>(object); bar && bar->ShownValue(bar->value()))
+        return new AccessibleParameterBar(bar);
+    if (auto* picture = qobject_cast<PictureBox*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto* toggle = qobject_cast<ButtonCheckBox*>(object))
+        return new AccessibleToggle(toggle);
+    if (auto* box = qobject_cast<QLineEdit*>(object); box && box->isReadOnly())
+        return new AccessibleReadOnlyBox(box);
+    if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable())
+        return new AccessibleList(list);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleControls()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(CreateAccessible);
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace quorvane
