@@ -2,10 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QHash>
 #include <QLineEdit>
+#include <QPointer>
 #include <cmath>
 
-#include "ui/ButtonCheckBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 
@@ -89,46 +90,8 @@ private:
     QString Content() const override { return static_cast<QComboBox*>(widget())->currentText(); }
 };
 
-class AccessibleToggle final : public QAccessibleWidget {
-public:
-    explicit AccessibleToggle(ButtonCheckBox* box) : QAccessibleWidget(box, QAccessible::Button)
-    {
-        addControllingSignal(QStringLiteral("clicked(bool)"));
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        const Qt::CheckState check = Box().checkState();
-        state.checkable = true;
-        state.checked = check == Qt::Checked;
-        state.checkStateMixed = check == Qt::PartiallyChecked;
-        state.pressed = check != Qt::Unchecked;
-        return state;
-    }
-    QString text(QAccessible::Text which) const override
-    {
-        const QString own = QAccessibleWidget::text(which);
-        return which == QAccessible::Name && own.isEmpty() ? Box().text() : own;
-    }
-    QStringList actionNames() const override
-    {
-        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override
-    {
-        if (action == toggleAction() || action == pressAction())
-            static_cast<ButtonCheckBox*>(widget())->click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-
-private:
-    const ButtonCheckBox& Box() const { return *static_cast<ButtonCheckBox*>(widget()); }
-};
-
-// A parameter bar read in the units of its box; Increase raises that number,
-// whichever way the position runs.
+// A bar read in the units of its box, if it has one; Increase raises that
+// number, whichever way the position runs.
 class AccessibleParameterBar final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit AccessibleParameterBar(ScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
@@ -182,14 +145,50 @@ private:
     double Shown(int position) const { return Bar().ShownValue(position).value_or(position); }
 };
 
+// A text standing for a control's new state, as an object of its own inside
+// the control that takes the screen reader's focus. With this Qt that is the
+// one change Orca speaks: it reads no list selection, and name and description
+// changes reach it without their text. Each announcement is a new object, as
+// Orca says nothing when the same one is focused again.
+class Announcement final : public QAccessibleInterface {
+public:
+    Announcement(QWidget& control, const QString& text) : control_(&control), text_(text) {}
+
+    bool isValid() const override { return !control_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(control_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text which) const override { return which == QAccessible::Name ? text_ : QString(); }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        return control_ ? QRect(control_->mapToGlobal(QPoint()), control_->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = control_ && control_->hasFocus();
+        return state;
+    }
+
+private:
+    QPointer<QWidget> control_;
+    QString text_;
+};
+
 QAccessibleInterface* CreateAccessible(const QString&, QObject* object)
 {
-    if (auto* bar = dynamic_cast<ScrollBar*>(object); bar && bar->ShownValue(bar->value()))
+    // Chosen by kind alone: the interface is made, and kept, at the bar's
+    // first change, before the window says what the bar's box shows.
+    if (auto* bar = dynamic_cast<ScrollBar*>(object))
         return new AccessibleParameterBar(bar);
     if (auto* picture = qobject_cast<PictureBox*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
-    if (auto* toggle = qobject_cast<ButtonCheckBox*>(object))
-        return new AccessibleToggle(toggle);
     if (auto* box = qobject_cast<QLineEdit*>(object); box && box->isReadOnly())
         return new AccessibleReadOnlyBox(box);
     if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable())
@@ -206,6 +205,27 @@ void InstallAccessibleControls()
         return true;
     }();
     (void)installed;
+}
+
+void Announce(QWidget& control, const QString& text)
+{
+    if (!QAccessible::isActive() || !control.hasFocus() || text.isEmpty())
+        return;
+    static QHash<QObject*, QAccessible::Id> last;
+    auto* announcement = new Announcement(control, text);
+    const QAccessible::Id id = QAccessible::registerAccessibleInterface(announcement);
+    QAccessibleEvent focus(announcement, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+    if (const auto previous = last.find(&control); previous != last.end())
+        QAccessible::deleteAccessibleInterface(previous.value());
+    else
+        QObject::connect(&control, &QObject::destroyed, [](QObject* gone) {
+            if (const auto kept = last.find(gone); kept != last.end()) {
+                QAccessible::deleteAccessibleInterface(kept.value());
+                last.erase(kept);
+            }
+        });
+    last.insert(&control, id);
 }
 
 }  // namespace quorvane

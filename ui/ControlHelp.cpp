@@ -105,6 +105,10 @@ constexpr std::array kTexts{
                 QT_TRANSLATE_NOOP("ControlHelp", "Modulated spectrum trace"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Shows the live spectrum of the modulated signal"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Show the live modulated spectrum")},
+    ControlText{"shpDataBox", QT_TRANSLATE_NOOP("ControlHelp", "Message controls"), {}, {}},
+    ControlText{"Shape1", QT_TRANSLATE_NOOP("ControlHelp", "Carrier controls"), {}, {}},
+    ControlText{"shpTxBox", QT_TRANSLATE_NOOP("ControlHelp", "Modulation controls"), {}, {}},
+    ControlText{"cursorMarker", QT_TRANSLATE_NOOP("ControlHelp", "Readout cursor"), {}, {}},
     ControlText{"imgVarrow",
                 QT_TRANSLATE_NOOP("ControlHelp", "Quorvane logo"),
                 {},
@@ -139,18 +143,23 @@ void Describe(QWidget& control, const QString& description)
 
 }  // namespace
 
+void SetHelp(QWidget& control)
+{
+    const ControlText* text = TextOf(control);
+    if (!text)
+        return;
+    control.setAccessibleName(Translated(kContext, text->name));
+    if (!text->description.empty())
+        Describe(control, Translated(kContext, text->description));
+    if (!text->toolTip.empty())
+        control.setToolTip(Translated(kContext, text->toolTip));
+}
+
 void SetControlHelp(QWidget& form)
 {
-    for (const ControlText& text : kTexts) {
-        auto* control = form.findChild<QWidget*>(ToQString(text.control));
-        if (!control)
-            continue;
-        control->setAccessibleName(Translated(kContext, text.name));
-        if (!text.description.empty())
-            Describe(*control, Translated(kContext, text.description));
-        if (!text.toolTip.empty())
-            control->setToolTip(Translated(kContext, text.toolTip));
-    }
+    for (const ControlText& text : kTexts)
+        if (auto* control = form.findChild<QWidget*>(ToQString(text.control)))
+            SetHelp(*control);
     for (const auto& [label, control] : kBuddies) {
         auto* labelWidget = form.findChild<QLabel*>(ToQString(label));
         auto* controlWidget = form.findChild<QWidget*>(ToQString(control));
@@ -166,11 +175,6 @@ void SetPauseHelp(QWidget& button, std::string_view caption)
                              : QCoreApplication::translate("ControlHelp", "Continue the display");
     button.setToolTip(next);
     Describe(button, next);
-}
-
-void DescribeChoice(QWidget& list, const QString& choice)
-{
-    Describe(list, choice);
 }
 
 void DescribeReading(QWidget& picture, const QString& figures)

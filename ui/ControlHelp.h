@@ -12,16 +12,15 @@ namespace quorvane {
 // control a user operates a tooltip saying what it does and its range.
 void SetControlHelp(QWidget& form);
 
+// The same for one control of the form made later.
+void SetHelp(QWidget& control);
+
 // Tells, by tooltip and to screen readers, what a click on cmdPause will do
 // while it shows this caption.
 void SetPauseHelp(QWidget& button, std::string_view caption);
 
-// A list's description is its choice, so that a screen reader, which reads
-// no name change of a list, speaks the new choice.
-void DescribeChoice(QWidget& list, const QString& choice);
-
 // A picture's description is the reading at its keyboard cursor while that is
-// shown (spoken as it changes), else what the picture shows.
+// shown, else what the picture shows.
 void DescribeReading(QWidget& picture, const QString& figures);
 
 }  // namespace quorvane

@@ -210,7 +210,7 @@ void Form1::ConnectHandlers()
             [this](int index) { cmbModText_ = KeyAt(kSchemes, index); });
     for (QComboBox* list : {cmbData, cmbMod})
         connect(list, &QComboBox::currentTextChanged, this,
-                [list](const QString& choice) { DescribeChoice(*list, choice); });
+                [list](const QString& choice) { Announce(*list, choice); });
     connect(cmbData, &QComboBox::currentIndexChanged, this, &Form1::cmbData_Change);
     connect(cmbData, &QComboBox::activated, this, &Form1::cmbData_Click);
     connect(cmbMod, &QComboBox::currentIndexChanged, this, &Form1::cmbMod_Change);
@@ -257,6 +257,7 @@ void Form1::SetPauseCaption(std::string_view caption)
 {
     cmdPause->setText(ShownText(caption));
     SetPauseHelp(*cmdPause, caption);
+    Announce(*cmdPause, cmdPause->text());
     pauseCaption_ = caption;
 }
 

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "plot/Readout.h"
+#include "ui/AccessibleControls.h"
 #include "ui/ControlHelp.h"
 #include "ui/Form1.h"
 #include "ui/PictureBox.h"
@@ -101,6 +102,8 @@ void Form1::ShowCursorReading(bool announce)
 {
     if (!cursorMarker_) {
         cursorMarker_ = std::make_unique<QWidget>(this);
+        cursorMarker_->setObjectName(QStringLiteral("cursorMarker"));
+        SetHelp(*cursorMarker_);
         cursorMarker_->setAttribute(Qt::WA_TransparentForMouseEvents);
         cursorMarker_->setAutoFillBackground(true);
         QPalette palette = cursorMarker_->palette();
@@ -113,8 +116,11 @@ void Form1::ShowCursorReading(bool announce)
     cursorMarker_->show();
 
     const QString text = ReadingAt(*cursorPicture_, cursorTwips_);
-    if (announce)
-        DescribeReading(*cursorPicture_, text);
+    if (announce) {
+        const QString spoken = QString(text).replace(QLatin1Char('\n'), QLatin1String(", "));
+        DescribeReading(*cursorPicture_, spoken);
+        Announce(*cursorPicture_, spoken);
+    }
     if (hovered_)
         return;
     if (text.isEmpty())
