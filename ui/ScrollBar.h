@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace quorvane {
 
