@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/PictureBox.h"
@@ -189,7 +190,9 @@ QAccessibleInterface* CreateAccessible(const QString&, QObject* object)
         return new AccessibleParameterBar(bar);
     if (auto* picture = qobject_cast<PictureBox*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
-    if (auto* box = qobject_cast<QLineEdit*>(object); box && box->isReadOnly())
+    // The window's boxes are all read-only, and may be asked for before
+    // they are made so.
+    if (auto* box = qobject_cast<QLineEdit*>(object))
         return new AccessibleReadOnlyBox(box);
     if (auto* list = qobject_cast<QComboBox*>(object); list && !list->isEditable())
         return new AccessibleList(list);

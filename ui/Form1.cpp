@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "engine/ControlTexts.h"
-#include "ui/AccessibleControls.h"
 #include "plot/TraceColours.h"
+#include "ui/AccessibleControls.h"
 #include "ui/Colour.h"
 #include "ui/ControlFactory.h"
 #include "ui/ControlHelp.h"
@@ -173,12 +173,16 @@ void Form1::FindControls()
     SetCaptionColour(*chkMemory, Qt::black);
 }
 
-// Screen readers read each parameter bar as the number its box shows.
+// Screen readers read each parameter bar as the number its box shows. Every
+// bar of the window is a ScrollBar (ControlFactory).
 void Form1::ShowParametersAsTheirBoxes()
 {
-    static_cast<ScrollBar*>(hscFreq[0])->SetShownValue([](int position) { return ShownFrequency(DataFrequency(position)); });
-    static_cast<ScrollBar*>(hscFreq[1])->SetShownValue([](int position) { return ShownFrequency(CarrierFrequency(position)); });
-    static_cast<ScrollBar*>(vscDepth)->SetShownValue(Depth);
+    const auto show = [](QScrollBar* bar, double (*shown)(int)) {
+        static_cast<ScrollBar*>(bar)->SetShownValue(shown);
+    };
+    show(hscFreq[0], [](int position) { return ShownFrequency(DataFrequency(position)); });
+    show(hscFreq[1], [](int position) { return ShownFrequency(CarrierFrequency(position)); });
+    show(vscDepth, Depth);
 }
 
 void Form1::SetFocusOrder()

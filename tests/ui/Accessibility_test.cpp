@@ -3,15 +3,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QLabel>
 #include <QScrollBar>
-#include <QSet>
 #include <QTest>
 #include <functional>
-#include <tuple>
 
 #include "engine/ControlTexts.h"
-#include "ui/FormLayout.h"
 #include "ui/PictureBox.h"
 #include "ui/Utf8.h"
 #include "FormFixture.h"
@@ -153,65 +150,6 @@ TEST_F(AccessibilityTest, ArrowKeysMoveThumbsTheWayTheyPoint)
 namespace quorvane::testing {
 namespace {
 
-// Each parameter bar reads as the number its box shows; binary fractions
-// such as 0.1 are compared within 1e-9.
-TEST_F(AccessibilityTest, ParameterBarsReadInTheirBoxesUnits)
-{
-    struct Case {
-        const char* bar;
-        int position;
-        double value, minimum, maximum, step;
-    };
-    const Case cases[] = {{"hscFreq(0)", 32, 5.0, 2.5, 10, 0.1},  {"hscFreq(0)", 33, 5.1, 2.5, 10, 0.1},
-                          {"hscFreq(1)", 32, 64, 32, 128, 2},     {"vscDepth", 5, 1.0, 0.2, 2, 0.2},
-                          {"vscDepth", 4, 1.2, 0.2, 2, 0.2}};
-    for (const Case& c : cases) {
-        Get<QScrollBar>(c.bar).setValue(c.position);
-        QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(&Get<QWidget>(c.bar))->valueInterface();
-        ASSERT_NE(value, nullptr) << c.bar;
-        const double read[] = {value->currentValue().toDouble(), value->minimumValue().toDouble(),
-                               value->maximumValue().toDouble(), value->minimumStepSize().toDouble()};
-        const double wanted[] = {c.value, c.minimum, c.maximum, c.step};
-        for (int i = 0; i < 4; ++i)
-            EXPECT_NEAR(read[i], wanted[i], 1e-9) << c.bar << " at " << c.position << ", figure " << i;
-    }
-}
-
-TEST_F(AccessibilityTest, IncreaseRaisesTheNumberWhicheverWayTheBarRuns)
-{
-    for (const auto& [bar, box, raised] : {std::tuple{"vscDepth", "txtDepth", "1.2"},
-                                           std::tuple{"hscFreq(1)", "txtFreq(1)", " 66"}}) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&Get<QWidget>(bar));
-        accessible->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
-        EXPECT_EQ(Get<QLineEdit>(box).text(), raised) << bar;
-    }
-    QAccessibleInterface* depth = QAccessible::queryAccessibleInterface(&Get<QWidget>("vscDepth"));
-    depth->valueInterface()->setCurrentValue(0.4);
-    EXPECT_EQ(Get<QLineEdit>("txtDepth").text(), "0.4");
-}
-
-TEST_F(AccessibilityTest, BoxesAndListsAreReadButCannotBeWritten)
-{
-    for (const auto& [control, text] : {std::pair{"txtFreq(0)", " 5"}, std::pair{"txtDepth", "1"},
-                                        std::pair{"cmbData", "Sine Wave"}, std::pair{"cmbMod", "DSB-SC"}}) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&Get<QWidget>(control));
-        EXPECT_EQ(accessible->editableTextInterface(), nullptr) << control;
-        ASSERT_NE(accessible->textInterface(), nullptr) << control;
-        EXPECT_EQ(accessible->textInterface()->text(0, accessible->textInterface()->characterCount()), text);
-    }
-}
-
-TEST_F(AccessibilityTest, FocusableNamesAreUniqueAndPicturesAreImages)
-{
-    QSet<QString> names;
-    for (std::string_view name : FormFocusOrder()) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&Get<QWidget>(ToQString(name)));
-        EXPECT_FALSE(names.contains(accessible->text(QAccessible::Name))) << name;
-        names.insert(accessible->text(QAccessible::Name));
-        EXPECT_EQ(accessible->role() == QAccessible::Graphic, name.starts_with("pic")) << name;
-    }
-}
-
 // The cursor gives the pointer's readout at its place, is drawn over the
 // window beside the picture's own image, and leaves the window as it was.
 TEST_F(AccessibilityTest, KeyboardCursorReadsLikeThePointerAndLeavesNoTrace)
@@ -229,10 +167,14 @@ TEST_F(AccessibilityTest, KeyboardCursorReadsLikeThePointerAndLeavesNoTrace)
     const QImage marked = form->grab().toImage();
     const QRect marker = Get<QWidget>("cursorMarker").geometry();
     EXPECT_EQ(marker.width(), 1);
+    int inside = 0;
+    int outside = 0;
     for (int y = 0; y < before.height(); ++y)
         for (int x = 0; x < before.width(); ++x)
             if (before.pixel(x, y) != marked.pixel(x, y))
-                ASSERT_TRUE(marker.contains(x, y)) << x << "," << y;
+                ++(marker.contains(x, y) ? inside : outside);
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
     QTest::keyClick(&picture, Qt::Key_Escape);
     EXPECT_FALSE(form->ReadoutWindow().isVisible());
     EXPECT_EQ(picture.accessibleDescription(), QStringLiteral("Time trace of the message signal, in dark green"));

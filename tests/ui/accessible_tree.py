@@ -53,8 +53,7 @@ for bar, value, low, high, step in [("Message frequency", 5, 2.5, 10, 0.1),
                                     ("Carrier frequency", 64, 32, 128, 2),
                                     ("Modulation depth", 1, 0.2, 2, 0.2)]:
     got = by_name[bar]
-    figures = [got.get_current_value(), got.get_minimum_value(), got.get_maximum_value(),
-               got.get_minimum_increment()]
+    figures = [got.get_current_value(), got.get_minimum_value(), got.get_maximum_value(), got.get_minimum_increment()]
     check(all(abs(a - b) < 1e-9 for a, b in zip(figures, [value, low, high, step])),
           f"{bar}: value, minimum, maximum, step {figures}")
 
@@ -91,7 +90,5 @@ for box, shown in [("Message frequency, Hz", " 5"), ("Carrier frequency, Hz", " 
     time.sleep(0.2)
     check(got.get_text(0, -1) == shown, f"{box} was written through AT-SPI: {got.get_text(0, -1)!r}")
 
-for fault in faults:
-    print("FAIL:", fault)
-print(f"{len(objects)} objects checked, {len(faults)} faults")
+print(*(f"FAIL: {fault}" for fault in faults), f"{len(objects)} objects, {len(faults)} faults", sep="\n")
 sys.exit(1 if faults else 0)

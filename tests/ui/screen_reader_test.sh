@@ -51,27 +51,14 @@ grep -a "SPEECH OUTPUT:" "$work/orca.log" | sed "s/.*SPEECH OUTPUT: '\(.*\)' *{'
 # window's focus order, the lists' choices, Pause and the bars' values in
 # their units, and the readout at the picture's keyboard cursor.
 expected=(
-    "Message signal image." "Time trace of the message signal"
-    "Signal Type combo box." "Sine Wave." "White Noise"
-    "Modulation combo box." "DSB-SC." "AM"
-    "Pause push button." "Pause the display" "Cont"
-    "Message spectrum image."
-    "Modulated signal image."
-    "Time scroll scroll bar 0."
-    "Time zoom scroll bar 1."
-    "Memory check box not checked."
-    "Modulated spectrum image."
-    "Modulation depth scroll bar 1.0." "1.2"
-    "Modulation depth value read only text." "1.2."
-    "Message frequency, Hz read only text." " 5."
-    "Message frequency scroll bar 5.0." "5.1"
-    "Carrier image." "s"
-    "Carrier frequency scroll bar 64."
-    "Carrier frequency, Hz read only text."
-    "Modulated trace"
-    "Modulated spectrum trace"
-    "Two-Sided Spectra check box"
-    "Linear Plots check box checked."
+    "Message signal image." "Time trace of the message signal" "Signal Type combo box." "Sine Wave."
+    "White Noise" "Modulation combo box." "DSB-SC." "AM" "Pause push button." "Pause the display" "Cont"
+    "Message spectrum image." "Modulated signal image." "Time scroll scroll bar 0." "Time zoom scroll bar 1."
+    "Memory check box not checked." "Modulated spectrum image." "Modulation depth scroll bar 1.0." "1.2"
+    "Modulation depth value read only text." "1.2." "Message frequency, Hz read only text." " 5."
+    "Message frequency scroll bar 5.0." "5.1" "Carrier image." "Carrier frequency scroll bar 64."
+    "Carrier frequency, Hz read only text." "Modulated trace" "Modulated spectrum trace"
+    "Two-Sided Spectra check box" "Linear Plots check box checked."
 )
 line=0
 for phrase in "${expected[@]}"; do
