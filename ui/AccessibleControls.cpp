@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/ButtonCheckBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ScrollBar.h"
 
@@ -89,6 +90,37 @@ public:
 
 private:
     QString Content() const override { return static_cast<QComboBox*>(widget())->currentText(); }
+};
+
+// A switch drawn as a button over its whole box, so its extent is the box,
+// not the indicator an ordinary check box has. Qt's bridge has no
+// toggle-button role here; a check box's says "checked" and "not checked".
+class AccessibleButtonCheckBox final : public QAccessibleWidget {
+public:
+    explicit AccessibleButtonCheckBox(ButtonCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Box().checkState() == Qt::Checked;
+        state.checkStateMixed = Box().checkState() == Qt::PartiallyChecked;
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == toggleAction())
+            Box().click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ButtonCheckBox& Box() const { return *static_cast<ButtonCheckBox*>(widget()); }
 };
 
 // A bar read in the units of its box, if it has one; Increase raises that
@@ -190,6 +222,8 @@ QAccessibleInterface* CreateAccessible(const QString&, QObject* object)
         return new AccessibleParameterBar(bar);
     if (auto* picture = qobject_cast<PictureBox*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto* box = qobject_cast<ButtonCheckBox*>(object))
+        return new AccessibleButtonCheckBox(box);
     // The window's boxes are all read-only, and may be asked for before
     // they are made so.
     if (auto* box = qobject_cast<QLineEdit*>(object))

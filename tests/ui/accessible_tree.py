@@ -48,6 +48,11 @@ check(not unnamed, f"objects without a name: {unnamed}")
 for picture in ["Message signal", "Message spectrum", "Carrier", "Modulated signal", "Modulated spectrum"]:
     check(by_name[picture].get_role() == Atspi.Role.IMAGE, f"{picture} is not an image")
 
+# The narrow switches at the pictures' edge are read over the box they draw.
+for switch, box in [("Modulated trace", (392, 408, 17, 48)), ("Modulated spectrum trace", (392, 536, 21, 56))]:
+    extents = by_name[switch].get_extents(Atspi.CoordType.WINDOW)
+    check((extents.x, extents.y, extents.width, extents.height) == box, f"{switch} covers {extents}")
+
 # Values in the units of the boxes; the tolerance only absorbs binary fractions.
 for bar, value, low, high, step in [("Message frequency", 5, 2.5, 10, 0.1),
                                     ("Carrier frequency", 64, 32, 128, 2),
