@@ -41,8 +41,7 @@ TEST_F(AccessibilityTest, EveryControlIsNamedAsItReads)
         EXPECT_EQ(Get<QWidget>(control).accessibleName(), name) << control;
 }
 
-// Lists announce their choice as their name on this platform; the label
-// beside them reaches the reader through the label relation.
+// The label beside each list reaches the reader through the label relation.
 TEST_F(AccessibilityTest, ListsAreRelatedToTheLabelBesideThem)
 {
     for (const auto& [list, label] : {std::pair{"cmbData", "Signal Type"}, std::pair{"cmbMod", "Modulation"}}) {
