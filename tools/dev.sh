@@ -13,7 +13,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev libx11-dev libgtest-dev libgmoc
           libbenchmark-dev libfftw3-dev fonts-dejavu-core
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext fonts-noto-cjk)
 test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps x11-utils imagemagick
-               desktop-file-utils appstream dpkg-dev file)
+               desktop-file-utils appstream dpkg-dev file
+               orca at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0)
 package_packages=(git dpkg-dev debhelper cmake g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools
                   qt6-translations-l10n gettext lintian devscripts
                   desktop-file-utils appstream appstream-util)

@@ -83,56 +83,28 @@
         <translation>Zeitmaßstab, 1 bis 4: nach rechts wird mehr vom Signal gezeigt</translation>
     </message>
     <message>
-        <source>Signal Type</source>
-        <translation>Signalform</translation>
-    </message>
-    <message>
         <source>The message signal: a sine, noise or a square wave</source>
         <translation>Das Nachrichtensignal: Sinus, Rauschen (weiß oder tiefpassgefiltert) oder Rechteck</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Message frequency, 2.5 to 10 Hz</source>
         <translation>Nachrichtenfrequenz, 2,5 bis 10 Hz</translation>
     </message>
     <message>
-        <source>Frequency, Hz</source>
-        <translation>Frequenz, Hz</translation>
-    </message>
-    <message>
         <source>The message frequency in Hz</source>
         <translation>Die Nachrichtenfrequenz in Hz</translation>
-    </message>
-    <message>
-        <source>Carrier Frequency</source>
-        <translation>Trägerfrequenz</translation>
     </message>
     <message>
         <source>Carrier frequency, 32 to 128 Hz</source>
         <translation>Trägerfrequenz, 32 bis 128 Hz</translation>
     </message>
     <message>
-        <source>Carrier Frequency, Hz</source>
-        <translation>Trägerfrequenz, Hz</translation>
-    </message>
-    <message>
         <source>The carrier frequency in Hz</source>
         <translation>Die Trägerfrequenz in Hz</translation>
     </message>
     <message>
-        <source>Modulation</source>
-        <translation>Modulation</translation>
-    </message>
-    <message>
         <source>How the message modulates the carrier</source>
         <translation>Wie die Nachricht den Träger moduliert</translation>
-    </message>
-    <message>
-        <source>Depth</source>
-        <translation>Modulationsgrad</translation>
     </message>
     <message>
         <source>Up raises the modulation depth</source>
@@ -141,10 +113,6 @@
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
         <translation>Modulationsgrad, 0,2 bis 2: der obere Pfeil erhöht ihn, der untere senkt ihn</translation>
-    </message>
-    <message>
-        <source>Depth value</source>
-        <translation>Wert des Modulationsgrads</translation>
     </message>
     <message>
         <source>The modulation depth</source>
@@ -217,6 +185,54 @@
     <message>
         <source>F1: class guide</source>
         <translation>F1: Unterrichtsleitfaden</translation>
+    </message>
+    <message>
+        <source>Message type</source>
+        <translation>Art des Nachrichtensignals</translation>
+    </message>
+    <message>
+        <source>Message frequency</source>
+        <translation>Nachrichtenfrequenz</translation>
+    </message>
+    <message>
+        <source>Message frequency, Hz</source>
+        <translation>Nachrichtenfrequenz, Hz</translation>
+    </message>
+    <message>
+        <source>Carrier frequency</source>
+        <translation>Trägerfrequenz</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, Hz</source>
+        <translation>Trägerfrequenz, Hz</translation>
+    </message>
+    <message>
+        <source>Modulation scheme</source>
+        <translation>Modulationsart</translation>
+    </message>
+    <message>
+        <source>Modulation depth</source>
+        <translation>Modulationsgrad</translation>
+    </message>
+    <message>
+        <source>Modulation depth value</source>
+        <translation>Wert des Modulationsgrads</translation>
+    </message>
+    <message>
+        <source>Message controls</source>
+        <translation>Einstellungen des Nachrichtensignals</translation>
+    </message>
+    <message>
+        <source>Carrier controls</source>
+        <translation>Einstellungen des Trägers</translation>
+    </message>
+    <message>
+        <source>Modulation controls</source>
+        <translation>Einstellungen der Modulation</translation>
+    </message>
+    <message>
+        <source>Readout cursor</source>
+        <translation>Ablesemarke</translation>
     </message>
 </context>
 <context>

@@ -83,56 +83,28 @@
         <translation>Zoom temporal, 1 a 4: hacia la derecha se aleja y muestra más de la señal</translation>
     </message>
     <message>
-        <source>Signal Type</source>
-        <translation>Tipo de señal</translation>
-    </message>
-    <message>
         <source>The message signal: a sine, noise or a square wave</source>
         <translation>La señal moduladora: senoidal, ruido u onda cuadrada</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Message frequency, 2.5 to 10 Hz</source>
         <translation>Frecuencia de la señal moduladora, 2,5 a 10 Hz</translation>
     </message>
     <message>
-        <source>Frequency, Hz</source>
-        <translation>Frecuencia, Hz</translation>
-    </message>
-    <message>
         <source>The message frequency in Hz</source>
         <translation>La frecuencia de la señal moduladora en Hz</translation>
-    </message>
-    <message>
-        <source>Carrier Frequency</source>
-        <translation>Frecuencia de la portadora</translation>
     </message>
     <message>
         <source>Carrier frequency, 32 to 128 Hz</source>
         <translation>Frecuencia de la portadora, 32 a 128 Hz</translation>
     </message>
     <message>
-        <source>Carrier Frequency, Hz</source>
-        <translation>Frecuencia de la portadora, Hz</translation>
-    </message>
-    <message>
         <source>The carrier frequency in Hz</source>
         <translation>La frecuencia de la portadora en Hz</translation>
     </message>
     <message>
-        <source>Modulation</source>
-        <translation>Modulación</translation>
-    </message>
-    <message>
         <source>How the message modulates the carrier</source>
         <translation>Cómo la señal moduladora modula la portadora</translation>
-    </message>
-    <message>
-        <source>Depth</source>
-        <translation>Índice de modulación</translation>
     </message>
     <message>
         <source>Up raises the modulation depth</source>
@@ -141,10 +113,6 @@
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
         <translation>Índice de modulación, 0,2 a 2: la flecha de arriba lo sube, la de abajo lo baja</translation>
-    </message>
-    <message>
-        <source>Depth value</source>
-        <translation>Valor del índice de modulación</translation>
     </message>
     <message>
         <source>The modulation depth</source>
@@ -217,6 +185,54 @@
     <message>
         <source>F1: class guide</source>
         <translation>F1: guía para la clase</translation>
+    </message>
+    <message>
+        <source>Message type</source>
+        <translation>Tipo de señal moduladora</translation>
+    </message>
+    <message>
+        <source>Message frequency</source>
+        <translation>Frecuencia de la señal moduladora</translation>
+    </message>
+    <message>
+        <source>Message frequency, Hz</source>
+        <translation>Frecuencia de la señal moduladora, Hz</translation>
+    </message>
+    <message>
+        <source>Carrier frequency</source>
+        <translation>Frecuencia de la portadora</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, Hz</source>
+        <translation>Frecuencia de la portadora, Hz</translation>
+    </message>
+    <message>
+        <source>Modulation scheme</source>
+        <translation>Tipo de modulación</translation>
+    </message>
+    <message>
+        <source>Modulation depth</source>
+        <translation>Índice de modulación</translation>
+    </message>
+    <message>
+        <source>Modulation depth value</source>
+        <translation>Valor del índice de modulación</translation>
+    </message>
+    <message>
+        <source>Message controls</source>
+        <translation>Ajustes de la señal moduladora</translation>
+    </message>
+    <message>
+        <source>Carrier controls</source>
+        <translation>Ajustes de la portadora</translation>
+    </message>
+    <message>
+        <source>Modulation controls</source>
+        <translation>Ajustes de la modulación</translation>
+    </message>
+    <message>
+        <source>Readout cursor</source>
+        <translation>Cursor de lectura</translation>
     </message>
 </context>
 <context>

@@ -83,56 +83,28 @@
         <translation>Zoom temporel, 1 à 4 : vers la droite, on élargit la vue et on voit une plus grande partie du signal</translation>
     </message>
     <message>
-        <source>Signal Type</source>
-        <translation>Type de signal</translation>
-    </message>
-    <message>
         <source>The message signal: a sine, noise or a square wave</source>
         <translation>Le signal modulant : sinusoïde, bruit ou signal carré</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Message frequency, 2.5 to 10 Hz</source>
         <translation>Fréquence du signal modulant, 2,5 à 10 Hz</translation>
     </message>
     <message>
-        <source>Frequency, Hz</source>
-        <translation>Fréquence, Hz</translation>
-    </message>
-    <message>
         <source>The message frequency in Hz</source>
         <translation>La fréquence du signal modulant en Hz</translation>
-    </message>
-    <message>
-        <source>Carrier Frequency</source>
-        <translation>Fréquence de la porteuse</translation>
     </message>
     <message>
         <source>Carrier frequency, 32 to 128 Hz</source>
         <translation>Fréquence de la porteuse, 32 à 128 Hz</translation>
     </message>
     <message>
-        <source>Carrier Frequency, Hz</source>
-        <translation>Fréquence de la porteuse, Hz</translation>
-    </message>
-    <message>
         <source>The carrier frequency in Hz</source>
         <translation>La fréquence de la porteuse en Hz</translation>
     </message>
     <message>
-        <source>Modulation</source>
-        <translation>Modulation</translation>
-    </message>
-    <message>
         <source>How the message modulates the carrier</source>
         <translation>Comment le signal modulant module la porteuse</translation>
-    </message>
-    <message>
-        <source>Depth</source>
-        <translation>Taux de modulation</translation>
     </message>
     <message>
         <source>Up raises the modulation depth</source>
@@ -141,10 +113,6 @@
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
         <translation>Taux de modulation, 0,2 à 2 : la flèche du haut l’augmente, la flèche du bas le diminue</translation>
-    </message>
-    <message>
-        <source>Depth value</source>
-        <translation>Valeur du taux de modulation</translation>
     </message>
     <message>
         <source>The modulation depth</source>
@@ -217,6 +185,54 @@
     <message>
         <source>F1: class guide</source>
         <translation>F1 : guide pour la classe</translation>
+    </message>
+    <message>
+        <source>Message type</source>
+        <translation>Type de signal modulant</translation>
+    </message>
+    <message>
+        <source>Message frequency</source>
+        <translation>Fréquence du signal modulant</translation>
+    </message>
+    <message>
+        <source>Message frequency, Hz</source>
+        <translation>Fréquence du signal modulant, Hz</translation>
+    </message>
+    <message>
+        <source>Carrier frequency</source>
+        <translation>Fréquence de la porteuse</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, Hz</source>
+        <translation>Fréquence de la porteuse, Hz</translation>
+    </message>
+    <message>
+        <source>Modulation scheme</source>
+        <translation>Type de modulation</translation>
+    </message>
+    <message>
+        <source>Modulation depth</source>
+        <translation>Taux de modulation</translation>
+    </message>
+    <message>
+        <source>Modulation depth value</source>
+        <translation>Valeur du taux de modulation</translation>
+    </message>
+    <message>
+        <source>Message controls</source>
+        <translation>Réglages du signal modulant</translation>
+    </message>
+    <message>
+        <source>Carrier controls</source>
+        <translation>Réglages de la porteuse</translation>
+    </message>
+    <message>
+        <source>Modulation controls</source>
+        <translation>Réglages de la modulation</translation>
+    </message>
+    <message>
+        <source>Readout cursor</source>
+        <translation>Curseur de lecture</translation>
     </message>
 </context>
 <context>

@@ -83,56 +83,28 @@
         <translation>Zoom no tempo, 1 a 4: para a direita afasta e mostra mais do sinal</translation>
     </message>
     <message>
-        <source>Signal Type</source>
-        <translation>Tipo de sinal</translation>
-    </message>
-    <message>
         <source>The message signal: a sine, noise or a square wave</source>
         <translation>O sinal modulante: senoide, ruído ou onda quadrada</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>Frequência</translation>
     </message>
     <message>
         <source>Message frequency, 2.5 to 10 Hz</source>
         <translation>Frequência do sinal modulante, 2,5 a 10 Hz</translation>
     </message>
     <message>
-        <source>Frequency, Hz</source>
-        <translation>Frequência, Hz</translation>
-    </message>
-    <message>
         <source>The message frequency in Hz</source>
         <translation>A frequência do sinal modulante em Hz</translation>
-    </message>
-    <message>
-        <source>Carrier Frequency</source>
-        <translation>Frequência da portadora</translation>
     </message>
     <message>
         <source>Carrier frequency, 32 to 128 Hz</source>
         <translation>Frequência da portadora, 32 a 128 Hz</translation>
     </message>
     <message>
-        <source>Carrier Frequency, Hz</source>
-        <translation>Frequência da portadora, Hz</translation>
-    </message>
-    <message>
         <source>The carrier frequency in Hz</source>
         <translation>A frequência da portadora em Hz</translation>
     </message>
     <message>
-        <source>Modulation</source>
-        <translation>Modulação</translation>
-    </message>
-    <message>
         <source>How the message modulates the carrier</source>
         <translation>Como o sinal modulante modula a portadora</translation>
-    </message>
-    <message>
-        <source>Depth</source>
-        <translation>Índice de modulação</translation>
     </message>
     <message>
         <source>Up raises the modulation depth</source>
@@ -141,10 +113,6 @@
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
         <translation>Índice de modulação, 0,2 a 2: a seta de cima aumenta, a de baixo diminui</translation>
-    </message>
-    <message>
-        <source>Depth value</source>
-        <translation>Valor do índice de modulação</translation>
     </message>
     <message>
         <source>The modulation depth</source>
@@ -217,6 +185,54 @@
     <message>
         <source>F1: class guide</source>
         <translation>F1: guia para a turma</translation>
+    </message>
+    <message>
+        <source>Message type</source>
+        <translation>Tipo de sinal modulante</translation>
+    </message>
+    <message>
+        <source>Message frequency</source>
+        <translation>Frequência do sinal modulante</translation>
+    </message>
+    <message>
+        <source>Message frequency, Hz</source>
+        <translation>Frequência do sinal modulante, Hz</translation>
+    </message>
+    <message>
+        <source>Carrier frequency</source>
+        <translation>Frequência da portadora</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, Hz</source>
+        <translation>Frequência da portadora, Hz</translation>
+    </message>
+    <message>
+        <source>Modulation scheme</source>
+        <translation>Tipo de modulação</translation>
+    </message>
+    <message>
+        <source>Modulation depth</source>
+        <translation>Índice de modulação</translation>
+    </message>
+    <message>
+        <source>Modulation depth value</source>
+        <translation>Valor do índice de modulação</translation>
+    </message>
+    <message>
+        <source>Message controls</source>
+        <translation>Ajustes do sinal modulante</translation>
+    </message>
+    <message>
+        <source>Carrier controls</source>
+        <translation>Ajustes da portadora</translation>
+    </message>
+    <message>
+        <source>Modulation controls</source>
+        <translation>Ajustes da modulação</translation>
+    </message>
+    <message>
+        <source>Readout cursor</source>
+        <translation>Cursor de leitura</translation>
     </message>
 </context>
 <context>

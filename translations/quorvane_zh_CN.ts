@@ -83,56 +83,28 @@
         <translation>时间缩放，1 到 4：向右时缩小并显示更多信号</translation>
     </message>
     <message>
-        <source>Signal Type</source>
-        <translation>信号类型</translation>
-    </message>
-    <message>
         <source>The message signal: a sine, noise or a square wave</source>
         <translation>调制信号：正弦波、噪声或方波</translation>
-    </message>
-    <message>
-        <source>Frequency</source>
-        <translation>频率</translation>
     </message>
     <message>
         <source>Message frequency, 2.5 to 10 Hz</source>
         <translation>调制信号频率，2.5 到 10 Hz</translation>
     </message>
     <message>
-        <source>Frequency, Hz</source>
-        <translation>频率，Hz</translation>
-    </message>
-    <message>
         <source>The message frequency in Hz</source>
         <translation>调制信号频率，单位 Hz</translation>
-    </message>
-    <message>
-        <source>Carrier Frequency</source>
-        <translation>载波频率</translation>
     </message>
     <message>
         <source>Carrier frequency, 32 to 128 Hz</source>
         <translation>载波频率，32 到 128 Hz</translation>
     </message>
     <message>
-        <source>Carrier Frequency, Hz</source>
-        <translation>载波频率，Hz</translation>
-    </message>
-    <message>
         <source>The carrier frequency in Hz</source>
         <translation>载波频率，单位 Hz</translation>
     </message>
     <message>
-        <source>Modulation</source>
-        <translation>调制</translation>
-    </message>
-    <message>
         <source>How the message modulates the carrier</source>
         <translation>调制信号如何调制载波</translation>
-    </message>
-    <message>
-        <source>Depth</source>
-        <translation>调制度</translation>
     </message>
     <message>
         <source>Up raises the modulation depth</source>
@@ -141,10 +113,6 @@
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
         <translation>调制度，0.2 到 2：上箭头增大，下箭头减小</translation>
-    </message>
-    <message>
-        <source>Depth value</source>
-        <translation>调制度数值</translation>
     </message>
     <message>
         <source>The modulation depth</source>
@@ -217,6 +185,54 @@
     <message>
         <source>F1: class guide</source>
         <translation>F1：课堂指南</translation>
+    </message>
+    <message>
+        <source>Message type</source>
+        <translation>调制信号类型</translation>
+    </message>
+    <message>
+        <source>Message frequency</source>
+        <translation>调制信号频率</translation>
+    </message>
+    <message>
+        <source>Message frequency, Hz</source>
+        <translation>调制信号频率，Hz</translation>
+    </message>
+    <message>
+        <source>Carrier frequency</source>
+        <translation>载波频率</translation>
+    </message>
+    <message>
+        <source>Carrier frequency, Hz</source>
+        <translation>载波频率，Hz</translation>
+    </message>
+    <message>
+        <source>Modulation scheme</source>
+        <translation>调制方式</translation>
+    </message>
+    <message>
+        <source>Modulation depth</source>
+        <translation>调制度</translation>
+    </message>
+    <message>
+        <source>Modulation depth value</source>
+        <translation>调制度数值</translation>
+    </message>
+    <message>
+        <source>Message controls</source>
+        <translation>调制信号设置</translation>
+    </message>
+    <message>
+        <source>Carrier controls</source>
+        <translation>载波设置</translation>
+    </message>
+    <message>
+        <source>Modulation controls</source>
+        <translation>调制设置</translation>
+    </message>
+    <message>
+        <source>Readout cursor</source>
+        <translation>读数光标</translation>
     </message>
 </context>
 <context>

@@ -54,35 +54,35 @@ constexpr std::array kTexts{
                 QT_TRANSLATE_NOOP("ControlHelp", "How many samples the time traces span"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Time zoom, 1 to 4: to the right zooms out and shows more of the signal")},
     ControlText{"cmbData",
-                QT_TRANSLATE_NOOP("ControlHelp", "Signal Type"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Message type"),
                 {},
                 QT_TRANSLATE_NOOP("ControlHelp", "The message signal: a sine, noise or a square wave")},
     ControlText{"hscFreq(0)",
-                QT_TRANSLATE_NOOP("ControlHelp", "Frequency"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Message frequency"),
                 {},
                 QT_TRANSLATE_NOOP("ControlHelp", "Message frequency, 2.5 to 10 Hz")},
     ControlText{"txtFreq(0)",
-                QT_TRANSLATE_NOOP("ControlHelp", "Frequency, Hz"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Message frequency, Hz"),
                 {},
                 QT_TRANSLATE_NOOP("ControlHelp", "The message frequency in Hz")},
     ControlText{"hscFreq(1)",
-                QT_TRANSLATE_NOOP("ControlHelp", "Carrier Frequency"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Carrier frequency"),
                 {},
                 QT_TRANSLATE_NOOP("ControlHelp", "Carrier frequency, 32 to 128 Hz")},
     ControlText{"txtFreq(1)",
-                QT_TRANSLATE_NOOP("ControlHelp", "Carrier Frequency, Hz"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Carrier frequency, Hz"),
                 {},
                 QT_TRANSLATE_NOOP("ControlHelp", "The carrier frequency in Hz")},
     ControlText{"cmbMod",
-                QT_TRANSLATE_NOOP("ControlHelp", "Modulation"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulation scheme"),
                 {},
                 QT_TRANSLATE_NOOP("ControlHelp", "How the message modulates the carrier")},
     ControlText{"vscDepth",
-                QT_TRANSLATE_NOOP("ControlHelp", "Depth"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulation depth"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Up raises the modulation depth"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it")},
     ControlText{"txtDepth",
-                QT_TRANSLATE_NOOP("ControlHelp", "Depth value"),
+                QT_TRANSLATE_NOOP("ControlHelp", "Modulation depth value"),
                 {},
                 QT_TRANSLATE_NOOP("ControlHelp", "The modulation depth")},
     ControlText{"chkTwoSides",
@@ -105,24 +105,41 @@ constexpr std::array kTexts{
                 QT_TRANSLATE_NOOP("ControlHelp", "Modulated spectrum trace"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Shows the live spectrum of the modulated signal"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Show the live modulated spectrum")},
-    ControlText{"cmdPause", {}, {}, {}},
+    ControlText{"shpDataBox", QT_TRANSLATE_NOOP("ControlHelp", "Message controls"), {}, {}},
+    ControlText{"Shape1", QT_TRANSLATE_NOOP("ControlHelp", "Carrier controls"), {}, {}},
+    ControlText{"shpTxBox", QT_TRANSLATE_NOOP("ControlHelp", "Modulation controls"), {}, {}},
+    ControlText{"cursorMarker", QT_TRANSLATE_NOOP("ControlHelp", "Readout cursor"), {}, {}},
     ControlText{"imgVarrow",
                 QT_TRANSLATE_NOOP("ControlHelp", "Quorvane logo"),
                 {},
                 {}},
 };
 
-// Each label and the control it names, so that assistive tools can relate them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kBuddies{{
+// Each label and the control it names, so that assistive tools can relate
+// them. A screen reader speaks the label in place of the name, so only the
+// lists keep theirs: both frequency bars sit beside a "Frequency", the depth
+// bar's name says more than its label, and the "Hz" labels are units.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kBuddies{{
     {"Label1", "cmbData"},
-    {"lblModulation(2)", "hscFreq(0)"},
-    {"lblModulation(5)", "hscFreq(1)"},
     {"lblModulation(0)", "cmbMod"},
-    {"lblModulation(1)", "vscDepth"},
-    {"lblModulation(3)", "txtFreq(0)"},
 }};
 
 constexpr char kContext[] = "ControlHelp";
+
+const ControlText* TextOf(const QWidget& control)
+{
+    for (const ControlText& text : kTexts)
+        if (control.objectName() == ToQString(text.control))
+            return &text;
+    return nullptr;
+}
+
+// Every accessible description is set here.
+void Describe(QWidget& control, const QString& description)
+{
+    if (control.accessibleDescription() != description)
+        control.setAccessibleDescription(description);
+}
 
 }  // namespace
 
@@ -132,18 +149,22 @@ QString WithGuideHint(const QString& text)
     return text.isEmpty() ? hint : text + QLatin1Char('\n') + hint;
 }
 
+void SetHelp(QWidget& control)
+{
+    const ControlText* text = TextOf(control);
+    if (!text)
+        return;
+    control.setAccessibleName(Translated(kContext, text->name));
+    Describe(control, WithGuideHint(Translated(kContext, text->description)));
+    if (!text->toolTip.empty())
+        control.setToolTip(WithGuideHint(Translated(kContext, text->toolTip)));
+}
+
 void SetControlHelp(QWidget& form)
 {
-    for (const ControlText& text : kTexts) {
-        auto* control = form.findChild<QWidget*>(ToQString(text.control));
-        if (!control)
-            continue;
-        if (!text.name.empty())
-            control->setAccessibleName(Translated(kContext, text.name));
-        control->setAccessibleDescription(WithGuideHint(Translated(kContext, text.description)));
-        if (!text.toolTip.empty())
-            control->setToolTip(WithGuideHint(Translated(kContext, text.toolTip)));
-    }
+    for (const ControlText& text : kTexts)
+        if (auto* control = form.findChild<QWidget*>(ToQString(text.control)))
+            SetHelp(*control);
     for (const auto& [label, control] : kBuddies) {
         auto* labelWidget = form.findChild<QLabel*>(ToQString(label));
         auto* controlWidget = form.findChild<QWidget*>(ToQString(control));
@@ -152,12 +173,24 @@ void SetControlHelp(QWidget& form)
     }
 }
 
-QString PauseToolTip(std::string_view caption)
+void SetPauseHelp(QWidget& button, std::string_view caption)
 {
-    return WithGuideHint(
+    const QString next = WithGuideHint(
         caption == kRunningCaption
             ? QCoreApplication::translate("ControlHelp", "Pause the display: the pictures stand still")
             : QCoreApplication::translate("ControlHelp", "Continue the display"));
+    button.setToolTip(next);
+    Describe(button, next);
+}
+
+// The live reading is spoken alone; the guide's hint belongs to what the
+// picture shows.
+void DescribeReading(QWidget& picture, const QString& figures)
+{
+    const ControlText* text = TextOf(picture);
+    Describe(picture, !figures.isEmpty() ? figures
+                      : text          ? WithGuideHint(Translated(kContext, text->description))
+                                      : QString());
 }
 
 }  // namespace quorvane

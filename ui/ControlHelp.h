@@ -17,7 +17,15 @@ void SetControlHelp(QWidget& form);
 // for an empty text.
 QString WithGuideHint(const QString& text);
 
-// What a click on cmdPause will do while it shows this caption.
-QString PauseToolTip(std::string_view caption);
+// The same for one control of the form made later.
+void SetHelp(QWidget& control);
+
+// Tells, by tooltip and to screen readers, what a click on cmdPause will do
+// while it shows this caption.
+void SetPauseHelp(QWidget& button, std::string_view caption);
+
+// A picture's description is the reading at its keyboard cursor while that is
+// shown, else what the picture shows.
+void DescribeReading(QWidget& picture, const QString& figures);
 
 }  // namespace quorvane

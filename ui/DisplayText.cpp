@@ -12,13 +12,18 @@ constexpr double kCutAllowance = 1e-6;
 
 }  // namespace
 
+double ShownFrequency(double parameter)
+{
+    return std::floor(100.0 * parameter + kCutAllowance) / 10.0;
+}
+
 QString FrequencyText(double parameter, const QLocale& locale)
 {
-    const double tenths = std::floor(100.0 * parameter + kCutAllowance);
-    QString number = locale.toString(tenths / 10.0, 'f', 1);
+    const double shown = ShownFrequency(parameter);
+    QString number = locale.toString(shown, 'f', 1);
     if (number.endsWith(locale.decimalPoint() + QLatin1Char('0')))
         number.chop(2);
-    return tenths < 0.0 ? number : QLatin1Char(' ') + number;
+    return shown < 0.0 ? number : QLatin1Char(' ') + number;
 }
 
 QString DepthText(double depth, const QLocale& locale)

@@ -10,6 +10,9 @@ namespace quorvane {
 // 0.265625 -> " 2.6" in C, " 2,6" in German.
 QString FrequencyText(double parameter, const QLocale& locale = QLocale::c());
 
+// The number FrequencyText shows: ten times the parameter, cut to one decimal.
+double ShownFrequency(double parameter);
+
 // The depth in the shortest form of the given number format, no padding.
 QString DepthText(double depth, const QLocale& locale);
 

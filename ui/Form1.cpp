@@ -13,6 +13,7 @@
 
 #include "engine/ControlTexts.h"
 #include "plot/TraceColours.h"
+#include "ui/AccessibleControls.h"
 #include "ui/Colour.h"
 #include "ui/ControlFactory.h"
 #include "ui/ControlHelp.h"
@@ -22,6 +23,7 @@
 #include "ui/GuideWindow.h"
 #include "ui/PictureBox.h"
 #include "ui/Readout.h"
+#include "ui/ScrollBar.h"
 #include "ui/ShownText.h"
 #include "ui/Utf8.h"
 
@@ -30,6 +32,22 @@ namespace {
 
 constexpr int kStartFrequencyPosition = 32;
 constexpr int kStartDepthPosition = 5;
+
+// The parameters each bar's position sets, as its handler computes them.
+double DataFrequency(int position)
+{
+    return position / 64.0;
+}
+
+double CarrierFrequency(int position)
+{
+    return position / 5.0;
+}
+
+double Depth(int position)
+{
+    return (10 - position) / 5.0;
+}
 
 template <typename Control>
 Control* Find(const QWidget& form, const char* name)
@@ -89,6 +107,7 @@ Form1::Form1()
     Timer1.setInterval(window.timerInterval);
 
     readout_ = std::make_unique<Readout>();
+    InstallAccessibleControls();
     CreateControls();
     SetControlHelp(*this);
     FindControls();
@@ -149,10 +168,23 @@ void Form1::FindControls()
     chkSpectrum = Find<QCheckBox>(*this, "chkSpectrum");
     cmdPause = Find<QPushButton>(*this, "cmdPause");
     pauseCaption_ = kRunningCaption;
-    cmdPause->setToolTip(PauseToolTip(pauseCaption_));
+    SetPauseHelp(*cmdPause, pauseCaption_);
+    ShowParametersAsTheirBoxes();
     // Black from the start, as the memory handler leaves it, whatever the
     // desktop's palette.
     SetCaptionColour(*chkMemory, Qt::black);
+}
+
+// Screen readers read each parameter bar as the number its box shows. Every
+// bar of the window is a ScrollBar (ControlFactory).
+void Form1::ShowParametersAsTheirBoxes()
+{
+    const auto show = [](QScrollBar* bar, double (*shown)(int)) {
+        static_cast<ScrollBar*>(bar)->SetShownValue(shown);
+    };
+    show(hscFreq[0], [](int position) { return ShownFrequency(DataFrequency(position)); });
+    show(hscFreq[1], [](int position) { return ShownFrequency(CarrierFrequency(position)); });
+    show(vscDepth, Depth);
 }
 
 void Form1::SetFocusOrder()
@@ -182,6 +214,9 @@ void Form1::ConnectHandlers()
             [this](int index) { cmbDataText_ = KeyAt(kMessageTypes, index); });
     connect(cmbMod, &QComboBox::currentIndexChanged, this,
             [this](int index) { cmbModText_ = KeyAt(kSchemes, index); });
+    for (QComboBox* list : {cmbData, cmbMod})
+        connect(list, &QComboBox::currentTextChanged, this,
+                [list](const QString& choice) { Announce(*list, choice); });
     connect(cmbData, &QComboBox::currentIndexChanged, this, &Form1::cmbData_Change);
     connect(cmbData, &QComboBox::activated, this, &Form1::cmbData_Click);
     connect(cmbMod, &QComboBox::currentIndexChanged, this, &Form1::cmbMod_Change);
@@ -227,7 +262,8 @@ std::string_view Form1::PauseCaption() const
 void Form1::SetPauseCaption(std::string_view caption)
 {
     cmdPause->setText(ShownText(caption));
-    cmdPause->setToolTip(PauseToolTip(caption));
+    SetPauseHelp(*cmdPause, caption);
+    Announce(*cmdPause, cmdPause->text());
     pauseCaption_ = caption;
 }
 
@@ -247,6 +283,8 @@ void Form1::Timer1_Timer()
     ticking_ = false;
     if (hovered_)
         ShowReadout();
+    if (cursorPicture_)
+        ShowCursorReading(false);
 }
 
 void Form1::paintEvent(QPaintEvent*)
@@ -283,12 +321,12 @@ void Form1::hscFreq_Change(std::int16_t Index)
 {
     switch (Index) {
         case 0:
-            state_->dDataFreq = hscFreq[0]->value() / 64.0;
+            state_->dDataFreq = DataFrequency(hscFreq[0]->value());
             txtFreq[0]->setText(FrequencyText(state_->dDataFreq, QLocale()));
             ResetSpectra(*state_, true);
             break;
         case 1:
-            state_->dCarrierFreq = hscFreq[1]->value() / 5.0;
+            state_->dCarrierFreq = CarrierFrequency(hscFreq[1]->value());
             txtFreq[1]->setText(FrequencyText(state_->dCarrierFreq, QLocale()));
             ResetSpectra(*state_, false);
             break;
@@ -299,7 +337,7 @@ void Form1::hscFreq_Change(std::int16_t Index)
 void Form1::vscDepth_Change()
 {
     const QLocale locale;
-    txtDepth->setText(DepthText((10 - vscDepth->value()) / 5.0, locale));
+    txtDepth->setText(DepthText(Depth(vscDepth->value()), locale));
     state_->dDepth = DepthFromText(txtDepth->text(), locale);
     ResetSpectra(*state_, false);
 }

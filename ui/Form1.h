@@ -88,6 +88,7 @@ protected:
 private:
     void CreateControls();
     void FindControls();
+    void ShowParametersAsTheirBoxes();
     void SetFocusOrder();
     void ConnectHandlers();
     void SetPauseCaption(std::string_view caption);
@@ -103,7 +104,11 @@ private:
     void PlaceGuide();
 
     void ConnectReadout(PictureBox& picture);
+    void ConnectCursor(PictureBox& picture);
     void ShowReadout();
+    void ShowCursorReading(bool announce);
+    void HideCursor();
+    QString ReadingAt(const PictureBox& picture, float x) const;
     std::optional<std::span<const double>> TraceUnder(const PictureBox& picture) const;
 
     void Form_Load();
@@ -167,6 +172,11 @@ private:
     PictureBox* hovered_ = nullptr;
     QPointF hoverTwips_;
     QPoint hoverGlobal_;
+    // The keyboard cursor: the picture it is on, its place there, and the
+    // marker that shows it, a column laid over the picture, made on first use.
+    PictureBox* cursorPicture_ = nullptr;
+    float cursorTwips_ = 0;
+    std::unique_ptr<QWidget> cursorMarker_;
 };
 
 }  // namespace quorvane

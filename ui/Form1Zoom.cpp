@@ -96,6 +96,8 @@ void Form1::ApplyZoom(double factor, QPoint offset)
     readout_->setFont(readoutFont);
     if (guide_)
         guide_->SetZoom(factor);
+    if (cursorPicture_)
+        ShowCursorReading(false);
     update();
 }
 

@@ -1,9 +1,11 @@
 #include "ui/PictureBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <cwchar>
 
@@ -255,7 +257,61 @@ void PictureBox::focusOutEvent(QFocusEvent* event)
         keyboardFocus_ = false;
         update();
     }
+    HideCursor();
     QFrame::focusOutEvent(event);
+}
+
+// The cursor steps a pixel of the picture at a time, a tenth of its width with
+// the page keys; it first appears in the middle, or at the end Home or End
+// names.
+std::optional<float> PictureBox::CursorAfter(int key) const
+{
+    const auto pixel = static_cast<float>(kTwipsPerPixel);
+    const float last = ScaleWidth() - pixel;
+    const float page = std::max(pixel, std::floor(ScaleWidth() / 10 / pixel) * pixel);
+    const float at = cursor_.value_or(std::floor(last / 2 / pixel) * pixel);
+    const bool shown = cursor_.has_value();
+    switch (key) {
+        case Qt::Key_Left: return shown ? at - pixel : at;
+        case Qt::Key_Right: return shown ? at + pixel : at;
+        case Qt::Key_PageUp: return shown ? at - page : at;
+        case Qt::Key_PageDown: return shown ? at + page : at;
+        case Qt::Key_Home: return 0.0f;
+        case Qt::Key_End: return last;
+        default: return std::nullopt;
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Escape && cursor_) {
+        HideCursor();
+        return;
+    }
+    const std::optional<float> next = plain ? CursorAfter(event->key()) : std::nullopt;
+    if (!next) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    cursor_ = std::clamp(*next, 0.0f, ScaleWidth() - static_cast<float>(kTwipsPerPixel));
+    emit cursorMoved(*cursor_);
+}
+
+void PictureBox::HideCursor()
+{
+    if (!cursor_)
+        return;
+    cursor_.reset();
+    emit cursorHidden();
+}
+
+QRect PictureBox::MarkerRect(float twips) const
+{
+    const double left = (Inner().left() + twips / kTwipsPerPixel) * zoom_;
+    return QRect(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(Inner().top() * zoom_)),
+                 std::max(1, static_cast<int>(std::lround(zoom_))),
+                 static_cast<int>(std::lround(Inner().height() * zoom_)));
 }
 
 // The picture is kept at logical resolution and scaled up pixel for pixel on

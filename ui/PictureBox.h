@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <optional>
 
 #include "plot/PlotSurface.h"
 #include "ui/SegmentRaster.h"
@@ -32,11 +33,19 @@ public:
     // Shows the box `factor` times its design geometry (in pixels at 100 %).
     void SetZoom(double factor, const QRect& design);
 
+    // Where the keyboard cursor's marker stands for a place along the
+    // picture, in the box's own pixels: a one-pixel column over its height.
+    QRect MarkerRect(float twips) const;
+
 signals:
     void clicked();
     // The pointer over the box, in the picture's twips and on the screen.
     void pointerMoved(QPointF twips, QPoint global);
     void pointerLeft();
+    // The keyboard cursor moved to a place along the picture, in its twips,
+    // or was put away.
+    void cursorMoved(float twips);
+    void cursorHidden();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,8 +55,12 @@ protected:
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    std::optional<float> CursorAfter(int key) const;
+    void HideCursor();
+
     void EnsureImage();
     void PrepareRaster();
     void RequestRepaint();
@@ -74,6 +87,7 @@ private:
     bool updatePending_ = false;
     bool pressed_ = false;
     bool keyboardFocus_ = false;
+    std::optional<float> cursor_;
     double zoom_ = 1.0;
     QRect design_;
     // The box as at 100 %, composed for showing magnified.

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QScrollBar>
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -11,6 +14,14 @@ class ScrollBar final : public QScrollBar {
 public:
     using QScrollBar::QScrollBar;
 
+    // The number the bar's box shows for a position, for screen readers; a
+    // bar without one is read by its raw position.
+    void SetShownValue(std::function<double(int)> shown) { shown_ = std::move(shown); }
+    std::optional<double> ShownValue(int position) const
+    {
+        return shown_ ? std::optional(shown_(position)) : std::nullopt;
+    }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -19,6 +30,7 @@ protected:
 
 private:
     bool keyboardFocus_ = false;
+    std::function<double(int)> shown_;
 };
 
 }  // namespace quorvane

@@ -3,11 +3,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 #include <functional>
 
 #include "engine/ControlTexts.h"
+#include "ui/PictureBox.h"
 #include "ui/Utf8.h"
 #include "FormFixture.h"
 
@@ -25,9 +27,9 @@ using AccessibilityTest = FormTest;
 TEST_F(AccessibilityTest, EveryControlIsNamedAsItReads)
 {
     const std::pair<const char*, const char*> names[] = {
-        {"cmbData", "Signal Type"},        {"hscFreq(0)", "Frequency"},
-        {"hscFreq(1)", "Carrier Frequency"}, {"cmbMod", "Modulation"},
-        {"vscDepth", "Depth"},             {"chkMemory", "Memory"},
+        {"cmbData", "Message type"},        {"hscFreq(0)", "Message frequency"},
+        {"hscFreq(1)", "Carrier frequency"}, {"cmbMod", "Modulation scheme"},
+        {"vscDepth", "Modulation depth"},  {"chkMemory", "Memory"},
              {"chkTwoSides", "Two-Sided Spectra"},
         {"chkLinear", "Linear Plots"},     {"chkPassband", "Modulated trace"},
         {"chkSpectrum", "Modulated spectrum trace"}, {"picData", "Message signal"},
@@ -39,8 +41,7 @@ TEST_F(AccessibilityTest, EveryControlIsNamedAsItReads)
         EXPECT_EQ(Get<QWidget>(control).accessibleName(), name) << control;
 }
 
-// Lists announce their choice as their name on this platform; the label
-// beside them reaches the reader through the label relation.
+// The label beside each list reaches the reader through the label relation.
 TEST_F(AccessibilityTest, ListsAreRelatedToTheLabelBesideThem)
 {
     for (const auto& [list, label] : {std::pair{"cmbData", "Signal Type"}, std::pair{"cmbMod", "Modulation"}}) {
@@ -140,6 +141,43 @@ TEST_F(AccessibilityTest, ArrowKeysMoveThumbsTheWayTheyPoint)
         QTest::keyClick(&bar, c.key);
         EXPECT_EQ(bar.value(), before + c.change) << c.bar << " " << c.key;
     }
+}
+
+}  // namespace
+}  // namespace quorvane::testing
+
+namespace quorvane::testing {
+namespace {
+
+// The cursor gives the pointer's readout at its place, is drawn over the
+// window beside the picture's own image, and leaves the window as it was.
+TEST_F(AccessibilityTest, KeyboardCursorReadsLikeThePointerAndLeavesNoTrace)
+{
+    for (int tick = 0; tick < 3; ++tick)
+        form->Timer1_Timer();
+    auto& picture = Get<PictureBox>("picData");
+    const QImage before = form->grab().toImage();
+    QTest::keyClick(&picture, Qt::Key_Home);
+    for (int step = 0; step < 10; ++step)
+        QTest::keyClick(&picture, Qt::Key_Right);
+    // Ten pixels in, as the pointer ten pixels in reads (ClassroomTest).
+    EXPECT_EQ(form->ReadoutWindow().text(), QStringLiteral("0.009 s\n0.28"));
+    EXPECT_EQ(picture.accessibleDescription(), QStringLiteral("0.009 s, 0.28"));
+    const QImage marked = form->grab().toImage();
+    const QRect marker = Get<QWidget>("cursorMarker").geometry();
+    EXPECT_EQ(marker.width(), 1);
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != marked.pixel(x, y))
+                ++(marker.contains(x, y) ? inside : outside);
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+    QTest::keyClick(&picture, Qt::Key_Escape);
+    EXPECT_FALSE(form->ReadoutWindow().isVisible());
+    EXPECT_EQ(picture.accessibleDescription(), QStringLiteral("Time trace of the message signal, in dark green"));
+    EXPECT_EQ(form->grab().toImage(), before);
 }
 
 }  // namespace
