@@ -176,7 +176,7 @@ TEST_F(AccessibilityTest, KeyboardCursorReadsLikeThePointerAndLeavesNoTrace)
     EXPECT_EQ(outside, 0);
     QTest::keyClick(&picture, Qt::Key_Escape);
     EXPECT_FALSE(form->ReadoutWindow().isVisible());
-    EXPECT_EQ(picture.accessibleDescription(), QStringLiteral("Time trace of the message signal, in dark green"));
+    EXPECT_TRUE(picture.accessibleDescription().startsWith(QStringLiteral("Time trace of the message signal, in dark green\n")));
     EXPECT_EQ(form->grab().toImage(), before);
 }
 

@@ -109,10 +109,12 @@ TEST_F(GuideTest, EveryTooltipAndDescriptionNamesTheGuide)
     const QString hint = QStringLiteral("F1: class guide");
     for (const QWidget* control : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const std::string name = control->objectName().toStdString();
-        if (!control->toolTip().isEmpty())
+        if (!control->toolTip().isEmpty()) {
             EXPECT_TRUE(control->toolTip().endsWith(QLatin1Char('\n') + hint)) << name;
-        if (!control->accessibleDescription().isEmpty())
+        }
+        if (!control->accessibleDescription().isEmpty()) {
             EXPECT_TRUE(control->accessibleDescription().endsWith(hint)) << name;
+        }
     }
     EXPECT_FALSE(Get<QPushButton>("cmdPause").accessibleDescription().isEmpty());
 }
