@@ -47,11 +47,11 @@ build() {
 # Adds arm64 to dpkg's architectures unless it is there; where apt then offers
 # no arm64 Qt, takes it away again so that apt on this machine stays as it was.
 enable_arm64() {
-    dpkg --print-foreign-architectures | grep -qx arm64 && return 0
-    dpkg --add-architecture arm64
-    if ! apt-get update -qq || ! apt-cache show qt6-base-dev:arm64 >/dev/null 2>&1; then
-        dpkg --remove-architecture arm64
-        apt-get update -qq || true
+    [[ $(dpkg --print-foreign-architectures) == *arm64* ]] && return 0
+    if ! dpkg --add-architecture arm64 2>/dev/null || ! apt-get update -qq >/dev/null 2>&1 ||
+        ! apt-cache show qt6-base-dev:arm64 >/dev/null 2>&1; then
+        dpkg --remove-architecture arm64 2>/dev/null || true
+        apt-get update -qq >/dev/null 2>&1 || true
         echo "arm64: apt offers no arm64 packages here (needs Debian 12's archive for arm64 in the apt sources); nothing was changed" >&2
         exit 1
     fi
@@ -61,6 +61,7 @@ enable_arm64() {
 # On an arm64 machine the ordinary build already is arm64.
 arm64() {
     if [[ $(dpkg --print-architecture) == arm64 ]]; then
+        install_missing "${packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
         cmake --workflow --preset default
         package
         return
@@ -123,7 +124,8 @@ test)
     cmake --workflow --preset fuzz
     install_missing "${package_packages[@]}"
     package
-    [[ $(dpkg --print-architecture) == arm64 ]] || arm64
+    # On a PC, everything once more as arm64 code, and the Pi's package.
+    if [[ $(dpkg --print-architecture) != arm64 ]]; then arm64; fi
     ;;
 package)
     install_missing "${package_packages[@]}"
