@@ -2,7 +2,8 @@
 # Sets up a Debian 12 machine for Quorvane (as root), builds it, and either
 # starts the program or runs every test.
 #   tools/dev.sh start   build and start the program
-#   tools/dev.sh test    build and run all tests (what CI runs)
+#   tools/dev.sh test    build and run all tests (what CI runs), on a PC as
+#                        arm64 code too
 #   tools/dev.sh bench   build and run the benchmarks and the CPU-use measurement
 #   tools/dev.sh package build dist/quorvane_<version>_<arch>.deb from the
 #                        committed tree and check it as Debian's archive would
