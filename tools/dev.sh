@@ -2,10 +2,13 @@
 # Sets up a Debian 12 machine for Quorvane (as root), builds it, and either
 # starts the program or runs every test.
 #   tools/dev.sh start   build and start the program
-#   tools/dev.sh test    build and run all tests (what CI runs)
+#   tools/dev.sh test    build and run all tests (what CI runs), on a PC as
+#                        arm64 code too
 #   tools/dev.sh bench   build and run the benchmarks and the CPU-use measurement
 #   tools/dev.sh package build dist/quorvane_<version>_<arch>.deb from the
 #                        committed tree and check it as Debian's archive would
+#   tools/dev.sh arm64   on a PC: cross-build for a Raspberry Pi (64-bit), run
+#                        every test under qemu, and build the arm64 package
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +21,10 @@ test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps x11
 package_packages=(git dpkg-dev debhelper cmake g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools
                   qt6-translations-l10n gettext lintian devscripts
                   desktop-file-utils appstream appstream-util)
+# The arm64 libraries install beside the PC's own (multiarch); Qt's tools and
+# the test tools stay the PC's.
+arm64_packages=(g++-aarch64-linux-gnu qemu-user-static qt6-base-dev:arm64 libx11-dev:arm64
+                libgtest-dev:arm64 libgmock-dev:arm64)
 
 install_missing() {
     local missing=()
@@ -39,18 +46,48 @@ build() {
     cmake --build --preset default
 }
 
+# Adds arm64 to dpkg's architectures unless it is there; where apt then offers
+# no arm64 Qt, takes it away again so that apt on this machine stays as it was.
+enable_arm64() {
+    [[ $(dpkg --print-foreign-architectures) == *arm64* ]] && return 0
+    if ! dpkg --add-architecture arm64 2>/dev/null || ! apt-get update -qq >/dev/null 2>&1 ||
+        ! apt-cache show qt6-base-dev:arm64 >/dev/null 2>&1; then
+        dpkg --remove-architecture arm64 2>/dev/null || true
+        apt-get update -qq >/dev/null 2>&1 || true
+        echo "arm64: apt offers no arm64 packages here (needs Debian 12's archive for arm64 in the apt sources); nothing was changed" >&2
+        exit 1
+    fi
+}
+
+# On a PC: the cross build and every test under qemu, then the arm64 package.
+# On an arm64 machine the ordinary build already is arm64.
+arm64() {
+    if [[ $(dpkg --print-architecture) == arm64 ]]; then
+        install_missing "${packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
+        cmake --workflow --preset default
+        package
+        return
+    fi
+    enable_arm64
+    install_missing "${packages[@]}" "${test_packages[@]}" "${package_packages[@]}" "${arm64_packages[@]}"
+    cmake --workflow --preset arm64
+    file build-arm64/ui/quorvane | grep -q 'ARM aarch64' || { echo "build-arm64/ui/quorvane is not arm64 code" >&2; return 1; }
+    package arm64
+}
+
 # dpkg-buildpackage writes next to the source tree, so the tree is exported
 # into build-deb/ at a fixed path: fixed paths and Debian's -ffile-prefix-map
-# make two builds of one commit the same bytes.
+# make two builds of one commit the same bytes. An architecture named, other
+# than this machine's, cross-builds for it.
 package() {
-    local version tree
+    local arch=${1:-$(dpkg --print-architecture)} version tree
     version=$(dpkg-parsechangelog -l debian/changelog -S Version)
     tree=build-deb/quorvane-$version
     rm -rf build-deb && mkdir -p build-deb dist
     git archive --prefix="quorvane-$version/" HEAD | tar -x -C build-deb
-    (cd "$tree" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -b -us -uc)
+    (cd "$tree" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -b -us -uc -a"$arch")
     cp build-deb/*.deb build-deb/*.buildinfo build-deb/*.changes dist/
-    check_package "dist/quorvane_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
+    check_package "dist/quorvane_${version}_$arch.deb"
 }
 
 # Every checker must be silent: lintian at its most talkative, hardening on
@@ -89,10 +126,15 @@ test)
     cmake --workflow --preset fuzz
     install_missing "${package_packages[@]}"
     package
+    # On a PC, everything once more as arm64 code, and the Pi's package.
+    if [[ $(dpkg --print-architecture) != arm64 ]]; then arm64; fi
     ;;
 package)
     install_missing "${package_packages[@]}"
     package
+    ;;
+arm64)
+    arm64
     ;;
 bench)
     install_missing "${packages[@]}" "${test_packages[@]}"
@@ -103,7 +145,7 @@ bench)
     tools/cpu-use.sh build/ui/quorvane
     ;;
 *)
-    echo "usage: $0 start|test|bench|package" >&2
+    echo "usage: $0 start|test|bench|package|arm64" >&2
     exit 2
     ;;
 esac

@@ -13,6 +13,7 @@
 
 #include "engine/FrameCycle.h"
 #include "engine/ControlTexts.h"
+#include "support/EnvironmentSize.h"
 #include "support/FakeControls.h"
 #include "support/RecordingWindow.h"
 
@@ -211,7 +212,8 @@ TEST(FrameIdentity, ThousandsOfTicksWithAStudentAtTheControlsMatchAFreshFrame)
     Twins twins;
     FakeControls controls;
     Student student(20261208);
-    for (int tick = 0; tick < 3000; ++tick) {
+    const long ticks = testing::EnvironmentSize("QUORVANE_STUDENT_TICKS", 3000);
+    for (long tick = 0; tick < ticks; ++tick) {
         for (int actions = student.Pick(3); actions > 0; --actions)
             student.Act(controls, twins);
         twins.Tick(controls);

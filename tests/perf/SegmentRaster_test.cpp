@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
-#include <cstdlib>
 #include <iomanip>
 #include <limits>
 #include <memory>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "engine/FrameCycle.h"
+#include "support/EnvironmentSize.h"
 #include "support/FakeControls.h"
 #include "ui/Colour.h"
 #include "ui/PictureBox.h"
@@ -26,11 +26,10 @@ namespace {
 constexpr double kTwips = 15.0;
 
 // Batches of 40 random segments per shape; QUORVANE_RASTER_BATCHES asks for
-// more on a long run.
+// more on a long run, or fewer under emulation.
 int Batches()
 {
-    const char* batches = std::getenv("QUORVANE_RASTER_BATCHES");
-    return batches ? std::atoi(batches) : 1500;
+    return static_cast<int>(testing::EnvironmentSize("QUORVANE_RASTER_BATCHES", 1500));
 }
 
 // The segments as the boxes drew them before: one drawLines call per batch,

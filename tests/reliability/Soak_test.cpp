@@ -3,13 +3,13 @@
 // frames, every rule of the signal state checked after each frame.
 #include <QCheckBox>
 #include <QTest>
-#include <cstdlib>
 #include <deque>
 #include <random>
 #include <sstream>
 #include <string>
 
 #include "FormDriver.h"
+#include "support/EnvironmentSize.h"
 #include "ui/FormFixture.h"
 
 namespace quorvane::testing {
@@ -20,12 +20,7 @@ constexpr long kDefaultTicks = 40000;
 
 long SoakTicks()
 {
-    if (const char* text = std::getenv("QUORVANE_SOAK_TICKS")) {
-        const long ticks = std::strtol(text, nullptr, 10);
-        if (ticks > 0)
-            return ticks;
-    }
-    return kDefaultTicks;
+    return EnvironmentSize("QUORVANE_SOAK_TICKS", kDefaultTicks);
 }
 
 class Soak : public FormTest {
