@@ -106,6 +106,7 @@ private:
     void ConnectReadout(PictureBox& picture);
     void ConnectCursor(PictureBox& picture);
     void ShowReadout();
+    void PlaceCursorMarker();
     void ShowCursorReading(bool announce);
     void HideCursor();
     QString ReadingAt(const PictureBox& picture, float x) const;

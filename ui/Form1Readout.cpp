@@ -29,6 +29,7 @@ void Form1::ConnectCursor(PictureBox& picture)
     connect(&picture, &PictureBox::cursorMoved, this, [this, &picture](float twips) {
         cursorPicture_ = &picture;
         cursorTwips_ = twips;
+        PlaceCursorMarker();
         ShowCursorReading(true);
     });
     connect(&picture, &PictureBox::cursorHidden, this, &Form1::HideCursor);
@@ -96,9 +97,8 @@ void Form1::ShowReadout()
         readout_->ShowAt(hoverGlobal_, text);
 }
 
-// Announced only when the cursor moves: a reading that changed with every
-// frame would keep a screen reader talking.
-void Form1::ShowCursorReading(bool announce)
+// The marker moves only with the cursor or the zoom; the frames leave it be.
+void Form1::PlaceCursorMarker()
 {
     if (!cursorMarker_) {
         cursorMarker_ = std::make_unique<QWidget>(this);
@@ -110,11 +110,15 @@ void Form1::ShowCursorReading(bool announce)
         palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
         cursorMarker_->setPalette(palette);
     }
-    const QRect marker = cursorPicture_->MarkerRect(cursorTwips_);
-    cursorMarker_->setGeometry(marker.translated(cursorPicture_->pos()));
+    cursorMarker_->setGeometry(cursorPicture_->MarkerRect(cursorTwips_).translated(cursorPicture_->pos()));
     cursorMarker_->raise();
     cursorMarker_->show();
+}
 
+// Announced only when the cursor moves: a reading that changed with every
+// frame would keep a screen reader talking.
+void Form1::ShowCursorReading(bool announce)
+{
     const QString text = ReadingAt(*cursorPicture_, cursorTwips_);
     if (announce) {
         const QString spoken = QString(text).replace(QLatin1Char('\n'), QLatin1String(", "));
@@ -123,10 +127,11 @@ void Form1::ShowCursorReading(bool announce)
     }
     if (hovered_)
         return;
+    const QRect marker = cursorMarker_->geometry();
     if (text.isEmpty())
         readout_->hide();
     else
-        readout_->ShowAt(cursorPicture_->mapToGlobal(QPoint(marker.x(), marker.center().y())), text);
+        readout_->ShowAt(mapToGlobal(QPoint(marker.x(), marker.center().y())), text);
 }
 
 void Form1::HideCursor()

@@ -96,8 +96,10 @@ void Form1::ApplyZoom(double factor, QPoint offset)
     readout_->setFont(readoutFont);
     if (guide_)
         guide_->SetZoom(factor);
-    if (cursorPicture_)
+    if (cursorPicture_) {
+        PlaceCursorMarker();
         ShowCursorReading(false);
+    }
     update();
 }
 
