@@ -14,4 +14,7 @@ inline constexpr Bool16 kFalse = 0;
 inline constexpr std::int32_t kPoints = 8192;
 inline constexpr int kUsedEntries = 16384;
 
+// Surfaces are measured in twips; at 96 dpi fifteen of them make a pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
 }  // namespace quorvane

@@ -9,10 +9,10 @@
 #include <cstring>
 #include <cwchar>
 
+#include "plot/SegmentClip.h"
+#include "plot/SegmentRaster.h"
 #include "ui/Colour.h"
 #include "ui/KeyboardFocus.h"
-#include "ui/SegmentClip.h"
-#include "ui/SegmentRaster.h"
 #include "ui/ShrinkImage.h"
 #include "ui/Twips.h"
 
@@ -34,6 +34,13 @@ void Fill(QImage& image, const QColor& colour)
                      static_cast<std::size_t>(count));
     else
         std::fill_n(pixels, count, pixel);
+}
+
+// The image's pixels for the rasteriser, detaching the image first if it is shared.
+PixelBuffer PixelsOf(QImage& image)
+{
+    return {reinterpret_cast<std::uint32_t*>(image.bits()),
+            image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32)), image.width(), image.height()};
 }
 
 }  // namespace
@@ -107,9 +114,9 @@ void PictureBox::Line(float x1, float y1, float x2, float y2)
         return x >= 0 && x <= clipWidth_ && y >= 0 && y <= clipHeight_;
     };
     if (inside(x1, y1) && inside(x2, y2)) {
-        raster_.Draw(QLineF(x1, y1, x2, y2));
+        raster_.Draw(Segment{x1, y1, x2, y2});
     } else {
-        const auto clipped = ClipSegment(QLineF(x1, y1, x2, y2), clipWidth_, clipHeight_);
+        const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, clipWidth_, clipHeight_);
         if (!clipped)
             return;
         raster_.Draw(*clipped);
@@ -328,7 +335,7 @@ void PictureBox::EnsureImage()
 void PictureBox::PrepareRaster()
 {
     EnsureImage();
-    raster_.Target(image_);
+    raster_.Target(PixelsOf(image_));
     rasterFor_ = Logical().size();
     clipWidth_ = ScaleWidth();
     clipHeight_ = ScaleHeight();

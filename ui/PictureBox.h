@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "plot/PlotSurface.h"
-#include "ui/SegmentRaster.h"
+#include "plot/SegmentRaster.h"
 
 namespace quorvane {
 

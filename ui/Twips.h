@@ -2,10 +2,9 @@
 
 #include <QRect>
 
-namespace quorvane {
+#include "plot/PlotTypes.h"
 
-// The design is laid out in twips; at 96 dpi fifteen of them make a pixel.
-inline constexpr int kTwipsPerPixel = 15;
+namespace quorvane {
 
 constexpr int TwipsToPixels(int twips)
 {
