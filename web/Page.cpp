@@ -1,0 +1,332 @@
+// The page's way into the core: plain C functions the page's script calls
+// with the controls' events, and which hand back pixels and texts. What each
+// control does is decided here, in C++, never in the script.
+//
+// Until the window's behaviour has a Qt-free layer of its own, the handlers
+// below follow the desktop window's one for one.
+#include <emscripten/emscripten.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "engine/ControlTexts.h"
+#include "engine/FrameCycle.h"
+#include "plot/TraceColours.h"
+#include "ui/FormLayout.h"
+#include "web/WebPicture.h"
+
+namespace quorvane::web {
+namespace {
+
+constexpr int kStartFrequencyPosition = 32;
+constexpr int kStartDepthPosition = 5;
+
+// The page's controls as the core reads them at the moment of use; the
+// script sets them as the user changes them.
+class PageControls final : public FormControls {
+public:
+    std::array<int, 5> checks{};                  // by CheckId
+    std::array<std::int16_t, 2> scrolls{0, 1};    // by ScrollId
+    std::array<std::string_view, 2> lists{};      // by ListId
+    std::string_view pause = kRunningCaption;
+
+    int CheckValue(CheckId check) const override { return checks[static_cast<std::size_t>(check)]; }
+    std::int16_t ScrollValue(ScrollId scroll) const override
+    {
+        return scrolls[static_cast<std::size_t>(scroll)];
+    }
+    std::string_view ListText(ListId list) const override { return lists[static_cast<std::size_t>(list)]; }
+    std::string_view PauseCaption() const override { return pause; }
+};
+
+enum Bar { kMessageBar, kCarrierBar, kDepthBar, kScrollBar, kZoomBar };
+
+struct Page {
+    SignalState state;
+    FrameMemo memo;
+    NoiseSource noise;
+    PageControls controls;
+    std::array<std::unique_ptr<WebPicture>, 5> pictures;  // data, spectrum 0, carrier, modulated, spectrum 1
+    std::array<int, 3> positions{};                       // message, carrier, depth bars
+    bool ticking = false;
+    bool clockRunning = true;
+    char separator = '.';
+    std::int16_t markerX = 0;
+    std::string reply;
+};
+
+Page* page = nullptr;
+
+double DataFrequency(int position) { return position / 64.0; }
+double CarrierFrequency(int position) { return position / 5.0; }
+double Depth(int position) { return (10 - position) / 5.0; }
+
+std::string WithSeparator(std::string text, char separator)
+{
+    for (char& c : text)
+        if (c == '.')
+            c = separator;
+    return text;
+}
+
+// Ten times the parameter, cut to one decimal; ".0" dropped, a space for the sign.
+std::string FrequencyText(double parameter, char separator)
+{
+    const double shown = std::floor(100.0 * parameter + 1e-6) / 10.0;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", shown);
+    std::string number = buffer;
+    if (number.size() > 2 && number.compare(number.size() - 2, 2, ".0") == 0)
+        number.resize(number.size() - 2);
+    return WithSeparator(shown < 0.0 ? number : " " + number, separator);
+}
+
+// The shortest text that reads back as the same depth.
+std::string DepthText(double depth, char separator)
+{
+    char buffer[32];
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, depth);
+        if (std::strtod(buffer, nullptr) == depth)
+            break;
+    }
+    return WithSeparator(buffer, separator);
+}
+
+void AppendControl(std::string& json, const ControlDesign& design)
+{
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer,
+                  "{\"name\":\"%.*s\",\"kind\":%d,\"box\":[%d,%d,%d,%d],\"text\":\"%.*s\",\"font\":%d,"
+                  "\"scroll\":[%d,%d,%d,%d,%d,%d],\"checked\":%d,\"colour\":%d}",
+                  static_cast<int>(design.name.size()), design.name.data(), static_cast<int>(design.kind),
+                  design.box.left, design.box.top, design.box.width, design.box.height,
+                  static_cast<int>(design.text.size()), design.text.data(), static_cast<int>(design.font),
+                  design.scroll.minimum, design.scroll.maximum, design.scroll.smallStep,
+                  design.scroll.largeStep, design.scroll.value, design.scroll.tracking ? 1 : 0,
+                  design.checked ? 1 : 0, design.colour);
+    json += buffer;
+}
+
+FormPictures Pictures()
+{
+    auto& p = page->pictures;
+    return FormPictures{*p[0], {p[1].get(), p[4].get()}, *p[2], *p[3]};
+}
+
+void RestartAverages(bool messageToo)
+{
+    ResetSpectra(page->state, messageToo);
+}
+
+}  // namespace
+}  // namespace quorvane::web
+
+using namespace quorvane;
+using namespace quorvane::web;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void qv_bar(int bar, int position);
+
+// Builds the window's state and pictures and runs the start-up: the lists at
+// their first choice and the bars at their starting positions, each through
+// its handler, as the desktop does.
+EMSCRIPTEN_KEEPALIVE void qv_start()
+{
+    page = new Page();
+    std::size_t next = 0;
+    for (const ControlDesign& design : FormControlsDesign()) {
+        if (design.kind == ControlKind::PictureBox && next < page->pictures.size()) {
+            const TwipsBox& b = design.box;
+            page->pictures[next++] = std::make_unique<WebPicture>(
+                TwipsToPixels(b.left), TwipsToPixels(b.top), TwipsToPixels(b.width), TwipsToPixels(b.height));
+        }
+        if (design.kind == ControlKind::CheckBox || design.kind == ControlKind::ButtonCheckBox) {
+            static constexpr std::string_view kChecks[] = {"chkLinear", "chkTwoSides", "chkMemory", "chkPassband",
+                                                           "chkSpectrum"};
+            for (std::size_t i = 0; i < 5; ++i)
+                if (design.name == kChecks[i])
+                    page->controls.checks[i] = design.checked ? kChecked : kUnchecked;
+        }
+    }
+    page->markerX = static_cast<std::int16_t>(FormLines()[0].x1);
+    page->state.iDataSpectrums = 0;
+    page->state.iModSpectrums = 0;
+    ClearBuffers(page->state);
+    page->controls.lists = {kMessageTypes[0], kSchemes[0]};
+    qv_bar(kMessageBar, kStartFrequencyPosition);
+    qv_bar(kCarrierBar, kStartFrequencyPosition);
+    qv_bar(kDepthBar, kStartDepthPosition);
+}
+
+// The design: the window, every control, the zero markers and the Tab order.
+EMSCRIPTEN_KEEPALIVE const char* qv_design()
+{
+    std::string& json = page->reply;
+    const WindowDesign window = FormWindow();
+    json = "{\"window\":[" + std::to_string(window.clientWidth) + "," + std::to_string(window.clientHeight) + "," +
+           std::to_string(window.timerInterval) + "],\"controls\":[";
+    bool first = true;
+    for (const ControlDesign& design : FormControlsDesign()) {
+        if (!first)
+            json += ",";
+        first = false;
+        AppendControl(json, design);
+    }
+    json += "],\"lines\":[";
+    first = true;
+    for (const LineDesign& line : FormLines()) {
+        json += (first ? "[" : ",[") + std::to_string(line.x1) + "," + std::to_string(line.y1) + "," +
+                std::to_string(line.x2) + "," + std::to_string(line.y2) + "," + std::to_string(line.width) + "]";
+        first = false;
+    }
+    json += "],\"focus\":[";
+    first = true;
+    for (std::string_view name : FormFocusOrder()) {
+        json += (first ? "\"" : ",\"") + std::string(name) + "\"";
+        first = false;
+    }
+    json += "],\"types\":[";
+    for (std::size_t i = 0; i < kMessageTypes.size(); ++i)
+        json += (i ? ",\"" : "\"") + std::string(kMessageTypes[i]) + "\"";
+    json += "],\"schemes\":[";
+    for (std::size_t i = 0; i < kSchemes.size(); ++i)
+        json += (i ? ",\"" : "\"") + std::string(kSchemes[i]) + "\"";
+    json += "]}";
+    return json.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void qv_set_separator(int separator)
+{
+    page->separator = static_cast<char>(separator);
+}
+
+// A bar moved to `position`: the three parameter bars set their parameter and
+// restart the averages it feeds; the time bars are only read when drawing.
+EMSCRIPTEN_KEEPALIVE void qv_bar(int bar, int position)
+{
+    switch (bar) {
+        case kMessageBar:
+            page->positions[0] = position;
+            page->state.dDataFreq = DataFrequency(position);
+            RestartAverages(true);
+            break;
+        case kCarrierBar:
+            page->positions[1] = position;
+            page->state.dCarrierFreq = CarrierFrequency(position);
+            RestartAverages(false);
+            break;
+        case kDepthBar:
+            page->positions[2] = position;
+            page->state.dDepth = Depth(position);
+            RestartAverages(false);
+            break;
+        case kScrollBar: page->controls.scrolls[0] = static_cast<std::int16_t>(position); break;
+        case kZoomBar: page->controls.scrolls[1] = static_cast<std::int16_t>(position); break;
+        default: break;
+    }
+}
+
+// A switch set to `value` (0, 1): two-sided moves the zero markers, linear
+// restarts both averages; the rest are read when drawing.
+EMSCRIPTEN_KEEPALIVE void qv_check(int check, int value)
+{
+    if (check < 0 || check >= 5)
+        return;
+    page->controls.checks[static_cast<std::size_t>(check)] = value;
+    switch (static_cast<CheckId>(check)) {
+        case CheckId::chkTwoSides: {
+            const WebPicture& spectrum = *page->pictures[1];
+            const float x = value == kChecked ? spectrum.Left() + spectrum.Width() / 2.0f : spectrum.Left();
+            page->markerX = static_cast<std::int16_t>(std::lrint(x));
+            break;
+        }
+        case CheckId::chkLinear: RestartAverages(true); break;
+        default: break;
+    }
+}
+
+// A list choice: the message type restarts both averages, the scheme the
+// modulated one.
+EMSCRIPTEN_KEEPALIVE void qv_list(int list, int index)
+{
+    if (list == 0 && index >= 0 && index < static_cast<int>(kMessageTypes.size())) {
+        page->controls.lists[0] = kMessageTypes[static_cast<std::size_t>(index)];
+        RestartAverages(true);
+    } else if (list == 1 && index >= 0 && index < static_cast<int>(kSchemes.size())) {
+        page->controls.lists[1] = kSchemes[static_cast<std::size_t>(index)];
+        RestartAverages(false);
+    }
+}
+
+// Pause stops the clock and reads "Cont"; Cont starts it again.
+EMSCRIPTEN_KEEPALIVE void qv_pause()
+{
+    if (!page->clockRunning) {
+        page->clockRunning = true;
+        page->controls.pause = kRunningCaption;
+    } else if (page->controls.pause == kRunningCaption) {
+        page->clockRunning = false;
+        page->controls.pause = kPausedCaption;
+    }
+}
+
+// A click on either spectrum restarts both averages.
+EMSCRIPTEN_KEEPALIVE void qv_picture_click(int)
+{
+    RestartAverages(true);
+}
+
+// One frame; returns which pictures now look different, one bit each.
+EMSCRIPTEN_KEEPALIVE int qv_frame()
+{
+    if (page->ticking)
+        return 0;
+    page->ticking = true;
+    try {
+        Timer1_Timer(page->state, page->controls, Pictures(), page->noise, &page->memo);
+    } catch (const std::exception&) {
+        // Abandoned where it failed, as on the desktop; the next frame starts afresh.
+    }
+    page->ticking = false;
+    int changed = 0;
+    for (std::size_t i = 0; i < page->pictures.size(); ++i)
+        if (page->pictures[i]->Compose())
+            changed |= 1 << i;
+    return changed;
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* qv_pixels(int picture)
+{
+    return page->pictures[static_cast<std::size_t>(picture)]->Rgba();
+}
+
+// What the page shows besides the pictures, after any event: the three
+// boxes' texts, the pause caption's key, whether the clock runs, the zero
+// markers' place in twips and the Memory caption's colour (0x00BBGGRR).
+EMSCRIPTEN_KEEPALIVE const char* qv_state()
+{
+    const int memory = page->controls.checks[static_cast<std::size_t>(CheckId::chkMemory)];
+    static std::int32_t memoryColour = 0;
+    if (memory == kChecked)
+        memoryColour = kMemoryColour;
+    else if (memory == kUnchecked)
+        memoryColour = 0;
+    std::string& json = page->reply;
+    json = "{\"texts\":[\"" + FrequencyText(page->state.dDataFreq, page->separator) + "\",\"" +
+           FrequencyText(page->state.dCarrierFreq, page->separator) + "\",\"" +
+           DepthText(page->state.dDepth, page->separator) + "\"],\"pause\":\"" + std::string(page->controls.pause) +
+           "\",\"running\":" + (page->clockRunning ? "true" : "false") +
+           ",\"marker\":" + std::to_string(page->markerX) + ",\"memoryColour\":" + std::to_string(memoryColour) +
+           ",\"positions\":[" + std::to_string(page->positions[0]) + "," + std::to_string(page->positions[1]) + "," +
+           std::to_string(page->positions[2]) + "]}";
+    return json.c_str();
+}
+
+}  // extern "C"
