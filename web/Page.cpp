@@ -6,6 +6,7 @@
 // below follow the desktop window's one for one.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "engine/ControlTexts.h"
 #include "engine/FrameCycle.h"
 #include "plot/TraceColours.h"
+#include "ui/Experiments.h"
 #include "ui/FormLayout.h"
 #include "web/WebPicture.h"
 
@@ -53,6 +55,7 @@ struct Page {
     PageControls controls;
     std::array<std::unique_ptr<WebPicture>, 5> pictures;  // data, spectrum 0, carrier, modulated, spectrum 1
     std::array<int, 3> positions{};                       // message, carrier, depth bars
+    std::array<int, 2> choices{};                         // the two lists' indices
     bool ticking = false;
     bool clockRunning = true;
     char separator = '.';
@@ -133,6 +136,9 @@ using namespace quorvane::web;
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void qv_bar(int bar, int position);
+EMSCRIPTEN_KEEPALIVE void qv_check(int check, int value);
+EMSCRIPTEN_KEEPALIVE void qv_list(int list, int index);
+EMSCRIPTEN_KEEPALIVE void qv_pause();
 
 // Builds the window's state and pictures and runs the start-up: the lists at
 // their first choice and the bars at their starting positions, each through
@@ -257,9 +263,11 @@ EMSCRIPTEN_KEEPALIVE void qv_check(int check, int value)
 EMSCRIPTEN_KEEPALIVE void qv_list(int list, int index)
 {
     if (list == 0 && index >= 0 && index < static_cast<int>(kMessageTypes.size())) {
+        page->choices[0] = index;
         page->controls.lists[0] = kMessageTypes[static_cast<std::size_t>(index)];
         RestartAverages(true);
     } else if (list == 1 && index >= 0 && index < static_cast<int>(kSchemes.size())) {
+        page->choices[1] = index;
         page->controls.lists[1] = kSchemes[static_cast<std::size_t>(index)];
         RestartAverages(false);
     }
@@ -281,6 +289,44 @@ EMSCRIPTEN_KEEPALIVE void qv_pause()
 EMSCRIPTEN_KEEPALIVE void qv_picture_click(int)
 {
     RestartAverages(true);
+}
+
+// A guide's "Set up" link: every control the experiment names set as a user
+// would set it, each list chosen as a click chooses (restarting its averages
+// even where the choice stays), and the display running.
+EMSCRIPTEN_KEEPALIVE void qv_setup(int number)
+{
+    const auto experiment = FindExperiment(number);
+    if (!experiment)
+        return;
+    const auto index = [](const auto& keys, std::string_view key) {
+        return static_cast<int>(std::find(keys.begin(), keys.end(), key) - keys.begin());
+    };
+    const auto check = [](CheckId id, bool on) {
+        const int value = on ? kChecked : kUnchecked;
+        if (page->controls.checks[static_cast<std::size_t>(id)] != value)
+            qv_check(static_cast<int>(id), value);
+    };
+    const auto bar = [](int id, int position) {
+        const int now = id < 3 ? page->positions[static_cast<std::size_t>(id)]
+                               : page->controls.scrolls[static_cast<std::size_t>(id - 3)];
+        if (now != position)
+            qv_bar(id, position);
+    };
+    check(CheckId::chkMemory, false);
+    qv_list(0, index(kMessageTypes, experiment->messageType));
+    qv_list(1, index(kSchemes, experiment->scheme));
+    bar(kMessageBar, experiment->messagePosition);
+    bar(kCarrierBar, experiment->carrierPosition);
+    bar(kDepthBar, experiment->depthPosition);
+    check(CheckId::chkPassband, experiment->modulatedTrace);
+    check(CheckId::chkSpectrum, experiment->modulatedSpectrum);
+    check(CheckId::chkLinear, experiment->linear);
+    check(CheckId::chkTwoSides, false);
+    bar(kZoomBar, 1);
+    bar(kScrollBar, 0);
+    if (page->controls.pause != kRunningCaption)
+        qv_pause();
 }
 
 // One frame; returns which pictures now look different, one bit each.
@@ -325,7 +371,12 @@ EMSCRIPTEN_KEEPALIVE const char* qv_state()
            "\",\"running\":" + (page->clockRunning ? "true" : "false") +
            ",\"marker\":" + std::to_string(page->markerX) + ",\"memoryColour\":" + std::to_string(memoryColour) +
            ",\"positions\":[" + std::to_string(page->positions[0]) + "," + std::to_string(page->positions[1]) + "," +
-           std::to_string(page->positions[2]) + "]}";
+           std::to_string(page->positions[2]) + "],\"choices\":[" + std::to_string(page->choices[0]) + "," +
+           std::to_string(page->choices[1]) + "],\"checks\":[";
+    for (std::size_t i = 0; i < page->controls.checks.size(); ++i)
+        json += (i ? "," : "") + std::to_string(page->controls.checks[i]);
+    json += "],\"scrolls\":[" + std::to_string(page->controls.scrolls[0]) + "," +
+            std::to_string(page->controls.scrolls[1]) + "]}";
     return json.c_str();
 }
 
