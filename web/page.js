@@ -194,6 +194,7 @@ function label() {
 }
 
 let clock = null;
+let held = false;
 function show() {
   const state = JSON.parse(text(core._qv_state()));
   for (const [name, index] of Object.entries(boxes)) input(name).value = state.texts[index];
@@ -216,7 +217,7 @@ function show() {
   input('chkMemory').style.color = `rgb(${m & 255},${(m >> 8) & 255},${(m >> 16) & 255})`;
   for (const marker of markers) marker.x = state.marker;
   placeMarkers();
-  if (state.running && !clock) clock = setInterval(frame, interval);
+  if (state.running && !clock && !held) clock = setInterval(frame, interval);
   if (!state.running && clock) { clearInterval(clock); clock = null; }
 }
 
@@ -315,4 +316,9 @@ frame();
 
 // For the browser tests and the benchmark: the core itself, and one frame
 // drawn as the clock draws it.
-window.quorvane = { core, frame, show, place, controls: (name) => input(name) };
+window.quorvane = {
+  core, frame, show, place,
+  controls: (name) => input(name),
+  // The clock held off, so that only frame() draws.
+  stop: () => { held = true; clearInterval(clock); clock = null; },
+};
