@@ -5,6 +5,9 @@ catalogues, the six class guides from docs/guide*.md and the icon.
 
     build_page.py <source root> <core script> <output>
 
+The core's WebAssembly is read from beside its script (the .wasm of the
+same name).
+
 Everything is converted here from the files the desktop program is built
 from, so the page and the desktop never carry two copies of a text.
 """
@@ -166,6 +169,7 @@ def main(root, core_path, output):
         "STYLE": style,
         "DATA": script_safe(json.dumps(data, ensure_ascii=False, separators=(",", ":"))),
         "CORE": core,
+        "WASM": base64.b64encode(pathlib.Path(core_path).with_suffix(".wasm").read_bytes()).decode(),
         "SCRIPT": script,
     }.items():
         page = page.replace("@" + key + "@", value)

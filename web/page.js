@@ -4,7 +4,8 @@
 /* global QuorvaneCore */
 
 const data = JSON.parse(document.getElementById('texts').textContent);
-const core = await QuorvaneCore();
+const wasmBinary = Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0));
+const core = await QuorvaneCore({ wasmBinary });
 const text = (pointer) => core.UTF8ToString(pointer);
 core._qv_start();
 const design = JSON.parse(text(core._qv_design()));
