@@ -4,7 +4,9 @@
 /* global QuorvaneCore */
 
 const data = JSON.parse(document.getElementById('texts').textContent);
-const wasmBinary = Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0));
+const wasmText = atob(document.getElementById('core').textContent);
+const wasmBinary = new Uint8Array(wasmText.length);
+for (let i = 0; i < wasmText.length; i += 1) wasmBinary[i] = wasmText.charCodeAt(i);
 const core = await QuorvaneCore({ wasmBinary });
 const text = (pointer) => core.UTF8ToString(pointer);
 core._qv_start();
@@ -222,9 +224,13 @@ function show() {
   if (!state.running && clock) { clearInterval(clock); clock = null; }
 }
 
+let framesRun = 0;
+let firstFrameAt = null;
 function frame() {
+  framesRun += 1;
   const changed = core._qv_frame();
   for (const picture of pictures) if (changed & (1 << picture.index)) draw(picture);
+  firstFrameAt ??= performance.now();
 }
 
 // Magnification: the desktop's steps; the page fits the browser's window
@@ -260,7 +266,7 @@ function place() {
     const h = parseInt(picture.canvas.style.height, 10);
     picture.canvas.width = Math.round(w * density);
     picture.canvas.height = Math.round(h * density);
-    draw(picture);
+    if (framesRun) draw(picture);
   }
   placeMarkers();
 }
@@ -276,10 +282,14 @@ function placeMarkers() {
 }
 
 // The language choice and the class guide.
+// Each language named in itself; filled once the first frame is up, since
+// the browser's language names take a while to load.
 const languageList = document.getElementById('language');
-for (const code of Object.keys(data.languages)) {
-  const name = new Intl.DisplayNames([code.replace('_', '-')], { type: 'language' }).of(code.replace('_', '-'));
-  languageList.append(new Option(name, code, false, code === language));
+function fillLanguages() {
+  for (const code of Object.keys(data.languages)) {
+    const name = new Intl.DisplayNames([code.replace('_', '-')], { type: 'language' }).of(code.replace('_', '-'));
+    languageList.append(new Option(name, code, false, code === language));
+  }
 }
 languageList.setAttribute('aria-label', 'Language');
 languageList.addEventListener('change', () => { language = languageList.value; label(); });
@@ -314,12 +324,15 @@ matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.(
 label();
 place();
 frame();
+setTimeout(fillLanguages);
 
 // For the browser tests and the benchmark: the core itself, and one frame
 // drawn as the clock draws it.
 window.quorvane = {
   core, frame, show, place,
   controls: (name) => input(name),
+  frames: () => framesRun,
+  firstFrameAt: () => firstFrameAt,
   // The clock held off, so that only frame() draws.
   stop: () => { held = true; clearInterval(clock); clock = null; },
 };
