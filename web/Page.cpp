@@ -17,6 +17,7 @@
 
 #include "engine/ControlTexts.h"
 #include "engine/FrameCycle.h"
+#include "plot/Readout.h"
 #include "plot/TraceColours.h"
 #include "ui/Experiments.h"
 #include "ui/FormLayout.h"
@@ -61,6 +62,10 @@ struct Page {
     char separator = '.';
     std::int16_t markerX = 0;
     std::string reply;
+    std::string noSignal = "no signal";
+    std::string memoryWord = "memory";
+    int cursorPicture = -1;  // the picture the keyboard cursor is on, if any
+    float cursorTwips = 0;
 };
 
 Page* page = nullptr;
@@ -114,6 +119,32 @@ void AppendControl(std::string& json, const ControlDesign& design)
                   design.scroll.largeStep, design.scroll.value, design.scroll.tracking ? 1 : 0,
                   design.checked ? 1 : 0, design.colour);
     json += buffer;
+}
+
+// Signed with a true minus, none on a value that shows as zero; the
+// language's decimal separator.
+std::string Number(double value, int decimals, char separator)
+{
+    if (std::isinf(value))
+        return value < 0 ? "\u2212\u221E" : "\u221E";
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.*f", decimals, std::abs(value));
+    char zero[64];
+    std::snprintf(zero, sizeof zero, "%.*f", decimals, 0.0);
+    const bool showsZero = std::string_view(digits) == zero;
+    return WithSeparator((value < 0 && !showsZero ? "\u2212" : "") + std::string(digits), separator);
+}
+
+// A bin this far below the highest holds only the rounding left of a zero.
+constexpr double kNoSignalDb = -200.0;
+// The readout snaps to the highest bin within this many screen pixels.
+constexpr double kSnapPixels = 3.0;
+
+std::string Decibels(double level)
+{
+    if (level < kNoSignalDb)
+        return page->noSignal;
+    return Number(level, 1, page->separator) + " dB";
 }
 
 FormPictures Pictures()
@@ -327,6 +358,88 @@ EMSCRIPTEN_KEEPALIVE void qv_setup(int number)
     bar(kScrollBar, 0);
     if (page->controls.pause != kRunningCaption)
         qv_pause();
+}
+
+// The words the readout uses, in the page's language.
+EMSCRIPTEN_KEEPALIVE void qv_set_words(const char* noSignal, const char* memory)
+{
+    page->noSignal = noSignal;
+    page->memoryWord = memory;
+}
+
+// What lies under place x (twips) of a picture shown `zoom` times its size:
+// time and value on a trace, frequency and levels on a spectrum; empty where
+// nothing is drawn.
+EMSCRIPTEN_KEEPALIVE const char* qv_readout(int picture, float x, double zoom)
+{
+    std::string& text = page->reply;
+    text.clear();
+    if (picture < 0 || picture >= 5)
+        return text.c_str();
+    const WebPicture& surface = *page->pictures[static_cast<std::size_t>(picture)];
+    const SignalState& s = page->state;
+    const auto& checks = page->controls.checks;
+    const auto checked = [&](CheckId id) { return checks[static_cast<std::size_t>(id)] == kChecked; };
+    if (picture == 1 || picture == 4) {
+        const bool modulated = picture == 4;
+        const SpectrumView view{modulated ? std::span<const double>(s.dModSpectrum) : s.dDataSpectrum,
+                                modulated ? std::span<const double>(s.dModSpectrumMem) : s.dDataSpectrumMem,
+                                !modulated || checked(CheckId::chkSpectrum),
+                                (modulated ? s.bModMemory : s.bDataMemory) != kFalse,
+                                checked(CheckId::chkLinear),
+                                checked(CheckId::chkTwoSides),
+                                surface.ScaleWidth()};
+        const auto snap = static_cast<float>(kSnapPixels * kTwipsPerPixel / zoom);
+        const SpectrumReading reading = ReadSpectrum(view, x, snap);
+        text = Number(reading.hertz, 1, page->separator) + " Hz";
+        if (reading.liveDb)
+            text += "\n" + Decibels(*reading.liveDb);
+        if (reading.memoryDb)
+            text += "\n" + page->memoryWord + " " + Decibels(*reading.memoryDb);
+        return text.c_str();
+    }
+    const SampleBuffer* trace = picture == 0   ? &s.dDataSignal
+                                : picture == 2 ? &s.dCarrierSignal
+                                : checked(CheckId::chkPassband) ? &s.dModSignal
+                                                                : nullptr;
+    if (!trace)
+        return text.c_str();
+    const auto reading = ReadTrace(*trace, x, surface.ScaleWidth(), page->controls.scrolls[1], page->controls.scrolls[0]);
+    if (reading)
+        text = Number(reading->seconds, 3, page->separator) + " s\n" + Number(reading->value, 2, page->separator);
+    return text.c_str();
+}
+
+// The keyboard cursor on a picture: key 0 Left, 1 Right, 2 Page Up, 3 Page
+// Down, 4 Home, 5 End step it a pixel, a tenth of the width or to an end (it
+// first appears in the middle, or at the end named); 6 Escape, or -1 (the
+// picture lost the focus), puts it away. Returns its place in twips, or -1
+// when it is away or the key is not the cursor's.
+EMSCRIPTEN_KEEPALIVE float qv_cursor(int picture, int key)
+{
+    if (key < 0 || key == 6 || picture < 0 || picture >= 5) {
+        page->cursorPicture = -1;
+        return -1;
+    }
+    const float width = page->pictures[static_cast<std::size_t>(picture)]->ScaleWidth();
+    const auto pixel = static_cast<float>(kTwipsPerPixel);
+    const float last = width - pixel;
+    const float step = std::max(pixel, std::floor(width / 10 / pixel) * pixel);
+    const bool shown = page->cursorPicture == picture;
+    const float at = shown ? page->cursorTwips : std::floor(last / 2 / pixel) * pixel;
+    float next = at;
+    switch (key) {
+        case 0: next = shown ? at - pixel : at; break;
+        case 1: next = shown ? at + pixel : at; break;
+        case 2: next = shown ? at - step : at; break;
+        case 3: next = shown ? at + step : at; break;
+        case 4: next = 0.0f; break;
+        case 5: next = last; break;
+        default: return -1;
+    }
+    page->cursorPicture = picture;
+    page->cursorTwips = std::clamp(next, 0.0f, last);
+    return page->cursorTwips;
 }
 
 // One frame; returns which pictures now look different, one bit each.

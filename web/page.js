@@ -132,8 +132,78 @@ for (const [name, { design: d, node }] of controls) {
     node.addEventListener('click', () => { core._qv_pause(); show(); });
   }
 }
+// The readout under the pointer or finger, and the keyboard cursor: the core
+// says what lies under a place; the page shows it beside that place.
+const readout = document.createElement('div');
+readout.id = 'readout';
+readout.hidden = true;
+document.body.append(readout);
+const cursorMarker = document.createElement('div');
+cursorMarker.className = 'marker cursor';
+cursorMarker.hidden = true;
+windowArea.append(cursorMarker);
+let hovered = null;  // { picture, twips, clientX, clientY }
+let cursor = null;   // { picture, twips }
+const Keys = { ArrowLeft: 0, ArrowRight: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5, Escape: 6 };
+const twipsAt = (picture, clientX) => ((clientX - picture.canvas.getBoundingClientRect().left) / zoom - 2) * 15;
+function showReadout(picture, twips, clientX, clientY) {
+  const reading = text(core._qv_readout(picture.index, twips, zoom));
+  readout.hidden = !reading;
+  if (!reading) return reading;
+  readout.textContent = reading;
+  const room = document.documentElement.clientWidth;
+  const left = clientX + 16 + readout.offsetWidth > room ? clientX - 16 - readout.offsetWidth : clientX + 16;
+  Object.assign(readout.style, { left: left + 'px', top: clientY + 20 + 'px' });
+  return reading;
+}
+function refreshReadout() {
+  if (hovered) showReadout(hovered.picture, hovered.twips, hovered.clientX, hovered.clientY);
+  else if (cursor) placeCursor(false);
+}
+function placeCursor(announce) {
+  const { picture, twips } = cursor;
+  const box = picture.canvas.getBoundingClientRect();
+  const area = windowArea.getBoundingClientRect();
+  const left = box.left - area.left + (2 + twips / 15) * zoom;
+  Object.assign(cursorMarker.style, {
+    left: Math.round(left) + 'px', top: Math.round(box.top - area.top + 2 * zoom) + 'px',
+    width: Math.max(1, Math.round(zoom)) + 'px', height: Math.round(box.height - 4 * zoom) + 'px',
+  });
+  cursorMarker.hidden = false;
+  const reading = showReadout(picture, twips, left + area.left, box.top + box.height / 2);
+  if (announce) picture.canvas.setAttribute('aria-description', (reading || '').replace(/\n/g, ', '));
+}
+function hideCursor() {
+  if (!cursor) return;
+  core._qv_cursor(cursor.picture.index, -1);
+  cursor.picture.canvas.removeAttribute('aria-description');
+  help(cursor.picture.canvas.id);
+  cursor = null;
+  cursorMarker.hidden = true;
+  if (!hovered) readout.hidden = true;
+}
 for (const picture of pictures) {
-  picture.canvas.addEventListener('click', () => core._qv_picture_click(picture.index));
+  const { canvas } = picture;
+  canvas.addEventListener('click', () => core._qv_picture_click(picture.index));
+  canvas.addEventListener('pointermove', (event) => {
+    hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
+    refreshReadout();
+  });
+  canvas.addEventListener('pointerdown', (event) => {
+    hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
+    refreshReadout();
+  });
+  canvas.addEventListener('pointerleave', () => { hovered = null; readout.hidden = !cursor; if (cursor) placeCursor(false); });
+  canvas.addEventListener('keydown', (event) => {
+    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || !(event.key in Keys)) return;
+    if (event.key === 'Escape' && !cursor) return;
+    const twips = core._qv_cursor(picture.index, Keys[event.key]);
+    event.preventDefault();
+    if (twips < 0) { hideCursor(); return; }
+    cursor = { picture, twips };
+    placeCursor(true);
+  });
+  canvas.addEventListener('blur', hideCursor);
 }
 
 // Pixels out: each picture's box at 100 %, enlarged pixel for pixel to the
@@ -192,6 +262,7 @@ function label() {
   guideButton.textContent = tr('Form1', 'Class guide');
   const separator = new Intl.NumberFormat(bcp47()).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
   core._qv_set_separator(separator.charCodeAt(0));
+  core.ccall('qv_set_words', null, ['string', 'string'], [tr('Readout', 'no signal'), tr('Readout', 'memory')]);
   if (!document.getElementById('guide').hidden) fillGuide();
   show();
 }
@@ -231,6 +302,7 @@ function frame() {
   const changed = core._qv_frame();
   for (const picture of pictures) if (changed & (1 << picture.index)) draw(picture);
   firstFrameAt ??= performance.now();
+  refreshReadout();
 }
 
 // Magnification: the desktop's steps; the page fits the browser's window
@@ -269,6 +341,7 @@ function place() {
     if (framesRun) draw(picture);
   }
   placeMarkers();
+  if (cursor) placeCursor(false);
 }
 function placeMarkers() {
   for (const { line, node, x = line[0] } of markers) {

@@ -92,6 +92,20 @@ const cases = [
     expect('boxes', [await value(page, 'txtFreq(0)'), await value(page, 'txtFreq(1)'), await value(page, 'txtDepth')], [' 5.1', ' 74', '1']);
     await page.close();
   }],
+  ['the readout under the pointer and at the keyboard cursor, in the language\'s format', async () => {
+    const page = await open(browser, file, '?zoom=1&lang=de');
+    await page.evaluate(() => window.quorvane.stop());
+    await page.focus('[id="picData"]');
+    await page.keyboard.press('Home');
+    expect('cursor at the start', await page.$eval('#readout', (node) => node.textContent), '0,000 s\n0,00');
+    await page.keyboard.press('Escape');
+    expect('cursor put away', await page.$eval('#readout', (node) => node.hidden), true);
+    const box = await page.$eval('[id="picSpectrum(0)"]', (node) => { const r = node.getBoundingClientRect(); return [r.left, r.top]; });
+    await page.mouse.move(box[0] + 2 + 100, box[1] + 50);
+    const reading = await page.$eval('#readout', (node) => node.textContent);
+    if (!/^\d+,\d Hz\n/.test(reading)) throw new Error(`spectrum reading "${reading}"`);
+    await page.close();
+  }],
 ];
 await run(`page in ${browserName}`, cases);
 await browser.close();
