@@ -106,6 +106,20 @@ const cases = [
     if (!/^\d+,\d Hz\n/.test(reading)) throw new Error(`spectrum reading "${reading}"`);
     await page.close();
   }],
+  ['switching language and resizing while running lose no setting and no frame', async () => {
+    const page = await open(browser, file);
+    await page.focus('[id="hscFreq(0)"]');
+    await page.keyboard.press('ArrowRight');
+    await page.select('#language', 'fr');
+    await page.setViewport({ width: 900, height: 600, deviceScaleFactor: 2 });
+    const frames = await page.evaluate(() => window.quorvane.frames());
+    await page.evaluate(() => new Promise((done) => setTimeout(done, 500)));
+    expect('box in French', await value(page, 'txtFreq(0)'), ' 5,1');
+    expect('caption in French', await value(page, 'Label1', 'textContent'), 'Signal');
+    const ran = (await page.evaluate(() => window.quorvane.frames())) - frames;
+    if (ran < 3) throw new Error(`only ${ran} frames in half a second after the switch`);
+    await page.close();
+  }],
 ];
 await run(`page in ${browserName}`, cases);
 await browser.close();
