@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "ui/Twips.h"
+#include "plot/Twips.h"
 
 namespace quorvane {
 namespace {
