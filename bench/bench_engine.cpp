@@ -20,36 +20,36 @@ namespace {
 using namespace quorvane;
 
 struct NullSurface final : PlotSurface {
-    float ScaleWidth() const override { return 8835.0f; }
-    float ScaleHeight() const override { return 2715.0f; }
-    void Cls() override {}
-    void SetForeColor(std::int32_t) override {}
-    void Line(float x1, float, float, float) override { benchmark::DoNotOptimize(x1); }
-    float Left() const override { return 6000.0f; }
-    float Width() const override { return 8895.0f; }
+    float InnerWidth() const override { return 8835.0f; }
+    float InnerHeight() const override { return 2715.0f; }
+    void Clear() override {}
+    void SetColour(std::int32_t) override {}
+    void DrawLine(float x1, float, float, float) override { benchmark::DoNotOptimize(x1); }
+    float OuterLeft() const override { return 6000.0f; }
+    float OuterWidth() const override { return 8895.0f; }
 };
 
 
 void EngineFrame(benchmark::State& run)
 {
     auto state = std::make_unique<SignalState>();
-    state->dDataFreq = 0.5;
-    state->dCarrierFreq = 6.4;
-    state->dDepth = 1.0;
+    state->messageFrequency = 0.5;
+    state->carrierFrequency = 6.4;
+    state->depth = 1.0;
     testing::FakeControls controls;
-    controls.cmbData = kMessageTypes[run.range(0)];
-    controls.cmbMod = kSchemes[run.range(1)];
-    controls.chkLinear = run.range(2) != 0 ? kChecked : kUnchecked;
-    controls.chkPassband = kChecked;
-    controls.chkSpectrum = kChecked;
-    controls.hscDataZoom = 4;
-    NoiseSource rnd;
+    controls.messageType = kMessageTypes[run.range(0)];
+    controls.scheme = kSchemes[run.range(1)];
+    controls.linear = run.range(2) != 0 ? CheckState::checked : CheckState::unchecked;
+    controls.modulatedTrace = CheckState::checked;
+    controls.modulatedSpectrum = CheckState::checked;
+    controls.timeZoom = 4;
+    NoiseSource noise;
     NullSurface surface;
-    const FormPictures pictures{surface, {&surface, &surface}, surface, surface};
+    const FramePictures pictures{surface, surface, surface, surface, surface};
     auto memo = std::make_unique<FrameMemo>();
     for (auto _ : run)
-        Timer1_Timer(*state, controls, pictures, rnd, memo.get());
-    run.SetLabel(std::string(kMessageTypes[run.range(0)]) + " / " + std::string(kSchemes[run.range(1)]) +
+        RunFrame(*state, controls, pictures, noise, memo.get());
+    run.SetLabel(std::string(Key(controls.messageType)) + " / " + std::string(Key(controls.scheme)) +
                  (run.range(2) != 0 ? ", linear" : ", log"));
 }
 

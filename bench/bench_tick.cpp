@@ -1,5 +1,5 @@
-// One whole tick of the real window, drawing included: Form1 on the offscreen
-// platform, Timer1_Timer() and then the event loop until the five picture
+// One whole tick of the real window, drawing included: MainWindow on the offscreen
+// platform, runFrame() and then the event loop until the five picture
 // boxes have been painted into the window's backing store, exactly as a
 // running program does after each tick. Heaviest settings: zoom 4, the
 // modulated trace and its live spectrum on, a held memory trace on both
@@ -25,9 +25,9 @@
 #include "WorstMedian.h"
 #include "support/FakeControls.h"
 #include "support/FindControl.h"
-#include "ui/Utf8.h"
-#include "ui/Form1.h"
-#include "ui/PictureBox.h"
+#include "ui/window/Utf8.h"
+#include "ui/window/MainWindow.h"
+#include "ui/pictures/PictureBox.h"
 
 namespace {
 
@@ -35,28 +35,28 @@ using namespace quorvane;
 
 
 template <typename Control>
-Control& Get(Form1& form, const char* name)
+Control& Get(MainWindow& form, const char* name)
 {
     return testing::Find<Control>(form, QString::fromLatin1(name));
 }
 
-std::unique_ptr<Form1> HeaviestForm(bool linear, int type, int scheme)
+std::unique_ptr<MainWindow> HeaviestForm(bool linear, int type, int scheme)
 {
-    auto form = std::make_unique<Form1>();
-    Get<QTimer>(*form, "Timer1").stop();
+    auto form = std::make_unique<MainWindow>();
+    Get<QTimer>(*form, "frameTimer").stop();
     form->show();
-    Get<QComboBox>(*form, "cmbData").setCurrentText(ToQString(kMessageTypes[type]));
-    Get<QComboBox>(*form, "cmbMod").setCurrentText(ToQString(kSchemes[scheme]));
-    Get<QScrollBar>(*form, "hscDataZoom").setValue(4);
-    Get<QCheckBox>(*form, "chkPassband").setChecked(true);
-    Get<QCheckBox>(*form, "chkSpectrum").setChecked(true);
-    Get<QCheckBox>(*form, "chkTwoSides").setChecked(true);
-    Get<QCheckBox>(*form, "chkLinear").setChecked(linear);
-    Get<QCheckBox>(*form, "chkMemory").setChecked(true);
+    Get<QComboBox>(*form, "messageTypeList").setCurrentText(ToQString(Key(kMessageTypes[type])));
+    Get<QComboBox>(*form, "schemeList").setCurrentText(ToQString(Key(kSchemes[scheme])));
+    Get<QScrollBar>(*form, "timeZoomBar").setValue(4);
+    Get<QCheckBox>(*form, "modulatedTraceButton").setChecked(true);
+    Get<QCheckBox>(*form, "modulatedSpectrumButton").setChecked(true);
+    Get<QCheckBox>(*form, "twoSidedCheckBox").setChecked(true);
+    Get<QCheckBox>(*form, "linearCheckBox").setChecked(linear);
+    Get<QCheckBox>(*form, "memoryButton").setChecked(true);
     QApplication::processEvents();
     // The first tick takes the held copies; every later one draws them.
     for (int i = 0; i < 3; ++i) {
-        form->Timer1_Timer();
+        form->runFrame();
         QApplication::processEvents();
     }
     return form;
@@ -69,11 +69,11 @@ void Tick(benchmark::State& run)
     const auto scheme = static_cast<int>(run.range(2));
     const auto form = HeaviestForm(linear, type, scheme);
     for (auto _ : run) {
-        form->Timer1_Timer();
+        form->runFrame();
         QApplication::processEvents();
     }
-    run.SetLabel(std::string(linear ? "linear" : "log") + ", " + std::string(kMessageTypes[type]) + " / " +
-                 std::string(kSchemes[scheme]));
+    run.SetLabel(std::string(linear ? "linear" : "log") + ", " + std::string(Key(kMessageTypes[type])) + " / " +
+                 std::string(Key(kSchemes[scheme])));
 }
 
 // Both modes with the start-up message and scheme, and with the engine's
@@ -93,7 +93,7 @@ void TickGrab(benchmark::State& run)
     const bool linear = run.range(0) != 0;
     const auto form = HeaviestForm(linear, 0, 0);
     for (auto _ : run) {
-        form->Timer1_Timer();
+        form->runFrame();
         benchmark::DoNotOptimize(form->grab());
     }
     run.SetLabel(std::string(linear ? "linear" : "log") + ", whole window grabbed");

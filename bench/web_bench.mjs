@@ -18,12 +18,12 @@ console.log(`first frame drawn ${(await page.evaluate(() => window.quorvane.firs
 await page.evaluate(() => {
   const q = window.quorvane;
   const choose = (name, index) => { const list = q.controls(name); list.selectedIndex = index; list.dispatchEvent(new Event('change')); };
-  choose('cmbData', 2);
-  choose('cmbMod', 2);
-  for (const name of ['chkLinear', 'chkPassband', 'chkSpectrum']) {
+  choose('messageTypeList', 2);
+  choose('schemeList', 2);
+  for (const name of ['linearCheckBox', 'modulatedTraceButton', 'modulatedSpectrumButton']) {
     const c = q.controls(name);
     const on = c.type === 'checkbox' ? c.checked : c.getAttribute('aria-pressed') === 'true';
-    if (on === (name === 'chkLinear')) c.click();
+    if (on === (name === 'linearCheckBox')) c.click();
   }
 });
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/ControlTexts.h"
+#include "engine/Choices.h"
 #include "engine/MessageGenerator.h"
 #include "engine/Modulator.h"
 #include "engine/nrFFT.h"
@@ -26,34 +26,34 @@ auto* Part(FrameMemo* memo, Member FrameMemo::*member)
 
 }  // namespace
 
-void Timer1_Timer(SignalState& state, const FormControls& controls, const FormPictures& pictures,
-                  NoiseSource& rnd, FrameMemo* memo)
+void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictures& pictures,
+              NoiseSource& noise, FrameMemo* memo)
 {
-    if (controls.PauseCaption() != kRunningCaption)
+    if (controls.ShownPauseState() != PauseState::running)
         return;
 
-    tmrGenerateSignal(state, controls, rnd, Part(memo, &FrameMemo::messageTones));
-    plotComponent(pictures.picData, state.dDataSignal, 0, kMessageColour, controls);
-    CopyEntries(state.dDataSignal, state.dDataFFT);
-    nrFFT::FFT(state.dDataFFT, kPoints, false);
-    PlotSpectrum(state.dDataFFT, state.dDataSpectrum, state.dDataSpectrumMem, state.iDataSpectrums,
-                 state.bDataMemory, *pictures.picSpectrum[0], kMessageColour, true, controls,
-                 Part(memo, &FrameMemo::dataLogs));
+    GenerateMessage(state, controls, noise, Part(memo, &FrameMemo::messageTones));
+    PlotTrace(pictures.message, state.messageSignal, 0, kMessageColour, controls);
+    CopyEntries(state.messageSignal, state.messageTransform);
+    nrFFT::FFT(state.messageTransform, kPoints, false);
+    PlotSpectrum(state.messageTransform, state.messageSpectrum, state.messageHeldSpectrum,
+                 state.messageAverageCount, state.messageHeld, pictures.messageSpectrum,
+                 kMessageColour, true, controls, Part(memo, &FrameMemo::messageLogs));
 
-    WriteTone(state.dCarrierSignal, state.dCarrierFreq, Part(memo, &FrameMemo::carrierTones));
-    plotComponent(pictures.picCarrier, state.dCarrierSignal, 0, kCarrierColour, controls);
+    WriteTone(state.carrierSignal, state.carrierFrequency, Part(memo, &FrameMemo::carrierTones));
+    PlotTrace(pictures.carrier, state.carrierSignal, 0, kCarrierColour, controls);
 
-    tmrModulation(state, controls, Part(memo, &FrameMemo::angle));
-    if (controls.CheckValue(CheckId::chkPassband) == kChecked)
-        plotComponent(pictures.picModData, state.dModSignal, 0, kModulatedColour, controls);
+    Modulate(state, controls, Part(memo, &FrameMemo::angle));
+    if (controls.SwitchState(Switch::modulatedTrace) == CheckState::checked)
+        PlotTrace(pictures.modulated, state.modulatedSignal, 0, kModulatedColour, controls);
     else
-        pictures.picModData.Cls();
-    CopyEntries(state.dModSignal, state.dModFFT);
-    nrFFT::FFT(state.dModFFT, kPoints, false);
-    const bool bNewToo = controls.CheckValue(CheckId::chkSpectrum) == kChecked;
-    PlotSpectrum(state.dModFFT, state.dModSpectrum, state.dModSpectrumMem, state.iModSpectrums,
-                 state.bModMemory, *pictures.picSpectrum[1], kModulatedColour, bNewToo, controls,
-                 Part(memo, &FrameMemo::modLogs));
+        pictures.modulated.Clear();
+    CopyEntries(state.modulatedSignal, state.modulatedTransform);
+    nrFFT::FFT(state.modulatedTransform, kPoints, false);
+    const bool drawLive = controls.SwitchState(Switch::modulatedSpectrum) == CheckState::checked;
+    PlotSpectrum(state.modulatedTransform, state.modulatedSpectrum, state.modulatedHeldSpectrum,
+                 state.modulatedAverageCount, state.modulatedHeld, pictures.modulatedSpectrum,
+                 kModulatedColour, drawLive, controls, Part(memo, &FrameMemo::modulatedLogs));
 }
 
 }  // namespace quorvane

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
-
-#include "engine/FormControls.h"
+#include "engine/FrameInputs.h"
 #include "engine/FrameMemo.h"
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
@@ -10,20 +8,21 @@
 
 namespace quorvane {
 
-// The window's five drawing surfaces.
-struct FormPictures {
-    PlotSurface& picData;
-    std::array<PlotSurface*, 2> picSpectrum;
-    PlotSurface& picCarrier;
-    PlotSurface& picModData;
+// The window's five drawing surfaces, top to bottom.
+struct FramePictures {
+    PlotSurface& message;
+    PlotSurface& messageSpectrum;
+    PlotSurface& carrier;
+    PlotSurface& modulated;
+    PlotSurface& modulatedSpectrum;
 };
 
-// One tick of Timer1: generate, draw, transform and draw the spectrum of the
-// message; build and draw the carrier; modulate, draw, transform and draw the
-// modulated spectrum. Does nothing unless cmdPause reads "Pause". With a memo
-// the frame reuses what the last one worked out where its inputs are the
-// same; with none it computes everything afresh, to the same bits.
-void Timer1_Timer(SignalState& state, const FormControls& controls, const FormPictures& pictures,
-                  NoiseSource& rnd, FrameMemo* memo);
+// One frame: generate, draw, transform and draw the spectrum of the message;
+// build and draw the carrier; modulate, draw, transform and draw the
+// modulated spectrum. Does nothing while paused. With a memo the frame reuses
+// what the last one worked out where its inputs are the same; with none it
+// computes everything afresh, to the same bits.
+void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictures& pictures,
+              NoiseSource& noise, FrameMemo* memo);
 
 }  // namespace quorvane

@@ -14,8 +14,8 @@ struct FrameMemo {
     ToneCache messageTones;
     ToneCache carrierTones;
     AngleMemo angle;
-    LogMemo dataLogs;
-    LogMemo modLogs;
+    LogMemo messageLogs;
+    LogMemo modulatedLogs;
 };
 
 }  // namespace quorvane

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "engine/FormControls.h"
+#include "engine/FrameInputs.h"
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
 #include "engine/ToneCache.h"
 
 namespace quorvane {
 
-// Rewrites state.dDataSignal for the message type shown by cmbData. "Sine
+// Rewrites state.messageSignal for the chosen message type. "Sine
 // Wave" and "Square Wave" take their sines from tones where it is given.
-void tmrGenerateSignal(SignalState& state, const FormControls& controls, NoiseSource& rnd,
+void GenerateMessage(SignalState& state, const FrameInputs& controls, NoiseSource& noise,
                        ToneCache* tones = nullptr);
 
 }  // namespace quorvane

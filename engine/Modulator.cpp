@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/ControlTexts.h"
+#include "engine/Choices.h"
 
 namespace quorvane {
 namespace {
@@ -45,25 +45,25 @@ void AngleModulate(Angle scheme, const SampleBuffer& x, double f, double m, Samp
 
 }  // namespace
 
-void tmrModulation(SignalState& state, const FormControls& controls, AngleMemo* memo)
+void Modulate(SignalState& state, const FrameInputs& controls, AngleMemo* memo)
 {
-    const std::string_view scheme = controls.ListText(ListId::cmbMod);
-    const SampleBuffer& x = state.dDataSignal;
-    const SampleBuffer& c = state.dCarrierSignal;
-    SampleBuffer& out = state.dModSignal;
-    const double m = state.dDepth;
-    const double f = state.dCarrierFreq;
+    const SampleBuffer& x = state.messageSignal;
+    const SampleBuffer& c = state.carrierSignal;
+    SampleBuffer& out = state.modulatedSignal;
+    const double m = state.depth;
+    const double f = state.carrierFrequency;
 
-    if (scheme == kDsbSc) {
-        for (std::int16_t i = 0; i <= kLastEven; i += 2)
-            out[i] = ((m * -1.0) * x[i]) * c[i];
-    } else if (scheme == kAm) {
-        for (std::int16_t i = 0; i <= kLastEven; i += 2)
-            out[i] = ((1.0 - x[i] * m) * 0.5) * c[i];
-    } else if (scheme == kFm) {
-        AngleModulate(Angle::FM, x, f, m, out, memo);
-    } else if (scheme == kPm) {
-        AngleModulate(Angle::PM, x, f, m, out, memo);
+    switch (controls.ChosenScheme()) {
+        case Scheme::dsbSc:
+            for (std::int16_t i = 0; i <= kLastEven; i += 2)
+                out[i] = ((m * -1.0) * x[i]) * c[i];
+            break;
+        case Scheme::am:
+            for (std::int16_t i = 0; i <= kLastEven; i += 2)
+                out[i] = ((1.0 - x[i] * m) * 0.5) * c[i];
+            break;
+        case Scheme::fm: AngleModulate(Angle::FM, x, f, m, out, memo); break;
+        case Scheme::pm: AngleModulate(Angle::PM, x, f, m, out, memo); break;
     }
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/AngleMemo.h"
-#include "engine/FormControls.h"
+#include "engine/FrameInputs.h"
 #include "engine/SignalState.h"
 
 namespace quorvane {
 
-// Rewrites the even entries of state.dModSignal for the scheme shown by
-// cmbMod. "FM" and "PM" replay memo's last output where its inputs match.
-void tmrModulation(SignalState& state, const FormControls& controls, AngleMemo* memo = nullptr);
+// Rewrites the even entries of state.modulatedSignal for the chosen
+// scheme. "FM" and "PM" replay memo's last output where its inputs match.
+void Modulate(SignalState& state, const FrameInputs& controls, AngleMemo* memo = nullptr);
 
 }  // namespace quorvane

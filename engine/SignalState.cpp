@@ -4,18 +4,19 @@
 
 namespace quorvane {
 
-void ResetSpectra(SignalState& state, bool bDataToo)
+void RestartAverages(SignalState& state, bool messageToo)
 {
-    state.iModSpectrums = 0;
-    if (bDataToo)
-        state.iDataSpectrums = 0;
+    state.modulatedAverageCount = 0;
+    if (messageToo)
+        state.messageAverageCount = 0;
 }
 
 void ClearBuffers(SignalState& state)
 {
-    for (SampleBuffer* buffer : {&state.dDataSignal, &state.dModSignal, &state.dCarrierSignal,
-                                 &state.dDataFFT, &state.dDataSpectrum, &state.dDataSpectrumMem,
-                                 &state.dModFFT, &state.dModSpectrum, &state.dModSpectrumMem})
+    for (SampleBuffer* buffer :
+         {&state.messageSignal, &state.modulatedSignal, &state.carrierSignal,
+          &state.messageTransform, &state.messageSpectrum, &state.messageHeldSpectrum,
+          &state.modulatedTransform, &state.modulatedSpectrum, &state.modulatedHeldSpectrum})
         std::fill_n(buffer->begin(), kUsedEntries, 0.0);
 }
 

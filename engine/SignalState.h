@@ -12,30 +12,32 @@ namespace quorvane {
 inline constexpr int kBufferEntries = kUsedEntries + 1;
 using SampleBuffer = std::array<double, kBufferEntries>;
 
-// The window's signal members, in their declared order. Allocated once with
-// the window and zero from creation.
+// Everything the frames compute and keep: the three parameters the bars set,
+// how many spectra each running average holds, the nine buffers and whether
+// each spectrum has a held copy. Allocated once with the window and zero from
+// creation.
 struct SignalState {
-    double dDataFreq = 0.0;
-    double dCarrierFreq = 0.0;
-    double dDepth = 0.0;
-    std::int16_t iDataSpectrums = 0;
-    std::int16_t iModSpectrums = 0;
-    SampleBuffer dDataSignal{};
-    SampleBuffer dModSignal{};
-    SampleBuffer dCarrierSignal{};
-    SampleBuffer dDataFFT{};
-    SampleBuffer dDataSpectrum{};
-    SampleBuffer dDataSpectrumMem{};
-    SampleBuffer dModFFT{};
-    SampleBuffer dModSpectrum{};
-    SampleBuffer dModSpectrumMem{};
-    Bool16 bDataMemory = kFalse;
-    Bool16 bModMemory = kFalse;
+    double messageFrequency = 0.0;
+    double carrierFrequency = 0.0;
+    double depth = 0.0;
+    std::int16_t messageAverageCount = 0;
+    std::int16_t modulatedAverageCount = 0;
+    SampleBuffer messageSignal{};
+    SampleBuffer modulatedSignal{};
+    SampleBuffer carrierSignal{};
+    SampleBuffer messageTransform{};
+    SampleBuffer messageSpectrum{};
+    SampleBuffer messageHeldSpectrum{};
+    SampleBuffer modulatedTransform{};
+    SampleBuffer modulatedSpectrum{};
+    SampleBuffer modulatedHeldSpectrum{};
+    bool messageHeld = false;
+    bool modulatedHeld = false;
 };
 
-// Restarts the modulated-signal average, and the message average too when
-// bDataToo is set.
-void ResetSpectra(SignalState& state, bool bDataToo);
+// Restarts the modulated signal's spectrum average, and the message's too
+// when messageToo is set.
+void RestartAverages(SignalState& state, bool messageToo);
 
 // Sets entries 0..16383 of all nine buffers to 0; entry 16384 is left alone.
 void ClearBuffers(SignalState& state);

@@ -3,9 +3,9 @@
 // The arithmetic is exactly the textbook loop nest's: the same twiddle recurrence (two sines
 // per pass, no cosine, no table), the same operations on the same operands for
 // every entry, so the output is bit-for-bit that of a literal transcription of
-// steps 2 to 4 (tests/engine/ReferenceFFT.h; the tests check every path). What
-// differs is only the order in which independent butterflies are done, and
-// where values sit in between:
+// its bit reversal, passes and scaling (tests/engine/ReferenceFFT.h; the tests
+// check every path). What differs is only the order in which independent
+// butterflies are done, and where values sit in between:
 //
 //  * Bit reversal swaps the same pairs of points as the plain loop, in 4 x 4
 //    tiles of cache lines and without its data-dependent branches.

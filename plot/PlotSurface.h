@@ -9,15 +9,15 @@ namespace quorvane {
 class PlotSurface {
 public:
     virtual ~PlotSurface() = default;
-    virtual float ScaleWidth() const = 0;
-    virtual float ScaleHeight() const = 0;
-    virtual void Cls() = 0;
-    virtual void SetForeColor(std::int32_t colour) = 0;
+    virtual float InnerWidth() const = 0;
+    virtual float InnerHeight() const = 0;
+    virtual void Clear() = 0;
+    virtual void SetColour(std::int32_t colour) = 0;
     // Parts outside the inner area are clipped without error.
-    virtual void Line(float x1, float y1, float x2, float y2) = 0;
+    virtual void DrawLine(float x1, float y1, float x2, float y2) = 0;
     // Outer geometry in the window's twips.
-    virtual float Left() const = 0;
-    virtual float Width() const = 0;
+    virtual float OuterLeft() const = 0;
+    virtual float OuterWidth() const = 0;
 };
 
 }  // namespace quorvane

@@ -68,7 +68,7 @@ double BinHertz(int bin)
     return bin * kSamplesPerSecond / kPoints;
 }
 
-std::optional<TraceReading> ReadTrace(std::span<const double> dData, float x, float width,
+std::optional<TraceReading> ReadTrace(std::span<const double> samples, float x, float width,
                                       std::int16_t zoom, std::int16_t scroll)
 {
     const double step = TraceStep(width, zoom);
@@ -77,9 +77,9 @@ std::optional<TraceReading> ReadTrace(std::span<const double> dData, float x, fl
     const std::int32_t points = RoundToInt16(width / step);
     const auto i = static_cast<std::int32_t>(std::lround(x / step));
     const std::int32_t sample = StartSample(scroll, zoom) + i;
-    if (i > points || sample < 0 || 2 * static_cast<std::size_t>(sample) >= dData.size())
+    if (i > points || sample < 0 || 2 * static_cast<std::size_t>(sample) >= samples.size())
         return std::nullopt;
-    return TraceReading{sample, SampleSeconds(sample), dData[2 * static_cast<std::size_t>(sample)]};
+    return TraceReading{sample, SampleSeconds(sample), samples[2 * static_cast<std::size_t>(sample)]};
 }
 
 std::optional<double> LevelDb(double value, double highest, bool linear)

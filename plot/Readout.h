@@ -21,8 +21,8 @@ struct TraceReading {
 };
 
 // The sample the trace plot draws nearest to x, or none where no sample of
-// dData is drawn there.
-std::optional<TraceReading> ReadTrace(std::span<const double> dData, float x, float width,
+// samples is drawn there.
+std::optional<TraceReading> ReadTrace(std::span<const double> samples, float x, float width,
                                       std::int16_t zoom, std::int16_t scroll);
 
 // A spectrum picture as last drawn: the live average and the held copy, which

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "plot/PlotTypes.h"
+#include "plot/Twips.h"
 
 namespace quorvane {
 namespace {

@@ -23,13 +23,14 @@ struct Scale {
     double range;
 };
 
-// Held at the 16-bit top instead of overflowing: after about 55 minutes
-// without a restart the newest spectrum keeps entering with weight 1/32767.
-// A count below 0 is a restart like 0.
-std::int16_t NextCount(std::int16_t iSpectrums)
+// The count is a 16-bit integer, held at its top instead of overflowing:
+// after about 55 minutes without a restart the newest spectrum keeps entering
+// with weight 1/32767. A count below 0 is a restart like 0.
+constexpr std::int32_t kMostSpectraCounted = std::numeric_limits<std::int16_t>::max();
+
+std::int16_t NextCount(std::int16_t averageCount)
 {
-    return static_cast<std::int16_t>(
-        std::clamp<std::int32_t>(iSpectrums + 1, 1, std::numeric_limits<std::int16_t>::max()));
+    return static_cast<std::int16_t>(std::clamp<std::int32_t>(averageCount + 1, 1, kMostSpectraCounted));
 }
 
 // The value a bin brings into the average. NaN power is not above 0, so in
@@ -53,16 +54,16 @@ double Averaged(double stored, double value, std::int16_t n)
     return ((n - 1) * stored + value) / n;
 }
 
-Scale AverageIn(std::span<const double> dFreqData, std::span<double> dFreqSpectrum,
+Scale AverageIn(std::span<const double> transform, std::span<double> average,
                 std::int16_t n, bool linear, LogMemo* logs)
 {
     for (std::size_t k = 0; k < kBins; ++k) {
-        const double re = dFreqData[2 * k];
-        const double im = dFreqData[2 * k + 1];
+        const double re = transform[2 * k];
+        const double im = transform[2 * k + 1];
         const double power = im * im + re * re;
-        dFreqSpectrum[k] = Averaged(dFreqSpectrum[k], BinValue(power, k, n, linear, logs), n);
+        average[k] = Averaged(average[k], BinValue(power, k, n, linear, logs), n);
     }
-    auto [top, bottom] = FindExtremes(dFreqSpectrum.first(kBins));
+    auto [top, bottom] = FindExtremes(average.first(kBins));
     if (linear) {
         top /= 0.9;
     } else {
@@ -72,14 +73,14 @@ Scale AverageIn(std::span<const double> dFreqData, std::span<double> dFreqSpectr
     return {top, bottom, top - bottom};
 }
 
-void UpdateHeldCopy(std::span<const double> dFreqSpectrum, std::span<double> dFreqMem,
-                    Bool16& bMemory, int memoryCheck)
+void UpdateHeldCopy(std::span<const double> average, std::span<double> held, bool& isHeld,
+                    CheckState memory)
 {
-    if (memoryCheck == kUnchecked)
-        bMemory = kFalse;
-    if (bMemory == kFalse && memoryCheck == kChecked) {
-        bMemory = kTrue;
-        std::copy_n(dFreqSpectrum.begin(), kUsedEntries, dFreqMem.begin());
+    if (memory == CheckState::unchecked)
+        isHeld = false;
+    if (!isHeld && memory == CheckState::checked) {
+        isHeld = true;
+        std::copy_n(average.begin(), kUsedEntries, held.begin());
     }
 }
 
@@ -104,11 +105,11 @@ double ClampToSurface(double y, float height)
     return y;
 }
 
-void DrawTrace(PlotSurface& picPic, std::span<const double> values, const Scale& scale,
+void DrawTrace(PlotSurface& picture, std::span<const double> values, const Scale& scale,
                bool heldCopy, bool twoSided)
 {
-    const float width = picPic.ScaleWidth();
-    const float height = picPic.ScaleHeight();
+    const float width = picture.InnerWidth();
+    const float height = picture.InnerHeight();
     float previousX = 0;
     double previousY = height;
     for (int i = 0; i < kShownBins; ++i) {
@@ -116,8 +117,8 @@ void DrawTrace(PlotSurface& picPic, std::span<const double> values, const Scale&
         const double value = values[static_cast<std::size_t>(ShownBin(i, twoSided))];
         double y = heldCopy && !(value > 0) ? height : PointHeight(scale, value, height);
         y = ClampToSurface(y, height);
-        picPic.Line(previousX, static_cast<float>(previousY), x, static_cast<float>(y));
-        picPic.Line(previousX, static_cast<float>(previousY + kSecondLineOffset), x,
+        picture.DrawLine(previousX, static_cast<float>(previousY), x, static_cast<float>(y));
+        picture.DrawLine(previousX, static_cast<float>(previousY + kSecondLineOffset), x,
                     static_cast<float>(y + kSecondLineOffset));
         previousX = x;
         previousY = y;
@@ -126,29 +127,29 @@ void DrawTrace(PlotSurface& picPic, std::span<const double> values, const Scale&
 
 }  // namespace
 
-void PlotSpectrum(std::span<const double> dFreqData, std::span<double> dFreqSpectrum,
-                  std::span<double> dFreqMem, std::int16_t& iSpectrums, Bool16& bMemory,
-                  PlotSurface& picPic, std::int32_t lColour, bool bNewToo,
-                  const PlotControls& controls, LogMemo* logs)
+void PlotSpectrum(std::span<const double> transform, std::span<double> average,
+                  std::span<double> held, std::int16_t& averageCount, bool& isHeld,
+                  PlotSurface& picture, std::int32_t colour, bool drawLive,
+                  const DisplaySettings& controls, LogMemo* logs)
 {
-    const bool linear = controls.CheckValue(CheckId::chkLinear) == kChecked;
-    picPic.Cls();
-    if (dFreqData.size() < kUsedEntries || dFreqSpectrum.size() < kUsedEntries ||
-        dFreqMem.size() < kUsedEntries)
+    const bool linear = controls.SwitchState(Switch::linear) == CheckState::checked;
+    picture.Clear();
+    if (transform.size() < kUsedEntries || average.size() < kUsedEntries ||
+        held.size() < kUsedEntries)
         return;
 
-    iSpectrums = NextCount(iSpectrums);
-    const Scale scale = AverageIn(dFreqData, dFreqSpectrum, iSpectrums, linear, logs);
-    UpdateHeldCopy(dFreqSpectrum, dFreqMem, bMemory, controls.CheckValue(CheckId::chkMemory));
+    averageCount = NextCount(averageCount);
+    const Scale scale = AverageIn(transform, average, averageCount, linear, logs);
+    UpdateHeldCopy(average, held, isHeld, controls.SwitchState(Switch::memory));
 
-    const bool twoSided = controls.CheckValue(CheckId::chkTwoSides) == kChecked;
-    if (bMemory != kFalse) {
-        picPic.SetForeColor(kMemoryColour);
-        DrawTrace(picPic, dFreqMem, scale, true, twoSided);
+    const bool twoSided = controls.SwitchState(Switch::twoSided) == CheckState::checked;
+    if (isHeld) {
+        picture.SetColour(kMemoryColour);
+        DrawTrace(picture, held, scale, true, twoSided);
     }
-    if (bNewToo) {
-        picPic.SetForeColor(lColour);
-        DrawTrace(picPic, dFreqSpectrum, scale, false, twoSided);
+    if (drawLive) {
+        picture.SetColour(colour);
+        DrawTrace(picture, average, scale, false, twoSided);
     }
 }
 

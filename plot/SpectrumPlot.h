@@ -4,20 +4,20 @@
 #include <span>
 
 #include "plot/LogMemo.h"
-#include "plot/PlotControls.h"
+#include "plot/DisplaySettings.h"
 #include "plot/PlotSurface.h"
 #include "plot/PlotTypes.h"
 
 namespace quorvane {
 
-// Folds the power spectrum of dFreqData into the running average
-// dFreqSpectrum (iSpectrums counts the spectra in it), takes or drops the held
-// copy dFreqMem (bMemory) as chkMemory says, and draws the held copy and,
-// with bNewToo, the live average into picPic. Logarithms the last frame took
-// are reused from logs where it is given; without it each is taken afresh.
-void PlotSpectrum(std::span<const double> dFreqData, std::span<double> dFreqSpectrum,
-                  std::span<double> dFreqMem, std::int16_t& iSpectrums, Bool16& bMemory,
-                  PlotSurface& picPic, std::int32_t lColour, bool bNewToo,
-                  const PlotControls& controls, LogMemo* logs);
+// Folds the power spectrum of `transform` into the running `average`
+// (`averageCount` counts the spectra in it), takes or drops the `held` copy
+// (`isHeld`) as the Memory switch says, and draws the held copy and, with
+// `drawLive`, the live average into `picture`. Logarithms the last frame took
+// are reused from `logs` where it is given; without it each is taken afresh.
+void PlotSpectrum(std::span<const double> transform, std::span<double> average,
+                  std::span<double> held, std::int16_t& averageCount, bool& isHeld,
+                  PlotSurface& picture, std::int32_t colour, bool drawLive,
+                  const DisplaySettings& controls, LogMemo* logs);
 
 }  // namespace quorvane

@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <span>
 
-#include "plot/PlotControls.h"
+#include "plot/DisplaySettings.h"
 #include "plot/PlotSurface.h"
 
 namespace quorvane {
 
-// Draws the real parts of dData as a two-pixel line trace across picPic; the
-// shown stretch follows hscDataZoom and hscDataScroll.
-void plotComponent(PlotSurface& picPic, std::span<const double> dData, std::int16_t iOffset,
-                   std::int32_t Colour, const PlotControls& controls);
+// Draws the real parts of `samples` as a two-pixel line trace across
+// `picture`; the shown stretch follows the time zoom and scroll bars.
+void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int16_t offset,
+               std::int32_t colour, const DisplaySettings& controls);
 
 }  // namespace quorvane

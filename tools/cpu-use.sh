@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The running program's CPU use under Xvfb, as a share of one core: its own
 # user and system time from /proc/PID/stat over a stretch of running, then
-# over the same stretch paused (cmdPause clicked with xdotool).
+# over the same stretch paused (pauseButton clicked with xdotool).
 #   tools/cpu-use.sh [--heaviest] [--zoom PERCENT] [PROGRAM] [SECONDS]
 # PROGRAM defaults to build/ui/quorvane, SECONDS to 20. With --heaviest the
 # display is first switched to its dearest settings, as a user would click
@@ -41,12 +41,12 @@ done
 # Window pixels of the controls (their twips / 15, magnified).
 press() { click $(($1 * zoom / 100)) $(($2 * zoom / 100)); sleep 0.2; }
 if ((heaviest)); then
-    for _ in 1 2 3; do press 986 8; done  # hscDataZoom's right arrow: zoom 4
-    press 400 432                         # chkPassband
-    press 402 564                         # chkSpectrum
-    press 260 556                         # chkTwoSides
-    press 260 596                         # chkLinear off: log
-    press 148 604                         # chkMemory
+    for _ in 1 2 3; do press 986 8; done  # timeZoomBar's right arrow: zoom 4
+    press 400 432                         # modulatedTraceButton
+    press 402 564                         # modulatedSpectrumButton
+    press 260 556                         # twoSidedCheckBox
+    press 260 596                         # linearCheckBox off: log
+    press 148 604                         # memoryButton
 fi
 sleep 2  # start-up and the clicks settle before anything is counted
 
@@ -69,7 +69,7 @@ measure() {
 }
 
 running=$(measure)
-press 52 604  # cmdPause
+press 52 604  # pauseButton
 sleep 1
 paused=$(measure)
 kill -0 "$app_pid" 2>/dev/null || { echo "cpu-use: the program ended while measured" >&2; exit 2; }

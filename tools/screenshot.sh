@@ -10,11 +10,11 @@ program=${1:-build/ui/quorvane}
 source tools/x-session.sh
 start_program "$program"
 press() { click "$1" "$2"; sleep 0.3; }
-press 269 96             # hscFreq(0)'s right arrow: "5.1"
-for _ in 1 2 3 4 5; do press 273 340; done  # hscFreq(1)'s right arrow: "74"
-press 400 432            # chkPassband
-press 402 564            # chkSpectrum
-press 306 416            # cmbMod
+press 269 96             # messageFrequencyBar's right arrow: "5.1"
+for _ in 1 2 3 4 5; do press 273 340; done  # carrierFrequencyBar's right arrow: "74"
+press 400 432            # modulatedTraceButton
+press 402 564            # modulatedSpectrumButton
+press 306 416            # schemeList
 xdotool key Down Return  # "AM"
 sleep 4                  # let the averages settle
 # The lower sideband, 68.8 Hz: bin 561, point 561 of 2048 across 589 pixels.

@@ -283,7 +283,14 @@
     </message>
 </context>
 <context>
-    <name>Form1</name>
+    <name>GuideWindow</name>
+    <message>
+        <source>Quorvane: class guide</source>
+        <translation>Quorvane: guía para la clase</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Signal Type</source>
         <translation>Señal</translation>
@@ -359,13 +366,6 @@
     <message>
         <source>Class guide</source>
         <translation>Guía para la clase</translation>
-    </message>
-</context>
-<context>
-    <name>GuideWindow</name>
-    <message>
-        <source>Quorvane: class guide</source>
-        <translation>Quorvane: guía para la clase</translation>
     </message>
 </context>
 <context>

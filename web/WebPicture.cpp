@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "plot/PlotTypes.h"
+#include "plot/Twips.h"
 #include "plot/SegmentClip.h"
 
 namespace quorvane::web {
@@ -54,39 +54,39 @@ WebPicture::WebPicture(int left, int top, int width, int height)
     raster_.Target({inner_.data(), innerWidth_, innerWidth_, innerHeight_});
 }
 
-float WebPicture::ScaleWidth() const
+float WebPicture::InnerWidth() const
 {
     return static_cast<float>(innerWidth_ * kTwipsPerPixel);
 }
 
-float WebPicture::ScaleHeight() const
+float WebPicture::InnerHeight() const
 {
     return static_cast<float>(innerHeight_ * kTwipsPerPixel);
 }
 
-void WebPicture::Cls()
+void WebPicture::Clear()
 {
     std::fill(inner_.begin(), inner_.end(), kBackground);
 }
 
-void WebPicture::SetForeColor(std::int32_t colour)
+void WebPicture::SetColour(std::int32_t colour)
 {
     raster_.SetColour(FromBgr(colour));
 }
 
-void WebPicture::Line(float x1, float y1, float x2, float y2)
+void WebPicture::DrawLine(float x1, float y1, float x2, float y2)
 {
-    const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, ScaleWidth(), ScaleHeight());
+    const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, InnerWidth(), InnerHeight());
     if (clipped)
         raster_.Draw(*clipped);
 }
 
-float WebPicture::Left() const
+float WebPicture::OuterLeft() const
 {
     return static_cast<float>(left_ * kTwipsPerPixel);
 }
 
-float WebPicture::Width() const
+float WebPicture::OuterWidth() const
 {
     return static_cast<float>(width_ * kTwipsPerPixel);
 }

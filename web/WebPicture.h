@@ -16,19 +16,17 @@ public:
     // The box's outer place in the design, in pixels.
     WebPicture(int left, int top, int width, int height);
 
-    float ScaleWidth() const override;
-    float ScaleHeight() const override;
-    void Cls() override;
-    void SetForeColor(std::int32_t colour) override;
-    void Line(float x1, float y1, float x2, float y2) override;
-    float Left() const override;
-    float Width() const override;
+    float InnerWidth() const override;
+    float InnerHeight() const override;
+    void Clear() override;
+    void SetColour(std::int32_t colour) override;
+    void DrawLine(float x1, float y1, float x2, float y2) override;
+    float OuterLeft() const override;
+    float OuterWidth() const override;
 
     // Composes the box for the canvas; true when it differs from the last.
     bool Compose();
     const std::uint8_t* Rgba() const { return rgba_.data(); }
-    int OuterWidth() const { return width_; }
-    int OuterHeight() const { return height_; }
 
 private:
     int left_;

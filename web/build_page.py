@@ -138,13 +138,13 @@ def main(root, core_path, output):
         languages[path.stem[len("quorvane_"):]] = catalogue(path)
     guides = {language_of(path, "guide_"): guide_html(path.read_text(encoding="utf-8"))
               for path in sorted((root / "docs").glob("guide*.md"))}
-    help_texts, help_extra = control_help((root / "ui" / "ControlHelp.cpp").read_text(encoding="utf-8"))
+    help_texts, help_extra = control_help((root / "ui" / "accessibility" / "ControlHelp.cpp").read_text(encoding="utf-8"))
     data = {
         "languages": languages,
         "guides": guides,
         "help": help_texts,
         "helpTexts": help_extra,
-        "zoomSteps": zoom_steps((root / "ui" / "Zoom.h").read_text(encoding="utf-8")),
+        "zoomSteps": zoom_steps((root / "ui" / "magnification" / "Zoom.h").read_text(encoding="utf-8")),
     }
     icon = base64.b64encode((root / "packaging" / "icons" / "32x32" / "quorvane.png").read_bytes()).decode()
 

@@ -10,18 +10,23 @@ for (let i = 0; i < wasmText.length; i += 1) wasmBinary[i] = wasmText.charCodeAt
 const core = await QuorvaneCore({ wasmBinary });
 const text = (pointer) => core.UTF8ToString(pointer);
 core._qv_start();
+// The design table, its numbers unpacked.
 const design = JSON.parse(text(core._qv_design()));
+design.controls = design.controls.map(({ name, text: caption, numbers: n }) => ({
+  name, text: caption, kind: n[0], box: n.slice(1, 5), font: n[5], scroll: n.slice(6, 12), checked: n[12], colour: n[13],
+}));
 const [designWidth, designHeight, interval] = design.window.map((twips, i) => (i < 2 ? twips / 15 : twips));
 
 // The design's kinds, in the order of its table.
 const Kind = { Picture: 0, HBar: 1, VBar: 2, Shape: 3, Label: 4, List: 5, TextBox: 6, Check: 7, ButtonCheck: 8, Button: 9, Image: 10 };
 const Font = [0, 12, 13.5, 18];  // points at 100 %, by the design's type size
 // Which of the core's bars, switches, lists and boxes each control is.
-const bars = { 'hscFreq(0)': 0, 'hscFreq(1)': 1, vscDepth: 2, hscDataScroll: 3, hscDataZoom: 4 };
-const checks = { chkLinear: 0, chkTwoSides: 1, chkMemory: 2, chkPassband: 3, chkSpectrum: 4 };
-const lists = { cmbData: [0, design.types], cmbMod: [1, design.schemes] };
-const boxes = { 'txtFreq(0)': 0, 'txtFreq(1)': 1, txtDepth: 2 };
-const listLabels = { Label1: 'cmbData', 'lblModulation(0)': 'cmbMod' };
+const bars = { messageFrequencyBar: 0, carrierFrequencyBar: 1, depthBar: 2, timeScrollBar: 3, timeZoomBar: 4 };
+const checks = { linearCheckBox: 0, twoSidedCheckBox: 1, memoryButton: 2, modulatedTraceButton: 3, modulatedSpectrumButton: 4 };
+const lists = { messageTypeList: [0, design.types], schemeList: [1, design.schemes] };
+const boxes = { messageFrequencyBox: 0, carrierFrequencyBox: 1, depthBox: 2 };
+const listLabels = { messageTypeLabel: 'messageTypeList', schemeLabel: 'schemeList' };
+const spectra = [1, 4];  // the pictures whose click restarts the averages
 
 // The language: ?lang=, else the first of the browser's that the page has.
 const params = new URLSearchParams(location.search);
@@ -122,13 +127,13 @@ for (const [name, { design: d, node }] of controls) {
     node.addEventListener(d.scroll[5] ? 'input' : 'change', () => { core._qv_bar(bars[name], barPosition(node, d)); show(); });
   } else if (name in checks) {
     if (d.kind === Kind.Check) {
-      input(name).addEventListener('change', (e) => { core._qv_check(checks[name], e.target.checked ? 1 : 0); show(); });
+      input(name).addEventListener('change', (e) => { core._qv_switch(checks[name], e.target.checked ? 1 : 0); show(); });
     } else {
-      node.addEventListener('click', () => { core._qv_check(checks[name], node.getAttribute('aria-pressed') === 'true' ? 0 : 1); show(); });
+      node.addEventListener('click', () => { core._qv_switch(checks[name], node.getAttribute('aria-pressed') === 'true' ? 0 : 1); show(); });
     }
   } else if (name in lists) {
     node.addEventListener('change', () => { core._qv_list(lists[name][0], node.selectedIndex); show(); });
-  } else if (name === 'cmdPause') {
+  } else if (name === 'pauseButton') {
     node.addEventListener('click', () => { core._qv_pause(); show(); });
   }
 }
@@ -184,7 +189,7 @@ function hideCursor() {
 }
 for (const picture of pictures) {
   const { canvas } = picture;
-  canvas.addEventListener('click', () => core._qv_picture_click(picture.index));
+  if (spectra.includes(picture.index)) canvas.addEventListener('click', () => core._qv_spectrum_click());
   canvas.addEventListener('pointermove', (event) => {
     hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
     refreshReadout();
@@ -244,12 +249,12 @@ function help(name) {
 function label() {
   document.documentElement.lang = bcp47();
   for (const [name, { design: d, node }] of controls) {
-    if (d.kind === Kind.Label) node.textContent = tr('Form1', d.text);
-    if (d.kind === Kind.Check) node.querySelector('span').textContent = tr('Form1', d.text);
-    if (d.kind === Kind.ButtonCheck) node.textContent = d.text ? tr('Form1', d.text) : '';
+    if (d.kind === Kind.Label) node.textContent = tr('MainWindow', d.text);
+    if (d.kind === Kind.Check) node.querySelector('span').textContent = tr('MainWindow', d.text);
+    if (d.kind === Kind.ButtonCheck) node.textContent = d.text ? tr('MainWindow', d.text) : '';
     if (name in lists) {
       const index = Math.max(0, node.selectedIndex);
-      node.replaceChildren(...lists[name][1].map((key) => new Option(tr('Form1', key))));
+      node.replaceChildren(...lists[name][1].map((key) => new Option(tr('MainWindow', key))));
       node.selectedIndex = index;
     }
     help(name);
@@ -259,10 +264,10 @@ function label() {
     if (node) input(listName).setAttribute('aria-labelledby', labelName);
   }
   const guideButton = document.getElementById('guide-button');
-  guideButton.textContent = tr('Form1', 'Class guide');
+  guideButton.textContent = tr('MainWindow', 'Class guide');
   const separator = new Intl.NumberFormat(bcp47()).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
-  core._qv_set_separator(separator.charCodeAt(0));
-  core.ccall('qv_set_words', null, ['string', 'string'], [tr('Readout', 'no signal'), tr('Readout', 'memory')]);
+  core.ccall('qv_set_language', null, ['string', 'string', 'string'],
+    [separator, tr('Readout', 'no signal'), tr('Readout', 'memory')]);
   if (!document.getElementById('guide').hidden) fillGuide();
   show();
 }
@@ -274,21 +279,21 @@ function show() {
   for (const [name, index] of Object.entries(boxes)) input(name).value = state.texts[index];
   for (const [name, id] of Object.entries(bars)) {
     const { design: d, node } = controls.get(name);
-    const position = id < 3 ? state.positions[id] : state.scrolls[id - 3];
+    const position = state.bars[id];
     if (node.value !== barValue(position, d)) node.value = barValue(position, d);
     if (id < 3) node.setAttribute('aria-valuetext', state.texts[id]);
   }
   for (const [name, id] of Object.entries(checks)) {
     const { design: d, node } = controls.get(name);
-    if (d.kind === Kind.Check) input(name).checked = state.checks[id] === 1;
-    else node.setAttribute('aria-pressed', String(state.checks[id] === 1));
+    if (d.kind === Kind.Check) input(name).checked = state.switches[id] === 1;
+    else node.setAttribute('aria-pressed', String(state.switches[id] === 1));
   }
   for (const [name, [id]] of Object.entries(lists)) input(name).selectedIndex = state.choices[id];
-  const pause = input('cmdPause');
-  pause.textContent = tr('Form1', state.pause);
+  const pause = input('pauseButton');
+  pause.textContent = tr('MainWindow', state.pause);
   pause.title = tr('ControlHelp', data.helpTexts[state.pause === 'Pause' ? 1 : 2]) + '\n' + tr('ControlHelp', data.helpTexts[0]);
   const m = state.memoryColour;
-  input('chkMemory').style.color = `rgb(${m & 255},${(m >> 8) & 255},${(m >> 16) & 255})`;
+  input('memoryButton').style.color = `rgb(${m & 255},${(m >> 8) & 255},${(m >> 16) & 255})`;
   for (const marker of markers) marker.x = state.marker;
   placeMarkers();
   if (state.running && !clock && !held) clock = setInterval(frame, interval);

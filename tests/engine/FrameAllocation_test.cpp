@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/ControlTexts.h"
+#include "engine/Choices.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
 #include "support/RecordingWindow.h"
@@ -33,16 +33,16 @@ TEST(FrameAllocation, ChangingParametersRefillTheKeptValuesWithoutAllocating)
     RecordingWindow window;
     FakeControls controls;
     controls.Heaviest();
-    controls.chkLinear = kUnchecked;
-    const std::string_view types[] = {kSineWave, kSquareWave};
-    const std::string_view schemes[] = {kFm, kPm};
+    controls.linear = CheckState::unchecked;
+    const MessageType types[] = {MessageType::sine, MessageType::square};
+    const Scheme schemes[] = {Scheme::fm, Scheme::pm};
     const long before = gAllocations.load();
     for (int tick = 0; tick < 200; ++tick) {
-        window.state->dDataFreq = (16 + tick % 49) / 64.0;
-        window.state->dCarrierFreq = (16 + (tick * 7) % 49) / 5.0;
-        window.state->dDepth = (10 - tick % 10) / 5.0;
-        controls.cmbData = types[tick % 2];
-        controls.cmbMod = schemes[(tick / 2) % 2];
+        window.state->messageFrequency = (16 + tick % 49) / 64.0;
+        window.state->carrierFrequency = (16 + (tick * 7) % 49) / 5.0;
+        window.state->depth = (10 - tick % 10) / 5.0;
+        controls.messageType = types[tick % 2];
+        controls.scheme = schemes[(tick / 2) % 2];
         window.Tick(controls);
         window.Tick(controls);  // the kept values in use
     }

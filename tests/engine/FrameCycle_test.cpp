@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/ControlTexts.h"
+#include "engine/Choices.h"
 #include "engine/FrameCycle.h"
 #include "engine/nrFFT.h"
 #include "plot/SpectrumPlot.h"
@@ -25,8 +25,8 @@ struct Frame : ::testing::Test, testing::RecordingWindow {
     void Tick() { RecordingWindow::Tick(controls); }
     int ClearsOfAll() const
     {
-        return picData.clears + picSpectrum0.clears + picCarrier.clears + picModData.clears +
-               picSpectrum1.clears;
+        return messagePicture.clears + messageSpectrumPicture.clears + carrierPicture.clears +
+               modulatedPicture.clears + modulatedSpectrumPicture.clears;
     }
 };
 
@@ -35,92 +35,90 @@ TEST_F(Frame, PausedTickChangesNothing)
     Tick();
     const auto before = std::make_unique<SignalState>(*state);
     const int clears = ClearsOfAll();
-    for (const std::string_view caption : {kPausedCaption, std::string_view("pause"), std::string_view("Pause "), std::string_view()}) {
-        controls.cmdPause = caption;
-        Tick();
-        EXPECT_EQ(ClearsOfAll(), clears) << caption;
-        EXPECT_EQ(0, std::memcmp(before.get(), state.get(), sizeof(SignalState))) << caption;
-    }
+    controls.pause = PauseState::paused;
+    Tick();
+    EXPECT_EQ(ClearsOfAll(), clears);
+    EXPECT_EQ(0, std::memcmp(before.get(), state.get(), sizeof(SignalState)));
 }
 
 TEST_F(Frame, CarrierIsTheToneAtEvenEntriesWithOddEntriesZero)
 {
     Tick();
     for (int i = 0; i < kUsedEntries; i += 2) {
-        ASSERT_EQ(state->dCarrierSignal[i], std::sin(i * 6.4 / 32.0)) << i;
-        ASSERT_EQ(state->dCarrierSignal[i + 1], 0.0) << i;
+        ASSERT_EQ(state->carrierSignal[i], std::sin(i * 6.4 / 32.0)) << i;
+        ASSERT_EQ(state->carrierSignal[i + 1], 0.0) << i;
     }
 }
 
 TEST_F(Frame, TransformsCoverTheWholeBufferImaginaryPartsIncluded)
 {
-    controls.cmbData = kFilteredNoise;
+    controls.messageType = MessageType::filteredNoise;
     Tick();
-    SampleBuffer expected = state->dDataSignal;
+    SampleBuffer expected = state->messageSignal;
     nrFFT::FFT(expected, kPoints, false);
-    EXPECT_EQ(expected, state->dDataFFT);
+    EXPECT_EQ(expected, state->messageTransform);
 
-    SampleBuffer modExpected = state->dModSignal;
+    SampleBuffer modExpected = state->modulatedSignal;
     nrFFT::FFT(modExpected, kPoints, false);
-    EXPECT_EQ(modExpected, state->dModFFT);
+    EXPECT_EQ(modExpected, state->modulatedTransform);
 }
 
 TEST_F(Frame, UncheckedPassbandClearsTheTraceButStillComputes)
 {
-    for (int passband : {kUnchecked, kGreyed}) {
-        controls.chkPassband = passband;
-        state->dModSignal[0] = 123.0;
-        const int clearsBefore = picModData.clears;
+    for (CheckState passband : {CheckState::unchecked, CheckState::greyed}) {
+        controls.modulatedTrace = passband;
+        state->modulatedSignal[0] = 123.0;
+        const int clearsBefore = modulatedPicture.clears;
         Tick();
-        EXPECT_EQ(picModData.clears, clearsBefore + 1) << passband;
-        EXPECT_TRUE(picModData.segments.empty()) << passband;
-        EXPECT_NE(state->dModSignal[0], 123.0) << passband;
+        EXPECT_EQ(modulatedPicture.clears, clearsBefore + 1) << passband;
+        EXPECT_TRUE(modulatedPicture.segments.empty()) << passband;
+        EXPECT_NE(state->modulatedSignal[0], 123.0) << passband;
     }
-    controls.chkPassband = kChecked;
+    controls.modulatedTrace = CheckState::checked;
     Tick();
-    EXPECT_FALSE(picModData.segments.empty());
-    EXPECT_EQ(picModData.segments.front().colour, kModulatedColour);
+    EXPECT_FALSE(modulatedPicture.segments.empty());
+    EXPECT_EQ(modulatedPicture.segments.front().colour, kModulatedColour);
 }
 
 TEST_F(Frame, UncheckedSpectrumStillAverages)
 {
     for (int tick = 1; tick <= 3; ++tick) {
         Tick();
-        EXPECT_EQ(state->iModSpectrums, tick);
-        EXPECT_TRUE(picSpectrum1.segments.empty());
+        EXPECT_EQ(state->modulatedAverageCount, tick);
+        EXPECT_TRUE(modulatedSpectrumPicture.segments.empty());
     }
-    controls.chkSpectrum = kChecked;
+    controls.modulatedSpectrum = CheckState::checked;
     Tick();
-    EXPECT_EQ(state->iModSpectrums, 4);
-    EXPECT_FALSE(picSpectrum1.segments.empty());
+    EXPECT_EQ(state->modulatedAverageCount, 4);
+    EXPECT_FALSE(modulatedSpectrumPicture.segments.empty());
 }
 
 TEST_F(Frame, MessageSpectrumIsDrawnOnEveryRunningTick)
 {
     for (int tick = 1; tick <= 3; ++tick) {
         Tick();
-        EXPECT_EQ(state->iDataSpectrums, tick);
-        ASSERT_FALSE(picSpectrum0.segments.empty());
-        EXPECT_EQ(picSpectrum0.segments.back().colour, kMessageColour);
-        EXPECT_FALSE(picData.segments.empty());
-        EXPECT_FALSE(picCarrier.segments.empty());
+        EXPECT_EQ(state->messageAverageCount, tick);
+        ASSERT_FALSE(messageSpectrumPicture.segments.empty());
+        EXPECT_EQ(messageSpectrumPicture.segments.back().colour, kMessageColour);
+        EXPECT_FALSE(messagePicture.segments.empty());
+        EXPECT_FALSE(carrierPicture.segments.empty());
     }
 }
 
 TEST_F(Frame, TonalMessagesGiveIdenticalConsecutiveFrames)
 {
-    for (const std::string_view type : {kSineWave, kSquareWave}) {
-        controls.cmbData = type;
-        ResetSpectra(*state, true);
+    for (const auto type : {MessageType::sine, MessageType::square}) {
+        controls.messageType = type;
+        RestartAverages(*state, true);
         Tick();
         const auto first = std::make_unique<SignalState>(*state);
         Tick();
-        EXPECT_EQ(first->dDataSignal, state->dDataSignal) << type;
-        EXPECT_EQ(first->dModFFT, state->dModFFT) << type;
+        EXPECT_EQ(first->messageSignal, state->messageSignal) << type;
+        EXPECT_EQ(first->modulatedTransform, state->modulatedTransform) << type;
         for (int k = 0; k < kPoints; ++k) {
             // ((n-1)S + S)/n rounds by at most an ulp or two of S.
-            ASSERT_NEAR(state->dDataSpectrum[k], first->dDataSpectrum[k],
-                        1e-12 * std::max(1.0, std::abs(first->dDataSpectrum[k])))
+            ASSERT_NEAR(state->messageSpectrum[k], first->messageSpectrum[k],
+                        1e-12 * std::max(1.0, std::abs(first->messageSpectrum[k])))
                 << type << " " << k;
         }
     }
@@ -128,32 +126,32 @@ TEST_F(Frame, TonalMessagesGiveIdenticalConsecutiveFrames)
 
 TEST_F(Frame, CountersHoldAtTheirLimitAndFramesGoOn)
 {
-    state->iDataSpectrums = 32766;
-    state->iModSpectrums = 32766;
+    state->messageAverageCount = 32766;
+    state->modulatedAverageCount = 32766;
     for (int tick = 0; tick < 3; ++tick) {
-        const int clears = picData.clears;
+        const int clears = messagePicture.clears;
         Tick();
-        EXPECT_EQ(state->iDataSpectrums, 32767);
-        EXPECT_EQ(state->iModSpectrums, 32767);
-        EXPECT_EQ(picData.clears, clears + 1);
+        EXPECT_EQ(state->messageAverageCount, 32767);
+        EXPECT_EQ(state->modulatedAverageCount, 32767);
+        EXPECT_EQ(messagePicture.clears, clears + 1);
     }
 }
 
 TEST_F(Frame, OddCarrierAndModulatedEntriesAndLastEntriesStayZero)
 {
     for (int tick = 0; tick < 16; ++tick) {
-        controls.cmbData = kMessageTypes[tick % 4];
-        controls.cmbMod = kSchemes[(tick / 4) % 4];
-        controls.chkMemory = tick % 3 == 0 ? kChecked : kUnchecked;
-        controls.chkLinear = tick % 2;
+        controls.messageType = kMessageTypes[tick % 4];
+        controls.scheme = kSchemes[(tick / 4) % 4];
+        controls.memory = tick % 3 == 0 ? CheckState::checked : CheckState::unchecked;
+        controls.linear = tick % 2 ? CheckState::checked : CheckState::unchecked;
         Tick();
         for (int i = 1; i < kUsedEntries; i += 2) {
-            ASSERT_EQ(state->dCarrierSignal[i], 0.0);
-            ASSERT_EQ(state->dModSignal[i], 0.0);
+            ASSERT_EQ(state->carrierSignal[i], 0.0);
+            ASSERT_EQ(state->modulatedSignal[i], 0.0);
         }
-        for (const SampleBuffer* b : {&state->dDataSignal, &state->dModSignal, &state->dCarrierSignal,
-                                      &state->dDataFFT, &state->dDataSpectrum, &state->dDataSpectrumMem,
-                                      &state->dModFFT, &state->dModSpectrum, &state->dModSpectrumMem})
+        for (const SampleBuffer* b : {&state->messageSignal, &state->modulatedSignal, &state->carrierSignal,
+                                      &state->messageTransform, &state->messageSpectrum, &state->messageHeldSpectrum,
+                                      &state->modulatedTransform, &state->modulatedSpectrum, &state->modulatedHeldSpectrum})
             ASSERT_EQ((*b)[16384], 0.0);
     }
 }

@@ -2,7 +2,7 @@
 // all take from one place, pinned to the values the class sees.
 #include <gtest/gtest.h>
 
-#include "engine/ControlTexts.h"
+#include "engine/Choices.h"
 #include "plot/TraceColours.h"
 
 namespace quorvane {
@@ -10,12 +10,12 @@ namespace {
 
 TEST(SharedFacts, ListTextsCaptionsAndTraceColours)
 {
-    EXPECT_EQ(kMessageTypes,
+    EXPECT_EQ(kMessageTypeKeys,
               (std::array<std::string_view, 4>{"Sine Wave", "White Noise", "Filtered Noise",
                                                "Square Wave"}));
-    EXPECT_EQ(kSchemes, (std::array<std::string_view, 4>{"DSB-SC", "AM", "FM", "PM"}));
-    EXPECT_EQ(kRunningCaption, "Pause");
-    EXPECT_EQ(kPausedCaption, "Cont");
+    EXPECT_EQ(kSchemeKeys, (std::array<std::string_view, 4>{"DSB-SC", "AM", "FM", "PM"}));
+    EXPECT_EQ(Key(PauseState::running), "Pause");
+    EXPECT_EQ(Key(PauseState::paused), "Cont");
     EXPECT_EQ(kMessageColour, 0x008000);
     EXPECT_EQ(kCarrierColour, 0x800080);
     EXPECT_EQ(kModulatedColour, 0x800000);

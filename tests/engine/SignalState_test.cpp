@@ -10,20 +10,20 @@ namespace {
 TEST(SignalState, StartsAllZero)
 {
     const auto state = std::make_unique<SignalState>();
-    EXPECT_EQ(state->dDataFreq, 0.0);
-    EXPECT_EQ(state->dCarrierFreq, 0.0);
-    EXPECT_EQ(state->dDepth, 0.0);
-    EXPECT_EQ(state->iDataSpectrums, 0);
-    EXPECT_EQ(state->iModSpectrums, 0);
-    EXPECT_EQ(state->bDataMemory, kFalse);
-    EXPECT_EQ(state->bModMemory, kFalse);
-    for (double v : state->dModSpectrumMem)
+    EXPECT_EQ(state->messageFrequency, 0.0);
+    EXPECT_EQ(state->carrierFrequency, 0.0);
+    EXPECT_EQ(state->depth, 0.0);
+    EXPECT_EQ(state->messageAverageCount, 0);
+    EXPECT_EQ(state->modulatedAverageCount, 0);
+    EXPECT_FALSE(state->messageHeld);
+    EXPECT_FALSE(state->modulatedHeld);
+    for (double v : state->modulatedHeldSpectrum)
         ASSERT_EQ(v, 0.0);
 }
 
 struct ResetCase {
     const char* name;
-    bool bDataToo;
+    bool messageToo;
     std::int16_t dataAfter;
 };
 
@@ -32,11 +32,11 @@ class ResetSpectraTest : public ::testing::TestWithParam<ResetCase> {};
 TEST_P(ResetSpectraTest, RestartsTheRightCounters)
 {
     SignalState state;
-    state.iDataSpectrums = 7;
-    state.iModSpectrums = 9;
-    ResetSpectra(state, GetParam().bDataToo);
-    EXPECT_EQ(state.iModSpectrums, 0);
-    EXPECT_EQ(state.iDataSpectrums, GetParam().dataAfter);
+    state.messageAverageCount = 7;
+    state.modulatedAverageCount = 9;
+    RestartAverages(state, GetParam().messageToo);
+    EXPECT_EQ(state.modulatedAverageCount, 0);
+    EXPECT_EQ(state.messageAverageCount, GetParam().dataAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ResetSpectraTest,
@@ -47,15 +47,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, ResetSpectraTest,
 TEST(SignalState, ClearBuffersLeavesTheLastEntryAlone)
 {
     const auto state = std::make_unique<SignalState>();
-    state->dDataSignal.fill(3.0);
-    state->dModSpectrumMem.fill(4.0);
+    state->messageSignal.fill(3.0);
+    state->modulatedHeldSpectrum.fill(4.0);
     ClearBuffers(*state);
     for (int i = 0; i < kUsedEntries; ++i) {
-        ASSERT_EQ(state->dDataSignal[i], 0.0) << i;
-        ASSERT_EQ(state->dModSpectrumMem[i], 0.0) << i;
+        ASSERT_EQ(state->messageSignal[i], 0.0) << i;
+        ASSERT_EQ(state->modulatedHeldSpectrum[i], 0.0) << i;
     }
-    EXPECT_EQ(state->dDataSignal[16384], 3.0);
-    EXPECT_EQ(state->dModSpectrumMem[16384], 4.0);
+    EXPECT_EQ(state->messageSignal[16384], 3.0);
+    EXPECT_EQ(state->modulatedHeldSpectrum[16384], 4.0);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "engine/FrameCycle.h"
-#include "engine/ControlTexts.h"
+#include "engine/Choices.h"
 #include "support/EnvironmentSize.h"
 #include "support/FakeControls.h"
 #include "support/RecordingWindow.h"
@@ -29,7 +29,7 @@ struct Twins {
     RecordingWindow fast{true};
     RecordingWindow reference{false};
 
-    void Tick(const FormControls& controls)
+    void Tick(const FrameInputs& controls)
     {
         fast.Tick(controls);
         reference.Tick(controls);
@@ -76,30 +76,30 @@ struct Twins {
     const SignalState& f = *twins.fast.state;
     const SignalState& r = *twins.reference.state;
     for (const auto& [name, fast, reference] :
-         {std::tuple{"dDataSignal", &f.dDataSignal, &r.dDataSignal},
-          std::tuple{"dModSignal", &f.dModSignal, &r.dModSignal},
-          std::tuple{"dCarrierSignal", &f.dCarrierSignal, &r.dCarrierSignal},
-          std::tuple{"dDataFFT", &f.dDataFFT, &r.dDataFFT},
-          std::tuple{"dDataSpectrum", &f.dDataSpectrum, &r.dDataSpectrum},
-          std::tuple{"dDataSpectrumMem", &f.dDataSpectrumMem, &r.dDataSpectrumMem},
-          std::tuple{"dModFFT", &f.dModFFT, &r.dModFFT},
-          std::tuple{"dModSpectrum", &f.dModSpectrum, &r.dModSpectrum},
-          std::tuple{"dModSpectrumMem", &f.dModSpectrumMem, &r.dModSpectrumMem}}) {
+         {std::tuple{"messageSignal", &f.messageSignal, &r.messageSignal},
+          std::tuple{"modulatedSignal", &f.modulatedSignal, &r.modulatedSignal},
+          std::tuple{"carrierSignal", &f.carrierSignal, &r.carrierSignal},
+          std::tuple{"messageTransform", &f.messageTransform, &r.messageTransform},
+          std::tuple{"messageSpectrum", &f.messageSpectrum, &r.messageSpectrum},
+          std::tuple{"messageHeldSpectrum", &f.messageHeldSpectrum, &r.messageHeldSpectrum},
+          std::tuple{"modulatedTransform", &f.modulatedTransform, &r.modulatedTransform},
+          std::tuple{"modulatedSpectrum", &f.modulatedSpectrum, &r.modulatedSpectrum},
+          std::tuple{"modulatedHeldSpectrum", &f.modulatedHeldSpectrum, &r.modulatedHeldSpectrum}}) {
         if (auto same = SameBuffer(name, *fast, *reference); !same)
             return same;
     }
-    if (f.iDataSpectrums != r.iDataSpectrums || f.iModSpectrums != r.iModSpectrums)
+    if (f.messageAverageCount != r.messageAverageCount || f.modulatedAverageCount != r.modulatedAverageCount)
         return ::testing::AssertionFailure() << "counters differ";
-    if (f.bDataMemory != r.bDataMemory || f.bModMemory != r.bModMemory)
+    if (f.messageHeld != r.messageHeld || f.modulatedHeld != r.modulatedHeld)
         return ::testing::AssertionFailure() << "held flags differ";
     const RecordingWindow& a = twins.fast;
     const RecordingWindow& b = twins.reference;
     for (const auto& [name, fast, reference] :
-         {std::tuple{"picData", &a.picData, &b.picData},
-          std::tuple{"picSpectrum(0)", &a.picSpectrum0, &b.picSpectrum0},
-          std::tuple{"picCarrier", &a.picCarrier, &b.picCarrier},
-          std::tuple{"picModData", &a.picModData, &b.picModData},
-          std::tuple{"picSpectrum(1)", &a.picSpectrum1, &b.picSpectrum1}}) {
+         {std::tuple{"messagePicture", &a.messagePicture, &b.messagePicture},
+          std::tuple{"messageSpectrumPicture", &a.messageSpectrumPicture, &b.messageSpectrumPicture},
+          std::tuple{"carrierPicture", &a.carrierPicture, &b.carrierPicture},
+          std::tuple{"modulatedPicture", &a.modulatedPicture, &b.modulatedPicture},
+          std::tuple{"modulatedSpectrumPicture", &a.modulatedSpectrumPicture, &b.modulatedSpectrumPicture}}) {
         if (auto same = SamePicture(name, *fast, *reference); !same)
             return same;
     }
@@ -116,50 +116,50 @@ public:
     {
         switch (Pick(12)) {
         case 0:
-            controls.cmbData = kMessageTypes[Pick(4)];
-            twins.Both([](SignalState& s) { ResetSpectra(s, true); });
+            controls.messageType = kMessageTypes[Pick(4)];
+            twins.Both([](SignalState& s) { RestartAverages(s, true); });
             break;
         case 1:
-            controls.cmbMod = kSchemes[Pick(4)];
-            twins.Both([](SignalState& s) { ResetSpectra(s, false); });
+            controls.scheme = kSchemes[Pick(4)];
+            twins.Both([](SignalState& s) { RestartAverages(s, false); });
             break;
         case 2: {
             const double f = (16 + Pick(49)) / 64.0;
             twins.Both([f](SignalState& s) {
-                s.dDataFreq = f;
-                ResetSpectra(s, true);
+                s.messageFrequency = f;
+                RestartAverages(s, true);
             });
             break;
         }
         case 3: {
             const double f = (16 + Pick(49)) / 5.0;
             twins.Both([f](SignalState& s) {
-                s.dCarrierFreq = f;
-                ResetSpectra(s, false);
+                s.carrierFrequency = f;
+                RestartAverages(s, false);
             });
             break;
         }
         case 4: {
             const double m = (10 - Pick(10)) / 5.0;
             twins.Both([m](SignalState& s) {
-                s.dDepth = m;
-                ResetSpectra(s, false);
+                s.depth = m;
+                RestartAverages(s, false);
             });
             break;
         }
         case 5:
-            controls.chkLinear = Check();
-            twins.Both([](SignalState& s) { ResetSpectra(s, true); });
+            controls.linear = Check();
+            twins.Both([](SignalState& s) { RestartAverages(s, true); });
             break;
-        case 6: controls.chkTwoSides = Check(); break;
-        case 7: controls.chkMemory = Check(); break;
-        case 8: controls.chkPassband = Check(); break;
-        case 9: controls.chkSpectrum = Check(); break;
+        case 6: controls.twoSided = Check(); break;
+        case 7: controls.memory = Check(); break;
+        case 8: controls.modulatedTrace = Check(); break;
+        case 9: controls.modulatedSpectrum = Check(); break;
         case 10:
-            controls.hscDataZoom = static_cast<std::int16_t>(1 + Pick(4));
-            controls.hscDataScroll = static_cast<std::int16_t>(Pick(17));
+            controls.timeZoom = static_cast<std::int16_t>(1 + Pick(4));
+            controls.timeScroll = static_cast<std::int16_t>(Pick(17));
             break;
-        case 11: controls.cmdPause = Pick(3) == 0 ? kPausedCaption : kRunningCaption; break;
+        case 11: controls.pause = Pick(3) == 0 ? PauseState::paused : PauseState::running; break;
         }
     }
 
@@ -167,7 +167,7 @@ public:
 
 private:
     // Mostly checked or unchecked, sometimes greyed.
-    int Check() { return Pick(8) == 0 ? kGreyed : Pick(2); }
+    CheckState Check() { return Pick(8) == 0 ? CheckState::greyed : static_cast<CheckState>(Pick(2)); }
 
     std::mt19937 random_;
 };
@@ -185,18 +185,18 @@ TEST(FrameIdentity, StartUpSettingsTickAfterTickMatchAFreshFrame)
 TEST(FrameIdentity, HeaviestSettingsInEveryTypeAndSchemeMatchAFreshFrame)
 {
     FakeControls controls;
-    controls.hscDataZoom = 4;
-    controls.chkPassband = kChecked;
-    controls.chkSpectrum = kChecked;
-    controls.chkMemory = kChecked;
-    controls.chkTwoSides = kChecked;
-    for (const int linear : {kUnchecked, kChecked}) {
-        controls.chkLinear = linear;
-        for (const std::string_view type : kMessageTypes) {
-            for (const std::string_view scheme : kSchemes) {
+    controls.timeZoom = 4;
+    controls.modulatedTrace = CheckState::checked;
+    controls.modulatedSpectrum = CheckState::checked;
+    controls.memory = CheckState::checked;
+    controls.twoSided = CheckState::checked;
+    for (const CheckState linear : {CheckState::unchecked, CheckState::checked}) {
+        controls.linear = linear;
+        for (const auto type : kMessageTypes) {
+            for (const auto scheme : kSchemes) {
                 Twins twins;
-                controls.cmbData = type;
-                controls.cmbMod = scheme;
+                controls.messageType = type;
+                controls.scheme = scheme;
                 for (int tick = 0; tick < 6; ++tick) {
                     twins.Tick(controls);
                     ASSERT_TRUE(Same(twins)) << type << " / " << scheme << ", linear " << linear
@@ -217,8 +217,8 @@ TEST(FrameIdentity, ThousandsOfTicksWithAStudentAtTheControlsMatchAFreshFrame)
         for (int actions = student.Pick(3); actions > 0; --actions)
             student.Act(controls, twins);
         twins.Tick(controls);
-        ASSERT_TRUE(Same(twins)) << "tick " << tick << ": " << controls.cmbData << " / "
-                                 << controls.cmbMod;
+        ASSERT_TRUE(Same(twins)) << "tick " << tick << ": " << controls.messageType << " / "
+                                 << controls.scheme;
     }
 }
 
@@ -230,14 +230,14 @@ TEST(FrameIdentity, TwoWindowsTickingInTurnEachMatchTheirOwnReference)
     Twins second;
     FakeControls firstControls;
     FakeControls secondControls;
-    firstControls.cmbMod = kFm;
-    secondControls.cmbMod = kPm;
-    secondControls.cmbData = kSquareWave;
-    secondControls.chkLinear = kUnchecked;
+    firstControls.scheme = Scheme::fm;
+    secondControls.scheme = Scheme::pm;
+    secondControls.messageType = MessageType::square;
+    secondControls.linear = CheckState::unchecked;
     second.Both([](SignalState& s) {
-        s.dDataFreq = 0.75;
-        s.dCarrierFreq = 9.6;
-        s.dDepth = 0.4;
+        s.messageFrequency = 0.75;
+        s.carrierFrequency = 9.6;
+        s.depth = 0.4;
     });
     Student student(7);
     for (int tick = 0; tick < 400; ++tick) {
@@ -270,17 +270,17 @@ TEST(FrameIdentity, NeighbouringAndUnusualParametersAreNeverTakenForOneAnother)
                              std::numeric_limits<double>::quiet_NaN(),
                              half};
     FakeControls controls;
-    controls.chkPassband = kChecked;
-    controls.chkSpectrum = kChecked;
-    for (const std::string_view type : {kSineWave, kSquareWave}) {
-        for (const std::string_view scheme : {kFm, kPm, kAm}) {
+    controls.modulatedTrace = CheckState::checked;
+    controls.modulatedSpectrum = CheckState::checked;
+    for (const auto type : {MessageType::sine, MessageType::square}) {
+        for (const auto scheme : {Scheme::fm, Scheme::pm, Scheme::am}) {
             Twins twins;
-            controls.cmbData = type;
-            controls.cmbMod = scheme;
+            controls.messageType = type;
+            controls.scheme = scheme;
             for (const double f : values) {
                 for (const int which : {0, 1, 2}) {
                     twins.Both([f, which](SignalState& s) {
-                        (which == 0 ? s.dDataFreq : which == 1 ? s.dCarrierFreq : s.dDepth) = f;
+                        (which == 0 ? s.messageFrequency : which == 1 ? s.carrierFrequency : s.depth) = f;
                     });
                     twins.Tick(controls);
                     ASSERT_TRUE(Same(twins)) << type << " / " << scheme << ", value " << f
@@ -297,20 +297,20 @@ TEST(FrameIdentity, BuffersChangedBetweenTicksAreRewrittenAlike)
 {
     Twins twins;
     FakeControls controls;
-    controls.cmbMod = kFm;
-    controls.chkLinear = kUnchecked;
+    controls.scheme = Scheme::fm;
+    controls.linear = CheckState::unchecked;
     std::mt19937 random(99);
     for (int tick = 0; tick < 200; ++tick) {
         const auto index = std::uniform_int_distribution<std::size_t>(0, kUsedEntries - 1)(random);
         const double value = std::uniform_real_distribution<double>(-5.0, 5.0)(random);
         const auto which = std::uniform_int_distribution<int>(0, 4)(random);
         twins.Both([=](SignalState& s) {
-            SampleBuffer* buffers[] = {&s.dDataSignal, &s.dCarrierSignal, &s.dModSignal,
-                                       &s.dDataSpectrum, &s.dModFFT};
+            SampleBuffer* buffers[] = {&s.messageSignal, &s.carrierSignal, &s.modulatedSignal,
+                                       &s.messageSpectrum, &s.modulatedTransform};
             (*buffers[which])[index] = value;
         });
         if (tick % 50 == 25)
-            controls.cmbData = kMessageTypes[(tick / 50) % 4];
+            controls.messageType = kMessageTypes[(tick / 50) % 4];
         twins.Tick(controls);
         ASSERT_TRUE(Same(twins)) << "tick " << tick;
     }

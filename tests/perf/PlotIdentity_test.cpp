@@ -95,7 +95,7 @@ struct SpectrumTwin {
     std::unique_ptr<SampleBuffer> average = std::make_unique<SampleBuffer>();
     std::unique_ptr<SampleBuffer> held = std::make_unique<SampleBuffer>();
     std::int16_t count = 0;
-    Bool16 memory = kFalse;
+    bool memory = false;
     RecordingSurface surface;
 };
 
@@ -104,13 +104,13 @@ struct SpectrumPair {
     SpectrumTwin fast;
     SpectrumTwin reference;
 
-    ::testing::AssertionResult Plot(const SampleBuffer& fft, bool bNewToo,
-                                    const FormControls& controls)
+    ::testing::AssertionResult Plot(const SampleBuffer& fft, bool drawLive,
+                                    const FrameInputs& controls)
     {
         PlotSpectrum(fft, *fast.average, *fast.held, fast.count, fast.memory, fast.surface,
-                     kModulatedColour, bNewToo, controls, logs.get());
+                     kModulatedColour, drawLive, controls, logs.get());
         PlotSpectrum(fft, *reference.average, *reference.held, reference.count, reference.memory,
-                     reference.surface, kModulatedColour, bNewToo, controls, nullptr);
+                     reference.surface, kModulatedColour, drawLive, controls, nullptr);
         if (!SameBits(*fast.average, *reference.average))
             return ::testing::AssertionFailure() << "averages differ";
         if (!SameBits(*fast.held, *reference.held))
@@ -157,18 +157,18 @@ TEST(SpectrumPlotIdentity, RandomSpectraSwitchesAndCountsGiveTheSameAveragesAndS
                 (*fft)[std::uniform_int_distribution<std::size_t>(0, kUsedEntries - 1)(random)] = Sample(random);
         }
         if (call % 13 == 0)
-            controls.chkLinear = std::uniform_int_distribution<int>(0, 2)(random);
+            controls.linear = static_cast<CheckState>(std::uniform_int_distribution<int>(0, 2)(random));
         if (call % 7 == 0)
-            controls.chkMemory = std::uniform_int_distribution<int>(0, 2)(random);
+            controls.memory = static_cast<CheckState>(std::uniform_int_distribution<int>(0, 2)(random));
         if (call % 5 == 0)
-            controls.chkTwoSides = std::uniform_int_distribution<int>(0, 2)(random);
+            controls.twoSided = static_cast<CheckState>(std::uniform_int_distribution<int>(0, 2)(random));
         if (call % 17 == 0) {
             const std::int16_t counts[] = {0, 0, 1, -7, 32766, 32767, 100};
             pair.fast.count = pair.reference.count =
                 counts[std::uniform_int_distribution<std::size_t>(0, std::size(counts) - 1)(random)];
         }
-        const bool bNewToo = std::uniform_int_distribution<int>(0, 3)(random) != 0;
-        ASSERT_TRUE(pair.Plot(*fft, bNewToo, controls)) << "call " << call;
+        const bool drawLive = std::uniform_int_distribution<int>(0, 3)(random) != 0;
+        ASSERT_TRUE(pair.Plot(*fft, drawLive, controls)) << "call " << call;
     }
 }
 

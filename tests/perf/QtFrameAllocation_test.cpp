@@ -14,14 +14,14 @@
 #include <string>
 
 #include "support/OffscreenScreen.h"
-#include "engine/ControlTexts.h"
-#include "ui/Utf8.h"
+#include "engine/Choices.h"
+#include "ui/window/Utf8.h"
 #include "engine/FrameCycle.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
 #include "support/FindControl.h"
-#include "ui/Form1.h"
-#include "ui/PictureBox.h"
+#include "ui/window/MainWindow.h"
+#include "ui/pictures/PictureBox.h"
 
 
 namespace quorvane {
@@ -30,18 +30,18 @@ namespace {
 using testing::gAllocations;
 
 template <typename Control>
-Control& Get(Form1& form, const char* name)
+Control& Get(MainWindow& form, const char* name)
 {
     return testing::Find<Control>(form, QString::fromLatin1(name));
 }
 
 // Ticks as the running program has them: the frame, then the event loop
 // until the five pictures are painted into the window.
-long AllocationsOver(Form1& form, int ticks)
+long AllocationsOver(MainWindow& form, int ticks)
 {
     const long before = gAllocations.load();
     for (int tick = 0; tick < ticks; ++tick) {
-        form.Timer1_Timer();
+        form.runFrame();
         QCoreApplication::processEvents();
     }
     return gAllocations.load() - before;
@@ -58,15 +58,15 @@ class QtFrameAllocation : public ::testing::TestWithParam<Settings> {};
 TEST_P(QtFrameAllocation, AllocationsPerTickDoNotGrowWithTheTicks)
 {
     const Settings& settings = GetParam();
-    Form1 form;
-    Get<QTimer>(form, "Timer1").stop();  // only the test ticks
+    MainWindow form;
+    Get<QTimer>(form, "frameTimer").stop();  // only the test ticks
     form.show();
     if (settings.heaviest) {
-        Get<QScrollBar>(form, "hscDataZoom").setValue(4);
-        for (const char* box : {"chkPassband", "chkSpectrum", "chkTwoSides", "chkMemory"})
+        Get<QScrollBar>(form, "timeZoomBar").setValue(4);
+        for (const char* box : {"modulatedTraceButton", "modulatedSpectrumButton", "twoSidedCheckBox", "memoryButton"})
             Get<QCheckBox>(form, box).setCheckState(Qt::Checked);
-        Get<QCheckBox>(form, "chkLinear").setCheckState(settings.linear ? Qt::Checked : Qt::Unchecked);
-        Get<QComboBox>(form, "cmbMod").setCurrentText(ToQString(kFm));
+        Get<QCheckBox>(form, "linearCheckBox").setCheckState(settings.linear ? Qt::Checked : Qt::Unchecked);
+        Get<QComboBox>(form, "schemeList").setCurrentText(ToQString(Key(Scheme::fm)));
     }
     AllocationsOver(form, 20);
     const long first = AllocationsOver(form, 200);
@@ -92,20 +92,20 @@ TEST(PictureBoxAllocation, DrawingFramesIntoThePicturesAllocatesNothing)
     const QSize outer[] = {{593, 69}, {593, 185}, {593, 77}, {593, 77}, {593, 185}};
     for (int i = 0; i < 5; ++i)
         boxes[i].resize(outer[i]);
-    const FormPictures pictures{boxes[0], {&boxes[1], &boxes[4]}, boxes[2], boxes[3]};
+    const FramePictures pictures{boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]};
     auto state = std::make_unique<SignalState>();
-    state->dDataFreq = 0.5;
-    state->dCarrierFreq = 6.4;
-    state->dDepth = 1.0;
+    state->messageFrequency = 0.5;
+    state->carrierFrequency = 6.4;
+    state->depth = 1.0;
     auto memo = std::make_unique<FrameMemo>();
     NoiseSource rnd;
     testing::FakeControls controls;
     controls.Heaviest();
-    Timer1_Timer(*state, controls, pictures, rnd, memo.get());  // the pictures' images come into being
+    RunFrame(*state, controls, pictures, rnd, memo.get());  // the pictures' images come into being
     const long before = gAllocations.load();
     for (int tick = 0; tick < 160; ++tick) {
         controls.VaryFor(tick);
-        Timer1_Timer(*state, controls, pictures, rnd, memo.get());
+        RunFrame(*state, controls, pictures, rnd, memo.get());
     }
     EXPECT_EQ(gAllocations.load() - before, 0);
 }

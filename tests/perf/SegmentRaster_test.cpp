@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "engine/FrameCycle.h"
-#include "support/EnvironmentSize.h"
 #include "plot/SegmentClip.h"
 #include "plot/SegmentRaster.h"
+#include "support/EnvironmentSize.h"
 #include "support/FakeControls.h"
-#include "ui/Colour.h"
-#include "ui/PictureBox.h"
+#include "ui/pictures/PictureBox.h"
+#include "ui/window/Colour.h"
 
 namespace quorvane {
 namespace {
@@ -148,31 +148,31 @@ public:
     {
     }
 
-    float ScaleWidth() const override { return static_cast<float>(image_.width() * 15); }
-    float ScaleHeight() const override { return static_cast<float>(image_.height() * 15); }
-    void Cls() override
+    float InnerWidth() const override { return static_cast<float>(image_.width() * 15); }
+    float InnerHeight() const override { return static_cast<float>(image_.height() * 15); }
+    void Clear() override
     {
         pending_.clear();
         image_.fill(background_);
     }
-    void SetForeColor(std::int32_t colour) override
+    void SetColour(std::int32_t colour) override
     {
         const QRgb next = FromBgr(colour).rgb();
         if (next != colour_)
             Flush();
         colour_ = next;
     }
-    void Line(float x1, float y1, float x2, float y2) override
+    void DrawLine(float x1, float y1, float x2, float y2) override
     {
-        const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, ScaleWidth(), ScaleHeight());
+        const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, InnerWidth(), InnerHeight());
         if (!clipped)
             return;
         if (pending_.size() == 16384)
             Flush();
         pending_.emplace_back(clipped->x1, clipped->y1, clipped->x2, clipped->y2);
     }
-    float Left() const override { return 0; }
-    float Width() const override { return ScaleWidth(); }
+    float OuterLeft() const override { return 0; }
+    float OuterWidth() const override { return InnerWidth(); }
 
     const QImage& Picture()
     {
@@ -214,30 +214,29 @@ TEST(PictureBoxPixels, FramesShowWhatQPainterDrewThem)
         const QRgb background = boxes.back()->palette().color(boxes.back()->backgroundRole()).rgb();
         painted.push_back(std::make_unique<PaintedPicture>(inner.width(), inner.height(), background));
     }
-    const FormPictures toBoxes{*boxes[0], {boxes[1].get(), boxes[4].get()}, *boxes[2], *boxes[3]};
-    const FormPictures toPainted{*painted[0], {painted[1].get(), painted[4].get()}, *painted[2],
-                                 *painted[3]};
+    const FramePictures toBoxes{*boxes[0], *boxes[1], *boxes[2], *boxes[3], *boxes[4]};
+    const FramePictures toPainted{*painted[0], *painted[1], *painted[2], *painted[3], *painted[4]};
     auto boxState = std::make_unique<SignalState>();
     auto paintedState = std::make_unique<SignalState>();
     for (SignalState* s : {boxState.get(), paintedState.get()}) {
-        s->dDataFreq = 0.5;
-        s->dCarrierFreq = 6.4;
-        s->dDepth = 1.0;
+        s->messageFrequency = 0.5;
+        s->carrierFrequency = 6.4;
+        s->depth = 1.0;
     }
     NoiseSource boxNoise;
     NoiseSource paintedNoise;
     testing::FakeControls controls;
-    controls.chkPassband = kChecked;
-    controls.chkSpectrum = kChecked;
-    controls.chkMemory = kChecked;
+    controls.modulatedTrace = CheckState::checked;
+    controls.modulatedSpectrum = CheckState::checked;
+    controls.memory = CheckState::checked;
     for (int frame = 0; frame < 96; ++frame) {
-        controls.cmbData = kMessageTypes[frame % 4];
-        controls.cmbMod = kSchemes[(frame / 4) % 4];
-        controls.hscDataZoom = static_cast<std::int16_t>(1 + (frame / 16) % 4);
-        controls.chkLinear = (frame / 8) % 2;
-        controls.chkTwoSides = (frame / 3) % 2;
-        Timer1_Timer(*boxState, controls, toBoxes, boxNoise, nullptr);
-        Timer1_Timer(*paintedState, controls, toPainted, paintedNoise, nullptr);
+        controls.messageType = kMessageTypes[frame % 4];
+        controls.scheme = kSchemes[(frame / 4) % 4];
+        controls.timeZoom = static_cast<std::int16_t>(1 + (frame / 16) % 4);
+        controls.linear = (frame / 8) % 2 ? CheckState::checked : CheckState::unchecked;
+        controls.twoSided = (frame / 3) % 2 ? CheckState::checked : CheckState::unchecked;
+        RunFrame(*boxState, controls, toBoxes, boxNoise, nullptr);
+        RunFrame(*paintedState, controls, toPainted, paintedNoise, nullptr);
         for (std::size_t i = 0; i < boxes.size(); ++i)
             ASSERT_TRUE(SamePixels(Inside(*boxes[i]), painted[i]->Picture()))
                 << "frame " << frame << ", picture " << i;

@@ -30,13 +30,13 @@ protected:
     SampleBuffer average{};
     SampleBuffer held{};
     std::int16_t count = 0;
-    Bool16 memory = kFalse;
+    bool memory = false;
     testing::RecordingSurface surface;
     testing::FakeControls controls;
 
-    void Plot(bool bNewToo = true)
+    void Plot(bool drawLive = true)
     {
-        PlotSpectrum(fft, average, held, count, memory, surface, kLive, bNewToo, controls, nullptr);
+        PlotSpectrum(fft, average, held, count, memory, surface, kLive, drawLive, controls, nullptr);
     }
     void SetBin(int k, double re, double im = 0.0)
     {
@@ -53,7 +53,7 @@ protected:
 
 struct AverageCase {
     const char* name;
-    int chkLinear;
+    CheckState linear;
     double first;        // bin 100 after power 25
     double second;       // after power 1 on the next call
     double silentFirst;  // a silent bin after each call
@@ -67,7 +67,7 @@ class AverageTest : public SpectrumPlotTest, public ::testing::WithParamInterfac
 TEST_P(AverageTest, FirstCallReplacesSecondWeighsHalf)
 {
     const AverageCase& c = GetParam();
-    controls.chkLinear = c.chkLinear;
+    controls.linear = c.linear;
     average.fill(123.0);
     SetBin(100, 3.0, 4.0);
     Plot();
@@ -85,17 +85,17 @@ TEST_P(AverageTest, FirstCallReplacesSecondWeighsHalf)
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, AverageTest,
-    ::testing::Values(AverageCase{"Log", kUnchecked, std::log(25.0), std::log(25.0) / 2, -10000.0,
+    ::testing::Values(AverageCase{"Log", CheckState::unchecked, std::log(25.0), std::log(25.0) / 2, -10000.0,
                                   -5500.0},
-                      AverageCase{"Linear", kChecked, 25.0, 13.0, 0.0, 0.0},
-                      AverageCase{"GreyedIsLog", kGreyed, std::log(25.0), std::log(25.0) / 2,
+                      AverageCase{"Linear", CheckState::checked, 25.0, 13.0, 0.0, 0.0},
+                      AverageCase{"GreyedIsLog", CheckState::greyed, std::log(25.0), std::log(25.0) / 2,
                                   -10000.0, -5500.0}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SpectrumPlotTest, SilentLogLiveOnTopEdgeHeldOnBottomEdge)
 {
-    controls.chkLinear = kUnchecked;
-    controls.chkMemory = kChecked;
+    controls.linear = CheckState::unchecked;
+    controls.memory = CheckState::checked;
     Plot();
 
     ASSERT_EQ(surface.segments.size(), 2 * kTraceSegments);
@@ -116,7 +116,7 @@ TEST_F(SpectrumPlotTest, SilentLogLiveOnTopEdgeHeldOnBottomEdge)
 
 TEST_F(SpectrumPlotTest, LogPeakSitsBelowTopByItsShareOfTheRange)
 {
-    controls.chkLinear = kUnchecked;
+    controls.linear = CheckState::unchecked;
     const double m = 5.0;
     SetBin(300, std::exp(m / 2));
     SetBin(301, std::exp((m / 0.95 - 8.7) / 2));  // just below the bottom value
@@ -140,7 +140,7 @@ TEST_F(SpectrumPlotTest, LinearPeakTenPercentBelowTopWhenSmallestIsZero)
 
 struct SidesCase {
     const char* name;
-    int chkTwoSides;
+    CheckState twoSided;
     int binAtLeft;
     int binAtCentre;
 };
@@ -150,7 +150,7 @@ class SidesTest : public SpectrumPlotTest, public ::testing::WithParamInterface<
 TEST_P(SidesTest, ChoosesTheBinsShown)
 {
     const SidesCase& c = GetParam();
-    controls.chkTwoSides = c.chkTwoSides;
+    controls.twoSided = c.twoSided;
     SetBin(c.binAtLeft, 2.0);                // power 4, the peak: 0.1 H
     SetBin(c.binAtCentre, std::sqrt(2.0));  // power 2: 0.55 H
     Plot();
@@ -160,19 +160,19 @@ TEST_P(SidesTest, ChoosesTheBinsShown)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SidesTest,
-                         ::testing::Values(SidesCase{"OneSided", kUnchecked, 0, 1024},
-                                           SidesCase{"TwoSided", kChecked, 7168, 0},
-                                           SidesCase{"GreyedIsOneSided", kGreyed, 0, 1024}),
+                         ::testing::Values(SidesCase{"OneSided", CheckState::unchecked, 0, 1024},
+                                           SidesCase{"TwoSided", CheckState::checked, 7168, 0},
+                                           SidesCase{"GreyedIsOneSided", CheckState::greyed, 0, 1024}),
                          [](const auto& info) { return info.param.name; });
 
 TEST_F(SpectrumPlotTest, HeldCopyFrozenUntilUncheckedAndCheckedAgain)
 {
-    controls.chkMemory = kChecked;
+    controls.memory = CheckState::checked;
     average[10000] = 7.0;
     held[kUsedEntries] = 9.0;
     SetBin(50, 1.0);
     Plot();
-    EXPECT_EQ(memory, kTrue);
+    EXPECT_TRUE(memory);
     const SampleBuffer taken = held;
     EXPECT_TRUE(std::equal(average.begin(), average.begin() + kUsedEntries, taken.begin()));
     EXPECT_EQ(taken[kUsedEntries], 9.0);
@@ -183,51 +183,51 @@ TEST_F(SpectrumPlotTest, HeldCopyFrozenUntilUncheckedAndCheckedAgain)
     Plot();
     EXPECT_EQ(held, taken);
 
-    controls.chkMemory = kUnchecked;
+    controls.memory = CheckState::unchecked;
     Plot();
-    EXPECT_EQ(memory, kFalse);
+    EXPECT_FALSE(memory);
     EXPECT_EQ(surface.segments.size(), kTraceSegments);
     EXPECT_EQ(held, taken);
 
-    controls.chkMemory = kChecked;
+    controls.memory = CheckState::checked;
     Plot();
-    EXPECT_EQ(memory, kTrue);
+    EXPECT_TRUE(memory);
     EXPECT_EQ(held[60], average[60]);
     EXPECT_NE(held[60], taken[60]);
 }
 
 TEST_F(SpectrumPlotTest, BoxStatesBetweenCallsAreNotSeen)
 {
-    controls.chkMemory = kChecked;
+    controls.memory = CheckState::checked;
     SetBin(50, 1.0);
     Plot();
     const SampleBuffer taken = held;
 
     SetBin(60, 3.0);
-    controls.chkMemory = kUnchecked;
-    controls.chkMemory = kChecked;
+    controls.memory = CheckState::unchecked;
+    controls.memory = CheckState::checked;
     Plot();
     EXPECT_EQ(held, taken);
 
-    controls.chkMemory = kGreyed;
+    controls.memory = CheckState::greyed;
     Plot();
-    EXPECT_EQ(memory, kTrue);
+    EXPECT_TRUE(memory);
     EXPECT_EQ(held, taken);
 }
 
 TEST_F(SpectrumPlotTest, GreyedMemoryBoxTakesNoCopy)
 {
-    controls.chkMemory = kGreyed;
+    controls.memory = CheckState::greyed;
     SetBin(50, 1.0);
     Plot();
-    EXPECT_EQ(memory, kFalse);
+    EXPECT_FALSE(memory);
     EXPECT_EQ(held[50], 0.0);
 }
 
 struct TracesCase {
     const char* name;
-    int chkMemory;
-    bool bNewToo;
+    CheckState memory;
+    bool drawLive;
     std::vector<std::int32_t> colours;
 };
 
@@ -236,9 +236,9 @@ class TracesTest : public SpectrumPlotTest, public ::testing::WithParamInterface
 TEST_P(TracesTest, DrawsHeldCopyFirstThenLive)
 {
     const TracesCase& c = GetParam();
-    controls.chkMemory = c.chkMemory;
+    controls.memory = c.memory;
     SetBin(5, 2.0);
-    Plot(c.bNewToo);
+    Plot(c.drawLive);
 
     EXPECT_EQ(surface.clears, 1);
     EXPECT_EQ(count, 1);
@@ -250,10 +250,10 @@ TEST_P(TracesTest, DrawsHeldCopyFirstThenLive)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TracesTest,
-    ::testing::Values(TracesCase{"LiveOnly", kUnchecked, true, {kLive}},
-                      TracesCase{"HeldUnderLive", kChecked, true, {kMemoryColour, kLive}},
-                      TracesCase{"HeldOnly", kChecked, false, {kMemoryColour}},
-                      TracesCase{"OnlyClears", kUnchecked, false, {}}),
+    ::testing::Values(TracesCase{"LiveOnly", CheckState::unchecked, true, {kLive}},
+                      TracesCase{"HeldUnderLive", CheckState::checked, true, {kMemoryColour, kLive}},
+                      TracesCase{"HeldOnly", CheckState::checked, false, {kMemoryColour}},
+                      TracesCase{"OnlyClears", CheckState::unchecked, false, {}}),
     [](const auto& info) { return info.param.name; });
 
 struct CountCase {
@@ -289,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CountTest,
 // number inside it (or one pixel below, for the second line).
 struct DegenerateCase {
     const char* name;
-    int chkLinear;
+    CheckState linear;
     double re3;
     double re4;
     bool allOnBottom;
@@ -301,8 +301,8 @@ class DegenerateTest : public SpectrumPlotTest,
 TEST_P(DegenerateTest, NothingUnusableReachesTheSurface)
 {
     const DegenerateCase& c = GetParam();
-    controls.chkLinear = c.chkLinear;
-    controls.chkMemory = kChecked;
+    controls.linear = c.linear;
+    controls.memory = CheckState::checked;
     SetBin(3, c.re3);
     SetBin(4, c.re4);
     Plot();
@@ -320,19 +320,19 @@ TEST_P(DegenerateTest, NothingUnusableReachesTheSurface)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DegenerateTest,
-    ::testing::Values(DegenerateCase{"LinearSilence", kChecked, 0.0, 0.0, true},
-                      DegenerateCase{"LinearInfinitePower", kChecked, 1e200, 0.0, true},
-                      DegenerateCase{"LogInfinitePower", kUnchecked, 1e200, 0.0, true},
-                      DegenerateCase{"LinearNaN", kChecked, kNaN, 2.0, false},
-                      DegenerateCase{"LogNaNCountsAsSilent", kUnchecked, kNaN, 2.0, false}),
+    ::testing::Values(DegenerateCase{"LinearSilence", CheckState::checked, 0.0, 0.0, true},
+                      DegenerateCase{"LinearInfinitePower", CheckState::checked, 1e200, 0.0, true},
+                      DegenerateCase{"LogInfinitePower", CheckState::unchecked, 1e200, 0.0, true},
+                      DegenerateCase{"LinearNaN", CheckState::checked, kNaN, 2.0, false},
+                      DegenerateCase{"LogNaNCountsAsSilent", CheckState::unchecked, kNaN, 2.0, false}),
     [](const auto& info) { return info.param.name; });
 
 // A range of 0 would send the positive held values to minus infinity, the top
 // edge; without a scale they belong on the bottom edge like the live trace.
 TEST_F(SpectrumPlotTest, HeldCopyOnSilentLinearScaleLiesOnBottomEdge)
 {
-    controls.chkMemory = kChecked;
-    memory = kTrue;
+    controls.memory = CheckState::checked;
+    memory = true;
     held.fill(5.0);
     Plot();
     ASSERT_EQ(surface.segments.size(), 2 * kTraceSegments);

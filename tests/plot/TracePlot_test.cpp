@@ -21,7 +21,7 @@ protected:
     testing::RecordingSurface surface;
     testing::FakeControls controls;
 
-    void Plot() { plotComponent(surface, data, 0, kColour, controls); }
+    void Plot() { PlotTrace(surface, data, 0, kColour, controls); }
 
     // Height 2000 gives amplitude 900 and centre 1000, so sample n of this
     // ramp lands exactly at y = 1000 + n.
@@ -48,8 +48,8 @@ TEST_P(TraceStretchTest, DrawsEachSampleOneStepAfterTheLast)
 {
     const StretchCase& c = GetParam();
     UseRamp();
-    controls.hscDataZoom = c.zoom;
-    controls.hscDataScroll = c.scroll;
+    controls.timeZoom = c.zoom;
+    controls.timeScroll = c.scroll;
     Plot();
 
     ASSERT_EQ(surface.segments.size(), 2u * c.segments);
@@ -158,7 +158,7 @@ TEST_P(TraceStepTest, DrawsNothingWithoutAWholeStep)
 {
     const StepCase& c = GetParam();
     surface.innerWidth = c.width;
-    controls.hscDataZoom = c.zoom;
+    controls.timeZoom = c.zoom;
     Plot();
     EXPECT_EQ(surface.clears, 1);
     EXPECT_EQ(surface.segments.size(), c.segments);
@@ -179,7 +179,7 @@ struct BoundsCase {
     const char* name;
     std::size_t entries;
     float width;
-    std::int16_t iOffset;
+    std::int16_t offset;
     std::int16_t scroll;
     std::int16_t zoom;
     std::size_t pairs;
@@ -193,9 +193,9 @@ TEST_P(TraceBoundsTest, SkipsSegmentsOutsideTheBuffer)
     const BoundsCase& c = GetParam();
     const std::vector<double> buffer(c.entries, 0.0);
     surface.innerWidth = c.width;
-    controls.hscDataScroll = c.scroll;
-    controls.hscDataZoom = c.zoom;
-    plotComponent(surface, buffer, c.iOffset, kColour, controls);
+    controls.timeScroll = c.scroll;
+    controls.timeZoom = c.zoom;
+    PlotTrace(surface, buffer, c.offset, kColour, controls);
 
     ASSERT_EQ(surface.segments.size(), 2 * c.pairs);
     if (c.pairs > 0) {

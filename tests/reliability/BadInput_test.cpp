@@ -10,16 +10,16 @@
 #include <cmath>
 
 #include "plot/TraceColours.h"
-#include "FormDriver.h"
-#include "ui/Colour.h"
-#include "ui/FormFixture.h"
-#include "ui/PictureBox.h"
+#include "WindowDriver.h"
+#include "ui/window/Colour.h"
+#include "ui/WindowFixture.h"
+#include "ui/pictures/PictureBox.h"
 
 namespace quorvane::testing {
 namespace {
 
 
-class BadInput : public FormTest {
+class BadInput : public WindowTest {
 protected:
     void SetUp() override { form->show(); }
 
@@ -42,7 +42,7 @@ protected:
         ASSERT_EQ(driver.Tick(), "");
     }
 
-    FormDriver driver{*form};
+    WindowDriver driver{*form};
 };
 
 // The boxes are read only: keys, deleting, cutting and pasting change neither
@@ -50,7 +50,7 @@ protected:
 TEST_F(BadInput, TypingIntoTheTextBoxesChangesNothing)
 {
     QApplication::clipboard()->setText(QStringLiteral("42"));
-    for (const char* name : {"txtFreq(0)", "txtFreq(1)", "txtDepth"}) {
+    for (const char* name : {"messageFrequencyBox", "carrierFrequencyBox", "depthBox"}) {
         auto& box = Get<QLineEdit>(name);
         EXPECT_TRUE(box.isReadOnly()) << name;
         const QString before = box.text();
@@ -64,40 +64,40 @@ TEST_F(BadInput, TypingIntoTheTextBoxesChangesNothing)
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(box.text(), before) << name;
     }
-    EXPECT_EQ(State().dDataFreq, 0.5);
-    EXPECT_EQ(State().dCarrierFreq, 6.4);
-    EXPECT_EQ(State().dDepth, 1.0);
-    EXPECT_EQ(State().iDataSpectrums, 0) << "typing restarts nothing and runs no frame";
+    EXPECT_EQ(State().messageFrequency, 0.5);
+    EXPECT_EQ(State().carrierFrequency, 6.4);
+    EXPECT_EQ(State().depth, 1.0);
+    EXPECT_EQ(State().messageAverageCount, 0) << "typing restarts nothing and runs no frame";
 
-    Get<QScrollBar>("vscDepth").setValue(0);
-    EXPECT_EQ(Get<QLineEdit>("txtDepth").text(), "2");
-    EXPECT_EQ(State().dDepth, 2.0);
-    Get<QScrollBar>("hscFreq(0)").setValue(17);
-    EXPECT_EQ(Get<QLineEdit>("txtFreq(0)").text(), " 2.6");
+    Get<QScrollBar>("depthBar").setValue(0);
+    EXPECT_EQ(Get<QLineEdit>("depthBox").text(), "2");
+    EXPECT_EQ(State().depth, 2.0);
+    Get<QScrollBar>("messageFrequencyBar").setValue(17);
+    EXPECT_EQ(Get<QLineEdit>("messageFrequencyBox").text(), " 2.6");
     Tick();
 }
 
 TEST_F(BadInput, GreyedPassbandClearsTheModulatedPicture)
 {
-    Check("chkPassband").setCheckState(Qt::Checked);
+    Check("modulatedTraceButton").setCheckState(Qt::Checked);
     Tick();
-    ASSERT_GT(PixelsOf("picModData", kModulatedColour), 500) << "the trace is drawn while checked";
-    Check("chkPassband").setCheckState(Qt::PartiallyChecked);
+    ASSERT_GT(PixelsOf("modulatedPicture", kModulatedColour), 500) << "the trace is drawn while checked";
+    Check("modulatedTraceButton").setCheckState(Qt::PartiallyChecked);
     Tick();
-    EXPECT_EQ(PixelsOf("picModData", kModulatedColour), 0);
-    EXPECT_NE(State().dModSignal[2], 0.0) << "the modulated signal is still computed";
+    EXPECT_EQ(PixelsOf("modulatedPicture", kModulatedColour), 0);
+    EXPECT_NE(State().modulatedSignal[2], 0.0) << "the modulated signal is still computed";
 }
 
 TEST_F(BadInput, GreyedSpectrumShowsNoLiveTrace)
 {
-    Check("chkSpectrum").setCheckState(Qt::Checked);
+    Check("modulatedSpectrumButton").setCheckState(Qt::Checked);
     Tick();
-    ASSERT_GT(PixelsOf("picSpectrum(1)", kModulatedColour), 500) << "the live trace is drawn while checked";
-    Check("chkSpectrum").setCheckState(Qt::PartiallyChecked);
-    const std::int16_t before = State().iModSpectrums;
+    ASSERT_GT(PixelsOf("modulatedSpectrumPicture", kModulatedColour), 500) << "the live trace is drawn while checked";
+    Check("modulatedSpectrumButton").setCheckState(Qt::PartiallyChecked);
+    const std::int16_t before = State().modulatedAverageCount;
     Tick();
-    EXPECT_EQ(PixelsOf("picSpectrum(1)", kModulatedColour), 0);
-    EXPECT_EQ(State().iModSpectrums, before + 1) << "the average goes on while hidden";
+    EXPECT_EQ(PixelsOf("modulatedSpectrumPicture", kModulatedColour), 0);
+    EXPECT_EQ(State().modulatedAverageCount, before + 1) << "the average goes on while hidden";
 }
 
 // Greyed is not 1, so the spectra are logarithmic: after the restart that the
@@ -105,22 +105,22 @@ TEST_F(BadInput, GreyedSpectrumShowsNoLiveTrace)
 // The same library log of the same power: within 4 ulps.
 TEST_F(BadInput, GreyedLinearMeansLogarithmic)
 {
-    ASSERT_EQ(Check("chkLinear").checkState(), Qt::Checked);
+    ASSERT_EQ(Check("linearCheckBox").checkState(), Qt::Checked);
     Tick();
     Tick();
-    Check("chkLinear").setCheckState(Qt::PartiallyChecked);
-    EXPECT_EQ(State().iDataSpectrums, 0) << "greying the switch restarts like a click";
+    Check("linearCheckBox").setCheckState(Qt::PartiallyChecked);
+    EXPECT_EQ(State().messageAverageCount, 0) << "greying the switch restarts like a click";
     Tick();
-    ASSERT_EQ(State().iDataSpectrums, 1);
+    ASSERT_EQ(State().messageAverageCount, 1);
     int silent = 0;
     for (int k = 0; k < kPoints; ++k) {
-        const double re = State().dDataFFT[2 * k];
-        const double im = State().dDataFFT[2 * k + 1];
+        const double re = State().messageTransform[2 * k];
+        const double im = State().messageTransform[2 * k + 1];
         const double power = im * im + re * re;
         if (power > 0) {
-            EXPECT_DOUBLE_EQ(State().dDataSpectrum[k], std::log(power)) << "bin " << k;
+            EXPECT_DOUBLE_EQ(State().messageSpectrum[k], std::log(power)) << "bin " << k;
         } else {
-            EXPECT_EQ(State().dDataSpectrum[k], -10000.0) << "bin " << k;
+            EXPECT_EQ(State().messageSpectrum[k], -10000.0) << "bin " << k;
             ++silent;
         }
     }
@@ -132,47 +132,47 @@ TEST_F(BadInput, GreyedLinearMeansLogarithmic)
 // held, unrefreshed, until the switch is unchecked.
 TEST_F(BadInput, GreyedMemoryTakesNoCopyAndKeepsOneHeld)
 {
-    auto& memory = Check("chkMemory");
+    auto& memory = Check("memoryButton");
     memory.setCheckState(Qt::PartiallyChecked);
     Tick();
-    EXPECT_EQ(State().bDataMemory, kFalse);
-    EXPECT_EQ(State().bModMemory, kFalse);
-    EXPECT_EQ(State().dDataSpectrumMem[0], 0.0) << "no copy taken";
+    EXPECT_FALSE(State().messageHeld);
+    EXPECT_FALSE(State().modulatedHeld);
+    EXPECT_EQ(State().messageHeldSpectrum[0], 0.0) << "no copy taken";
 
     memory.setCheckState(Qt::Checked);
     Tick();
-    ASSERT_EQ(State().bDataMemory, kTrue);
-    const SampleBuffer held = State().dDataSpectrumMem;
+    ASSERT_TRUE(State().messageHeld);
+    const SampleBuffer held = State().messageHeldSpectrum;
     memory.setCheckState(Qt::PartiallyChecked);
-    Get<QScrollBar>("hscFreq(0)").setValue(50);  // a different message, a different average
+    Get<QScrollBar>("messageFrequencyBar").setValue(50);  // a different message, a different average
     Tick();
     Tick();
-    EXPECT_EQ(State().bDataMemory, kTrue);
-    EXPECT_EQ(State().bModMemory, kTrue);
-    EXPECT_EQ(State().dDataSpectrumMem, held) << "the held copy is not refreshed";
-    EXPECT_NE(State().dDataSpectrum, held);
+    EXPECT_TRUE(State().messageHeld);
+    EXPECT_TRUE(State().modulatedHeld);
+    EXPECT_EQ(State().messageHeldSpectrum, held) << "the held copy is not refreshed";
+    EXPECT_NE(State().messageSpectrum, held);
 
     memory.setCheckState(Qt::Unchecked);
     Tick();
-    EXPECT_EQ(State().bDataMemory, kFalse);
-    EXPECT_EQ(State().bModMemory, kFalse);
+    EXPECT_FALSE(State().messageHeld);
+    EXPECT_FALSE(State().modulatedHeld);
 }
 
 // Greyed two-sided is one-sided: the markers stay at the left edge, and the
 // message spectrum is drawn exactly as with the switch off.
 TEST_F(BadInput, GreyedTwoSidedDrawsOneSided)
 {
-    auto& twoSides = Check("chkTwoSides");
+    auto& twoSides = Check("twoSidedCheckBox");
     Tick();
-    const QImage oneSided = Get<PictureBox>("picSpectrum(0)").grab().toImage();
+    const QImage oneSided = Get<PictureBox>("messageSpectrumPicture").grab().toImage();
     twoSides.setCheckState(Qt::Checked);
     Tick();
-    ASSERT_NE(Get<PictureBox>("picSpectrum(0)").grab().toImage(), oneSided);
+    ASSERT_NE(Get<PictureBox>("messageSpectrumPicture").grab().toImage(), oneSided);
     twoSides.setCheckState(Qt::PartiallyChecked);
     Tick();
-    EXPECT_EQ(Get<PictureBox>("picSpectrum(0)").grab().toImage(), oneSided);
-    EXPECT_EQ(form->lneZero(0).X1, 6000);
-    EXPECT_EQ(form->lneZero(1).X1, 6000);
+    EXPECT_EQ(Get<PictureBox>("messageSpectrumPicture").grab().toImage(), oneSided);
+    EXPECT_EQ(form->panel().ZeroMarkers()[0].x1, 6000);
+    EXPECT_EQ(form->panel().ZeroMarkers()[1].x1, 6000);
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include <sstream>
 #include <string>
 
-#include "FormDriver.h"
+#include "WindowDriver.h"
 #include "support/EnvironmentSize.h"
-#include "ui/FormFixture.h"
+#include "ui/WindowFixture.h"
 
 namespace quorvane::testing {
 namespace {
@@ -23,12 +23,12 @@ long SoakTicks()
     return EnvironmentSize("QUORVANE_SOAK_TICKS", kDefaultTicks);
 }
 
-class Soak : public FormTest {
+class Soak : public WindowTest {
 protected:
     void SetUp() override { form->show(); }
 
     // Runs one action and remembers it, so a failure can say what led to it.
-    std::string Act(FormDriver& driver, Action action, std::uint8_t argument)
+    std::string Act(WindowDriver& driver, Action action, std::uint8_t argument)
     {
         std::ostringstream step;
         step << "action " << static_cast<int>(action) << " argument " << static_cast<int>(argument)
@@ -53,7 +53,7 @@ protected:
 
 TEST_F(Soak, SeededRandomUsePastTheCounterLimit)
 {
-    FormDriver driver(*form);
+    WindowDriver driver(*form);
     const long ticks = SoakTicks();
     // Noisy at first and at the end; in between only actions that restart no
     // average, until the counters have stood at their top for a while.
@@ -111,52 +111,52 @@ TEST_F(Soak, SeededRandomUsePastTheCounterLimit)
 // Left running untouched, the counters stop at their limit and the averages go on.
 TEST_F(Soak, UntouchedCountersHoldAtTheirLimit)
 {
-    FormDriver driver(*form);
-    State().iDataSpectrums = FormDriver::kCounterLimit - 7;
-    State().iModSpectrums = FormDriver::kCounterLimit - 7;
+    WindowDriver driver(*form);
+    State().messageAverageCount = WindowDriver::kCounterLimit - 7;
+    State().modulatedAverageCount = WindowDriver::kCounterLimit - 7;
     for (int tick = 0; tick < 20; ++tick)
         ASSERT_EQ(driver.Tick(), "") << "frame " << tick;
-    EXPECT_EQ(State().iDataSpectrums, FormDriver::kCounterLimit);
-    EXPECT_EQ(State().iModSpectrums, FormDriver::kCounterLimit);
+    EXPECT_EQ(State().messageAverageCount, WindowDriver::kCounterLimit);
+    EXPECT_EQ(State().modulatedAverageCount, WindowDriver::kCounterLimit);
 }
 
 // The same limit reached quickly with the switches moving, so that even a
 // shortened soak covers it; a restart from the top starts the count afresh.
 TEST_F(Soak, CountersHoldAtTheirTopAndRestartFromIt)
 {
-    FormDriver driver(*form);
-    State().iDataSpectrums = FormDriver::kCounterLimit - 5;
-    State().iModSpectrums = FormDriver::kCounterLimit - 3;
+    WindowDriver driver(*form);
+    State().messageAverageCount = WindowDriver::kCounterLimit - 5;
+    State().modulatedAverageCount = WindowDriver::kCounterLimit - 3;
     for (int tick = 0; tick < 20; ++tick) {
         ASSERT_EQ(driver.Tick(), "") << "frame " << tick;
         ASSERT_EQ(driver.Do(Action::CheckClick, static_cast<std::uint8_t>(tick % 4)), "");
     }
-    EXPECT_EQ(State().iDataSpectrums, FormDriver::kCounterLimit);
-    EXPECT_EQ(State().iModSpectrums, FormDriver::kCounterLimit);
+    EXPECT_EQ(State().messageAverageCount, WindowDriver::kCounterLimit);
+    EXPECT_EQ(State().modulatedAverageCount, WindowDriver::kCounterLimit);
 
-    QTest::mouseClick(&Get<QWidget>("picSpectrum(1)"), Qt::LeftButton);
-    EXPECT_EQ(State().iDataSpectrums, 0);
-    EXPECT_EQ(State().iModSpectrums, 0);
+    QTest::mouseClick(&Get<QWidget>("modulatedSpectrumPicture"), Qt::LeftButton);
+    EXPECT_EQ(State().messageAverageCount, 0);
+    EXPECT_EQ(State().modulatedAverageCount, 0);
     ASSERT_EQ(driver.Tick(), "");
-    EXPECT_EQ(State().iDataSpectrums, 1);
-    EXPECT_EQ(State().iModSpectrums, 1);
+    EXPECT_EQ(State().messageAverageCount, 1);
+    EXPECT_EQ(State().modulatedAverageCount, 1);
 }
 
 // Every scheme with every message type, each pair run long enough for its
 // average to settle, with the switches in every state.
 TEST_F(Soak, EveryMessageWithEverySchemeAndSwitchState)
 {
-    FormDriver driver(*form);
-    auto& cmbData = Get<QComboBox>("cmbData");
-    auto& cmbMod = Get<QComboBox>("cmbMod");
-    for (int message = 0; message < cmbData.count(); ++message) {
-        for (int scheme = 0; scheme < cmbMod.count(); ++scheme) {
+    WindowDriver driver(*form);
+    auto& messageTypes = Get<QComboBox>("messageTypeList");
+    auto& schemes = Get<QComboBox>("schemeList");
+    for (int message = 0; message < messageTypes.count(); ++message) {
+        for (int scheme = 0; scheme < schemes.count(); ++scheme) {
             driver.Do(Action::ListChoose, static_cast<std::uint8_t>(message << 1));
             driver.Do(Action::ListChoose, static_cast<std::uint8_t>(scheme << 1 | 1));
             for (int check = 0; check < 15; ++check) {
                 driver.Do(Action::CheckSet, static_cast<std::uint8_t>(check));
-                ASSERT_EQ(driver.Tick(), "") << cmbData.currentText().toStdString() << " / "
-                                             << cmbMod.currentText().toStdString() << ", check " << check;
+                ASSERT_EQ(driver.Tick(), "") << messageTypes.currentText().toStdString() << " / "
+                                             << schemes.currentText().toStdString() << ", check " << check;
             }
         }
     }

@@ -26,11 +26,11 @@ region() { convert "$work/$1.png" -crop "$4x$5+$2+$3" +repage rgb:- | md5sum; }
 pause_button=(52 604)
 message_list=(278 48)
 message_picture=(400 16 593 69)
-freq_thumb=(227 96)            # hscFreq(0)'s thumb at its start-up value
+freq_thumb=(227 96)            # messageFrequencyBar's thumb at its start-up value
 freq_bar=(188 80 89 33)
-freq_text=(284 80 53 33)       # txtFreq(0)
-time_bar=(600 8)               # hscDataScroll
-carrier_right_arrow=(274 340)  # hscFreq(1)'s right arrow
+freq_text=(284 80 53 33)       # messageFrequencyBox
+time_bar=(600 8)               # timeScrollBar
+carrier_right_arrow=(274 340)  # carrierFrequencyBar's right arrow
 
 start
 click "${message_list[@]}"          # the list opens; Down and Return pick White Noise,

@@ -1,66 +1,65 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
-#include "engine/ControlTexts.h"
-#include "engine/FormControls.h"
+#include "engine/FrameInputs.h"
+#include "support/PrintChoices.h"
 
 namespace quorvane::testing {
 
 // Controls as plain fields, starting where the window's design and start-up
 // leave them.
-struct FakeControls final : FormControls {
-    std::string cmbData{kSineWave};
-    std::string cmbMod{kDsbSc};
-    std::string cmdPause{kRunningCaption};
-    int chkLinear = kChecked;
-    int chkTwoSides = kUnchecked;
-    int chkMemory = kUnchecked;
-    int chkPassband = kUnchecked;
-    int chkSpectrum = kUnchecked;
-    std::int16_t hscDataScroll = 0;
-    std::int16_t hscDataZoom = 1;
+struct FakeControls final : FrameInputs {
+    MessageType messageType = MessageType::sine;
+    Scheme scheme = Scheme::dsbSc;
+    PauseState pause = PauseState::running;
+    CheckState linear = CheckState::checked;
+    CheckState twoSided = CheckState::unchecked;
+    CheckState memory = CheckState::unchecked;
+    CheckState modulatedTrace = CheckState::unchecked;
+    CheckState modulatedSpectrum = CheckState::unchecked;
+    std::int16_t timeScroll = 0;
+    std::int16_t timeZoom = 1;
 
-    std::string_view ListText(ListId list) const override
+    MessageType ChosenMessageType() const override { return messageType; }
+    Scheme ChosenScheme() const override { return scheme; }
+    PauseState ShownPauseState() const override { return pause; }
+    CheckState SwitchState(Switch which) const override
     {
-        return list == ListId::cmbData ? cmbData : cmbMod;
-    }
-    int CheckValue(CheckId check) const override
-    {
-        switch (check) {
-        case CheckId::chkLinear: return chkLinear;
-        case CheckId::chkTwoSides: return chkTwoSides;
-        case CheckId::chkMemory: return chkMemory;
-        case CheckId::chkPassband: return chkPassband;
-        case CheckId::chkSpectrum: return chkSpectrum;
+        switch (which) {
+            case Switch::linear: return linear;
+            case Switch::twoSided: return twoSided;
+            case Switch::memory: return memory;
+            case Switch::modulatedTrace: return modulatedTrace;
+            case Switch::modulatedSpectrum: return modulatedSpectrum;
         }
-        return kUnchecked;
+        return CheckState::unchecked;
     }
-    std::int16_t ScrollValue(ScrollId scroll) const override
+    std::int16_t TimeBarPosition(TimeBar bar) const override
     {
-        return scroll == ScrollId::hscDataScroll ? hscDataScroll : hscDataZoom;
+        return bar == TimeBar::scroll ? timeScroll : timeZoom;
     }
-    std::string_view PauseCaption() const override { return cmdPause; }
 
     // The heaviest drawing: zoom 4 with the modulated trace and spectrum on.
     void Heaviest()
     {
-        chkPassband = kChecked;
-        chkSpectrum = kChecked;
-        hscDataZoom = 4;
+        modulatedTrace = CheckState::checked;
+        modulatedSpectrum = CheckState::checked;
+        timeZoom = 4;
     }
 
     // Walks every message type and scheme, and the memory, linear and
     // two-sided switches, at staggered rates, one setting per tick number.
     void VaryFor(int tick)
     {
-        cmbData = kMessageTypes[tick % 4];
-        cmbMod = kSchemes[(tick / 4) % 4];
-        chkMemory = (tick / 7) % 2;
-        chkLinear = (tick / 11) % 2;
-        chkTwoSides = (tick / 13) % 2;
+        const auto onEvery = [tick](int period) {
+            return (tick / period) % 2 ? CheckState::checked : CheckState::unchecked;
+        };
+        messageType = kMessageTypes[tick % 4];
+        scheme = kSchemes[(tick / 4) % 4];
+        memory = onEvery(7);
+        linear = onEvery(11);
+        twoSided = onEvery(13);
     }
 };
 

@@ -32,24 +32,24 @@ struct RecordingSurface final : PlotSurface {
         innerHeight = height;
     }
 
-    float ScaleWidth() const override { return innerWidth; }
-    float ScaleHeight() const override { return innerHeight; }
-    void Cls() override
+    float InnerWidth() const override { return innerWidth; }
+    float InnerHeight() const override { return innerHeight; }
+    void Clear() override
     {
         segments.clear();
         ++clears;
     }
-    void SetForeColor(std::int32_t colour) override
+    void SetColour(std::int32_t colour) override
     {
         foreColour = colour;
         ++colourChanges;
     }
-    void Line(float x1, float y1, float x2, float y2) override
+    void DrawLine(float x1, float y1, float x2, float y2) override
     {
         segments.push_back({x1, y1, x2, y2, foreColour});
     }
-    float Left() const override { return outerLeft; }
-    float Width() const override { return outerWidth; }
+    float OuterLeft() const override { return outerLeft; }
+    float OuterWidth() const override { return outerWidth; }
 };
 
 }  // namespace quorvane::testing

@@ -16,22 +16,23 @@ struct RecordingWindow {
     explicit RecordingWindow(bool withMemo = true)
         : memo(withMemo ? std::make_unique<FrameMemo>() : nullptr)
     {
-        state->dDataFreq = 0.5;
-        state->dCarrierFreq = 6.4;
-        state->dDepth = 1.0;
+        state->messageFrequency = 0.5;
+        state->carrierFrequency = 6.4;
+        state->depth = 1.0;
     }
 
     std::unique_ptr<SignalState> state = std::make_unique<SignalState>();
     std::unique_ptr<FrameMemo> memo;
-    NoiseSource rnd;
-    RecordingSurface picData{8835, 975};
-    RecordingSurface picSpectrum0{8835, 2715};
-    RecordingSurface picCarrier{8835, 1095};
-    RecordingSurface picModData{8835, 1095};
-    RecordingSurface picSpectrum1{8835, 2715};
-    FormPictures pictures{picData, {&picSpectrum0, &picSpectrum1}, picCarrier, picModData};
+    NoiseSource noise;
+    RecordingSurface messagePicture{8835, 975};
+    RecordingSurface messageSpectrumPicture{8835, 2715};
+    RecordingSurface carrierPicture{8835, 1095};
+    RecordingSurface modulatedPicture{8835, 1095};
+    RecordingSurface modulatedSpectrumPicture{8835, 2715};
+    FramePictures pictures{messagePicture, messageSpectrumPicture, carrierPicture, modulatedPicture,
+                           modulatedSpectrumPicture};
 
-    void Tick(const FormControls& controls) { Timer1_Timer(*state, controls, pictures, rnd, memo.get()); }
+    void Tick(const FrameInputs& controls) { RunFrame(*state, controls, pictures, noise, memo.get()); }
 };
 
 }  // namespace quorvane::testing

@@ -8,10 +8,10 @@
 #include <QTest>
 #include <functional>
 
-#include "engine/ControlTexts.h"
-#include "ui/PictureBox.h"
-#include "ui/Utf8.h"
-#include "FormFixture.h"
+#include "engine/Choices.h"
+#include "ui/pictures/PictureBox.h"
+#include "ui/window/Utf8.h"
+#include "WindowFixture.h"
 
 namespace quorvane::testing {
 namespace {
@@ -22,19 +22,19 @@ QString AccessibleText(QWidget& widget, QAccessible::Text which)
     return accessible ? accessible->text(which) : QString();
 }
 
-using AccessibilityTest = FormTest;
+using AccessibilityTest = WindowTest;
 
 TEST_F(AccessibilityTest, EveryControlIsNamedAsItReads)
 {
     const std::pair<const char*, const char*> names[] = {
-        {"cmbData", "Message type"},        {"hscFreq(0)", "Message frequency"},
-        {"hscFreq(1)", "Carrier frequency"}, {"cmbMod", "Modulation scheme"},
-        {"vscDepth", "Modulation depth"},  {"chkMemory", "Memory"},
-             {"chkTwoSides", "Two-Sided Spectra"},
-        {"chkLinear", "Linear Plots"},     {"chkPassband", "Modulated trace"},
-        {"chkSpectrum", "Modulated spectrum trace"}, {"picData", "Message signal"},
-        {"picSpectrum(0)", "Message spectrum"}, {"picCarrier", "Carrier"},
-        {"picModData", "Modulated signal"}, {"picSpectrum(1)", "Modulated spectrum"},
+        {"messageTypeList", "Message type"},        {"messageFrequencyBar", "Message frequency"},
+        {"carrierFrequencyBar", "Carrier frequency"}, {"schemeList", "Modulation scheme"},
+        {"depthBar", "Modulation depth"},  {"memoryButton", "Memory"},
+             {"twoSidedCheckBox", "Two-Sided Spectra"},
+        {"linearCheckBox", "Linear Plots"},     {"modulatedTraceButton", "Modulated trace"},
+        {"modulatedSpectrumButton", "Modulated spectrum trace"}, {"messagePicture", "Message signal"},
+        {"messageSpectrumPicture", "Message spectrum"}, {"carrierPicture", "Carrier"},
+        {"modulatedPicture", "Modulated signal"}, {"modulatedSpectrumPicture", "Modulated spectrum"},
 
     };
     for (const auto& [control, name] : names)
@@ -44,7 +44,7 @@ TEST_F(AccessibilityTest, EveryControlIsNamedAsItReads)
 // The label beside each list reaches the reader through the label relation.
 TEST_F(AccessibilityTest, ListsAreRelatedToTheLabelBesideThem)
 {
-    for (const auto& [list, label] : {std::pair{"cmbData", "Signal Type"}, std::pair{"cmbMod", "Modulation"}}) {
+    for (const auto& [list, label] : {std::pair{"messageTypeList", "Signal Type"}, std::pair{"schemeList", "Modulation"}}) {
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&Get<QWidget>(list));
         ASSERT_NE(accessible, nullptr) << list;
         QStringList labels;
@@ -56,15 +56,15 @@ TEST_F(AccessibilityTest, ListsAreRelatedToTheLabelBesideThem)
 
 TEST_F(AccessibilityTest, PicturesSayWhatTheyShow)
 {
-    for (const char* picture : {"picData", "picSpectrum(0)", "picCarrier", "picModData", "picSpectrum(1)"})
+    for (const char* picture : {"messagePicture", "messageSpectrumPicture", "carrierPicture", "modulatedPicture", "modulatedSpectrumPicture"})
         EXPECT_FALSE(AccessibleText(Get<QWidget>(picture), QAccessible::Description).isEmpty()) << picture;
 }
 
 TEST_F(AccessibilityTest, PauseButtonIsNamedByItsCaption)
 {
-    EXPECT_EQ(AccessibleText(Get<QWidget>("cmdPause"), QAccessible::Name), ToQString(kRunningCaption));
-    QTest::mouseClick(&Get<QWidget>("cmdPause"), Qt::LeftButton);
-    EXPECT_EQ(AccessibleText(Get<QWidget>("cmdPause"), QAccessible::Name), ToQString(kPausedCaption));
+    EXPECT_EQ(AccessibleText(Get<QWidget>("pauseButton"), QAccessible::Name), ToQString(Key(PauseState::running)));
+    QTest::mouseClick(&Get<QWidget>("pauseButton"), Qt::LeftButton);
+    EXPECT_EQ(AccessibleText(Get<QWidget>("pauseButton"), QAccessible::Name), ToQString(Key(PauseState::paused)));
 }
 
 // Tab from the first control reaches every control in the designed order, and
@@ -73,7 +73,7 @@ TEST_F(AccessibilityTest, KeyboardAloneReachesAndChangesEveryControl)
 {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    Get<QWidget>("picData").setFocus();
+    Get<QWidget>("messagePicture").setFocus();
 
     const auto scroll = [this](const char* name) { return Get<QScrollBar>(name).value(); };
     const auto list = [this](const char* name) { return Get<QComboBox>(name).currentIndex(); };
@@ -83,27 +83,27 @@ TEST_F(AccessibilityTest, KeyboardAloneReachesAndChangesEveryControl)
         std::function<int()> value;
     };
     const Step steps[] = {
-        {"picData", Qt::Key_unknown, {}},
-        {"cmbData", Qt::Key_Down, [&] { return list("cmbData"); }},
-        {"cmbMod", Qt::Key_Down, [&] { return list("cmbMod"); }},
-        {"cmdPause", Qt::Key_Space, [&] { return form->PauseCaption() == kRunningCaption; }},
-        {"picSpectrum(0)", Qt::Key_unknown, {}},
-        {"picModData", Qt::Key_unknown, {}},
-        {"hscDataScroll", Qt::Key_Right, [&] { return scroll("hscDataScroll"); }},
-        {"hscDataZoom", Qt::Key_Right, [&] { return scroll("hscDataZoom"); }},
-        {"chkMemory", Qt::Key_Space, [&] { return form->CheckValue(CheckId::chkMemory); }},
-        {"picSpectrum(1)", Qt::Key_unknown, {}},
-        {"vscDepth", Qt::Key_Up, [&] { return scroll("vscDepth"); }},
-        {"txtDepth", Qt::Key_unknown, {}},
-        {"txtFreq(0)", Qt::Key_unknown, {}},
-        {"hscFreq(0)", Qt::Key_Right, [&] { return scroll("hscFreq(0)"); }},
-        {"picCarrier", Qt::Key_unknown, {}},
-        {"hscFreq(1)", Qt::Key_Right, [&] { return scroll("hscFreq(1)"); }},
-        {"txtFreq(1)", Qt::Key_unknown, {}},
-        {"chkPassband", Qt::Key_Space, [&] { return form->CheckValue(CheckId::chkPassband); }},
-        {"chkSpectrum", Qt::Key_Space, [&] { return form->CheckValue(CheckId::chkSpectrum); }},
-        {"chkTwoSides", Qt::Key_Space, [&] { return form->CheckValue(CheckId::chkTwoSides); }},
-        {"chkLinear", Qt::Key_Space, [&] { return form->CheckValue(CheckId::chkLinear); }},
+        {"messagePicture", Qt::Key_unknown, {}},
+        {"messageTypeList", Qt::Key_Down, [&] { return list("messageTypeList"); }},
+        {"schemeList", Qt::Key_Down, [&] { return list("schemeList"); }},
+        {"pauseButton", Qt::Key_Space, [&] { return form->panel().ShownPauseState() == PauseState::running; }},
+        {"messageSpectrumPicture", Qt::Key_unknown, {}},
+        {"modulatedPicture", Qt::Key_unknown, {}},
+        {"timeScrollBar", Qt::Key_Right, [&] { return scroll("timeScrollBar"); }},
+        {"timeZoomBar", Qt::Key_Right, [&] { return scroll("timeZoomBar"); }},
+        {"memoryButton", Qt::Key_Space, [&] { return static_cast<int>(form->panel().SwitchState(Switch::memory)); }},
+        {"modulatedSpectrumPicture", Qt::Key_unknown, {}},
+        {"depthBar", Qt::Key_Up, [&] { return scroll("depthBar"); }},
+        {"depthBox", Qt::Key_unknown, {}},
+        {"messageFrequencyBox", Qt::Key_unknown, {}},
+        {"messageFrequencyBar", Qt::Key_Right, [&] { return scroll("messageFrequencyBar"); }},
+        {"carrierPicture", Qt::Key_unknown, {}},
+        {"carrierFrequencyBar", Qt::Key_Right, [&] { return scroll("carrierFrequencyBar"); }},
+        {"carrierFrequencyBox", Qt::Key_unknown, {}},
+        {"modulatedTraceButton", Qt::Key_Space, [&] { return static_cast<int>(form->panel().SwitchState(Switch::modulatedTrace)); }},
+        {"modulatedSpectrumButton", Qt::Key_Space, [&] { return static_cast<int>(form->panel().SwitchState(Switch::modulatedSpectrum)); }},
+        {"twoSidedCheckBox", Qt::Key_Space, [&] { return static_cast<int>(form->panel().SwitchState(Switch::twoSided)); }},
+        {"linearCheckBox", Qt::Key_Space, [&] { return static_cast<int>(form->panel().SwitchState(Switch::linear)); }},
     };
     for (const Step& step : steps) {
         QWidget* focused = QApplication::focusWidget();
@@ -131,9 +131,9 @@ TEST_F(AccessibilityTest, ArrowKeysMoveThumbsTheWayTheyPoint)
         Qt::Key key;
         int change;
     };
-    const Case cases[] = {{"hscFreq(0)", Qt::Key_Right, +1}, {"hscFreq(0)", Qt::Key_Left, -1},
-                          {"hscDataZoom", Qt::Key_Right, +1}, {"vscDepth", Qt::Key_Up, -1},
-                          {"vscDepth", Qt::Key_Down, +1}};
+    const Case cases[] = {{"messageFrequencyBar", Qt::Key_Right, +1}, {"messageFrequencyBar", Qt::Key_Left, -1},
+                          {"timeZoomBar", Qt::Key_Right, +1}, {"depthBar", Qt::Key_Up, -1},
+                          {"depthBar", Qt::Key_Down, +1}};
     for (const Case& c : cases) {
         auto& bar = Get<QScrollBar>(c.bar);
         bar.setValue((bar.minimum() + bar.maximum()) / 2);
@@ -154,14 +154,14 @@ namespace {
 TEST_F(AccessibilityTest, KeyboardCursorReadsLikeThePointerAndLeavesNoTrace)
 {
     for (int tick = 0; tick < 3; ++tick)
-        form->Timer1_Timer();
-    auto& picture = Get<PictureBox>("picData");
+        form->runFrame();
+    auto& picture = Get<PictureBox>("messagePicture");
     const QImage before = form->grab().toImage();
     QTest::keyClick(&picture, Qt::Key_Home);
     for (int step = 0; step < 10; ++step)
         QTest::keyClick(&picture, Qt::Key_Right);
     // Ten pixels in, as the pointer ten pixels in reads (ClassroomTest).
-    EXPECT_EQ(form->ReadoutWindow().text(), QStringLiteral("0.009 s\n0.28"));
+    EXPECT_EQ(form->pointerReadout().readoutWindow().text(), QStringLiteral("0.009 s\n0.28"));
     EXPECT_EQ(picture.accessibleDescription(), QStringLiteral("0.009 s, 0.28"));
     const QImage marked = form->grab().toImage();
     const QRect marker = Get<QWidget>("cursorMarker").geometry();
@@ -175,7 +175,7 @@ TEST_F(AccessibilityTest, KeyboardCursorReadsLikeThePointerAndLeavesNoTrace)
     EXPECT_GT(inside, 0);
     EXPECT_EQ(outside, 0);
     QTest::keyClick(&picture, Qt::Key_Escape);
-    EXPECT_FALSE(form->ReadoutWindow().isVisible());
+    EXPECT_FALSE(form->pointerReadout().readoutWindow().isVisible());
     EXPECT_TRUE(picture.accessibleDescription().startsWith(QStringLiteral("Time trace of the message signal, in dark green\n")));
     EXPECT_EQ(form->grab().toImage(), before);
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/ButtonCheckBox.h"
-#include "ui/CheckBox.h"
+#include "ui/widgets/ButtonCheckBox.h"
+#include "ui/widgets/CheckBox.h"
 
 namespace quorvane::testing {
 namespace {

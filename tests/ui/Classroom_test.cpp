@@ -10,30 +10,31 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "FormFixture.h"
-#include "ui/FormLayout.h"
-#include "ui/PictureBox.h"
-#include "ui/Readout.h"
-#include "ui/Utf8.h"
-#include "ui/Zoom.h"
+#include "WindowFixture.h"
+#include "app/WindowDesign.h"
+#include "ui/pictures/PictureBox.h"
+#include "ui/readout/Readout.h"
+#include "ui/window/Pixels.h"
+#include "ui/window/Utf8.h"
+#include "ui/magnification/Zoom.h"
 
 namespace quorvane::testing {
 namespace {
 
-using ClassroomTest = FormTest;
+using ClassroomTest = WindowTest;
 
 bool IsPicture(std::string_view name)
 {
-    return name.starts_with("pic");
+    return name.ends_with("Picture");
 }
 
 TEST_F(ClassroomTest, EveryTabStopButThePicturesHasATooltip)
 {
-    for (std::string_view name : FormFocusOrder()) {
+    for (std::string_view name : FocusOrder()) {
         const QWidget& control = Get<QWidget>(ToQString(name));
         EXPECT_EQ(control.toolTip().isEmpty(), IsPicture(name)) << name;
     }
-    auto& pause = Get<QPushButton>("cmdPause");
+    auto& pause = Get<QPushButton>("pauseButton");
     const QString running = pause.toolTip();
     pause.click();
     EXPECT_NE(pause.toolTip(), running);  // says what the next click will do
@@ -51,20 +52,20 @@ void PointAt(PictureBox& picture, QPoint inside)
 TEST_F(ClassroomTest, ReadoutFollowsThePointerAndGoesWhenItLeaves)
 {
     for (int tick = 0; tick < 3; ++tick)
-        form->Timer1_Timer();
+        form->runFrame();
     // Sample 9 (x 150 twips at 17 a sample) of the 5 Hz sine: sin(18 / 64) = 0.278.
-    PointAt(Get<PictureBox>("picData"), {10, 10});
-    ASSERT_TRUE(form->ReadoutWindow().isVisible());
-    EXPECT_EQ(form->ReadoutWindow().text(), QStringLiteral("0.009 s\n0.28"));
+    PointAt(Get<PictureBox>("messagePicture"), {10, 10});
+    ASSERT_TRUE(form->pointerReadout().readoutWindow().isVisible());
+    EXPECT_EQ(form->pointerReadout().readoutWindow().text(), QStringLiteral("0.009 s\n0.28"));
     // Near the message tone, the readout snaps to its highest bin, 41.
-    PointAt(Get<PictureBox>("picSpectrum(0)"), {12, 50});
-    EXPECT_EQ(form->ReadoutWindow().text(), QStringLiteral("5.0 Hz\n0.0 dB"));
+    PointAt(Get<PictureBox>("messageSpectrumPicture"), {12, 50});
+    EXPECT_EQ(form->pointerReadout().readoutWindow().text(), QStringLiteral("5.0 Hz\n0.0 dB"));
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&Get<PictureBox>("picSpectrum(0)"), &leave);
-    EXPECT_FALSE(form->ReadoutWindow().isVisible());
+    QApplication::sendEvent(&Get<PictureBox>("messageSpectrumPicture"), &leave);
+    EXPECT_FALSE(form->pointerReadout().readoutWindow().isVisible());
     // The modulated trace is not drawn, so there is nothing to read there.
-    PointAt(Get<PictureBox>("picModData"), {10, 10});
-    EXPECT_FALSE(form->ReadoutWindow().isVisible());
+    PointAt(Get<PictureBox>("modulatedPicture"), {10, 10});
+    EXPECT_FALSE(form->pointerReadout().readoutWindow().isVisible());
 }
 
 TEST(ReadoutText, UsesTheLocaleDecimalSignAndATrueMinus)
@@ -80,19 +81,19 @@ TEST(ReadoutText, UsesTheLocaleDecimalSignAndATrueMinus)
 
 TEST_F(ClassroomTest, MagnifiedEveryControlKeepsItsPlaceAndPicturesDoubleExactly)
 {
-    form->Timer1_Timer();
-    auto& picture = Get<PictureBox>("picSpectrum(0)");
+    form->runFrame();
+    auto& picture = Get<PictureBox>("messageSpectrumPicture");
     const QImage atDesign = picture.grab().toImage();
     const QSize window = form->size();
-    form->SetZoom(2.0);
+    form->magnifier().setZoom(2.0);
     EXPECT_EQ(form->size(), window * 2);
-    for (const ControlDesign& design : FormControlsDesign())
+    for (const ControlDesign& design : ControlDesigns())
         EXPECT_EQ(Get<QWidget>(ToQString(design.name)).geometry(), Magnified(ToPixels(design.box), 2.0))
             << design.name;
-    EXPECT_EQ(picture.ScaleWidth(), 8835.0f);
+    EXPECT_EQ(picture.InnerWidth(), 8835.0f);
     EXPECT_EQ(picture.grab().toImage().convertToFormat(atDesign.format()),
               atDesign.scaled(atDesign.size() * 2));  // every pixel doubled, nothing blended
-    form->SetZoom(1.0);
+    form->magnifier().setZoom(1.0);
     EXPECT_EQ(form->size(), window);
     EXPECT_EQ(picture.grab().toImage(), atDesign);
 }
@@ -100,16 +101,16 @@ TEST_F(ClassroomTest, MagnifiedEveryControlKeepsItsPlaceAndPicturesDoubleExactly
 TEST_F(ClassroomTest, ZoomStepsStopWhereTheWindowWouldLeaveTheScreen)
 {
     for (int press = 0; press < 10; ++press)
-        form->ZoomIn();
-    EXPECT_EQ(form->Zoom(), 1.5);  // 1505 x 1017 and a frame fit 1920 x 1080; 1.75 does not
-    form->ZoomOut();
-    EXPECT_EQ(form->Zoom(), 1.25);
+        form->magnifier().zoomIn();
+    EXPECT_EQ(form->magnifier().zoom(), 1.5);  // 1505 x 1017 and a frame fit 1920 x 1080; 1.75 does not
+    form->magnifier().zoomOut();
+    EXPECT_EQ(form->magnifier().zoom(), 1.25);
 }
 
 TEST_F(ClassroomTest, TimeBarsFollowTheThumbParameterBarsWaitForItsRelease)
 {
-    for (const auto& [name, follows] : {std::pair{"hscDataScroll", true}, std::pair{"hscDataZoom", true},
-                                        std::pair{"hscFreq(0)", false}, std::pair{"vscDepth", false}}) {
+    for (const auto& [name, follows] : {std::pair{"timeScrollBar", true}, std::pair{"timeZoomBar", true},
+                                        std::pair{"messageFrequencyBar", false}, std::pair{"depthBar", false}}) {
         auto& bar = Get<QScrollBar>(name);
         const int before = bar.value();
         bar.setSliderDown(true);
@@ -126,16 +127,16 @@ TEST(MemoryCaption, BlackFromTheStartOnADarkDesktop)
     dark.setColor(QPalette::ButtonText, Qt::white);
     dark.setColor(QPalette::WindowText, Qt::white);
     QApplication::setPalette(dark);
-    Form1 form;
-    EXPECT_EQ(Find<QWidget>(form, "chkMemory").palette().color(QPalette::ButtonText), QColor(Qt::black));
+    MainWindow form;
+    EXPECT_EQ(Find<QWidget>(form, "memoryButton").palette().color(QPalette::ButtonText), QColor(Qt::black));
     QApplication::setPalette(before);
 }
 
 // Focus from the keyboard rings the border; focus from a click shows nothing.
 TEST_F(ClassroomTest, KeyboardFocusShowsInThePictureBorderAndOnScrollBars)
 {
-    form->Timer1_Timer();
-    for (const char* name : {"picCarrier", "hscDataZoom"}) {
+    form->runFrame();
+    for (const char* name : {"carrierPicture", "timeZoomBar"}) {
         QWidget& control = Get<QWidget>(name);
         const QImage plain = control.grab().toImage();
         QFocusEvent byMouse(QEvent::FocusIn, Qt::MouseFocusReason);

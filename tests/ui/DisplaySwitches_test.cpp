@@ -6,39 +6,39 @@
 #include <QTimer>
 #include <functional>
 
-#include "engine/ControlTexts.h"
-#include "ui/Utf8.h"
-#include "FormFixture.h"
-#include "ui/PictureBox.h"
+#include "engine/Choices.h"
+#include "ui/window/Utf8.h"
+#include "WindowFixture.h"
+#include "ui/pictures/PictureBox.h"
 
 namespace quorvane::testing {
 namespace {
 
-void Click(Form1& form, const char* name, Qt::MouseButton button = Qt::LeftButton)
+void Click(MainWindow& form, const char* name, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(&Find<QWidget>(form, name), button);
 }
 
-void Press(Form1& form, const char* name, Qt::Key key)
+void Press(MainWindow& form, const char* name, Qt::Key key)
 {
     QTest::keyClick(&Find<QWidget>(form, name), key);
 }
 
-void Move(Form1& form, const char* name, int position)
+void Move(MainWindow& form, const char* name, int position)
 {
     Find<QScrollBar>(form, name).setValue(position);
 }
 
-class SwitchTest : public FormTest {
+class SwitchTest : public WindowTest {
 protected:
     void SetUp() override { form->show(); }
     QCheckBox& Check(const char* name) { return Get<QCheckBox>(name); }
-    QColor MemoryCaption() { return Check("chkMemory").palette().color(QPalette::ButtonText); }
+    QColor MemoryCaption() { return Check("memoryButton").palette().color(QPalette::ButtonText); }
 };
 
 struct RestartCase {
     const char* name;
-    std::function<void(Form1&)> act;
+    std::function<void(MainWindow&)> act;
     bool messageRestarts;
     bool modulatedRestarts;
 };
@@ -47,56 +47,56 @@ class Restarts : public SwitchTest, public ::testing::WithParamInterface<Restart
 
 TEST_P(Restarts, ResetOnlyTheAffectedAverages)
 {
-    State().iDataSpectrums = 5;
-    State().iModSpectrums = 5;
+    State().messageAverageCount = 5;
+    State().modulatedAverageCount = 5;
     GetParam().act(*form);
-    EXPECT_EQ(State().iDataSpectrums, GetParam().messageRestarts ? 0 : 5);
-    EXPECT_EQ(State().iModSpectrums, GetParam().modulatedRestarts ? 0 : 5);
+    EXPECT_EQ(State().messageAverageCount, GetParam().messageRestarts ? 0 : 5);
+    EXPECT_EQ(State().modulatedAverageCount, GetParam().modulatedRestarts ? 0 : 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Actions, Restarts,
     ::testing::Values(
-        RestartCase{"MessageFrequency", [](Form1& f) { Move(f, "hscFreq(0)", 40); }, true, true},
-        RestartCase{"CarrierFrequency", [](Form1& f) { Move(f, "hscFreq(1)", 40); }, false, true},
-        RestartCase{"Depth", [](Form1& f) { Move(f, "vscDepth", 2); }, false, true},
-        RestartCase{"MessageType", [](Form1& f) { Press(f, "cmbData", Qt::Key_Down); }, true, true},
-        RestartCase{"Scheme", [](Form1& f) { Press(f, "cmbMod", Qt::Key_Down); }, false, true},
-        RestartCase{"LinearClicked", [](Form1& f) { Click(f, "chkLinear"); }, true, true},
-        RestartCase{"LinearBySpace", [](Form1& f) { Press(f, "chkLinear", Qt::Key_Space); }, true,
+        RestartCase{"MessageFrequency", [](MainWindow& f) { Move(f, "messageFrequencyBar", 40); }, true, true},
+        RestartCase{"CarrierFrequency", [](MainWindow& f) { Move(f, "carrierFrequencyBar", 40); }, false, true},
+        RestartCase{"Depth", [](MainWindow& f) { Move(f, "depthBar", 2); }, false, true},
+        RestartCase{"MessageType", [](MainWindow& f) { Press(f, "messageTypeList", Qt::Key_Down); }, true, true},
+        RestartCase{"Scheme", [](MainWindow& f) { Press(f, "schemeList", Qt::Key_Down); }, false, true},
+        RestartCase{"LinearClicked", [](MainWindow& f) { Click(f, "linearCheckBox"); }, true, true},
+        RestartCase{"LinearBySpace", [](MainWindow& f) { Press(f, "linearCheckBox", Qt::Key_Space); }, true,
                     true},
-        RestartCase{"MessageSpectrum", [](Form1& f) { Click(f, "picSpectrum(0)"); }, true, true},
-        RestartCase{"ModulatedSpectrum", [](Form1& f) { Click(f, "picSpectrum(1)"); }, true, true},
+        RestartCase{"MessageSpectrum", [](MainWindow& f) { Click(f, "messageSpectrumPicture"); }, true, true},
+        RestartCase{"ModulatedSpectrum", [](MainWindow& f) { Click(f, "modulatedSpectrumPicture"); }, true, true},
         RestartCase{"SpectrumRightButton",
-                    [](Form1& f) { Click(f, "picSpectrum(0)", Qt::RightButton); }, false, false},
-        RestartCase{"TwoSides", [](Form1& f) { Click(f, "chkTwoSides"); }, false, false},
-        RestartCase{"Memory", [](Form1& f) { Click(f, "chkMemory"); }, false, false},
-        RestartCase{"Passband", [](Form1& f) { Click(f, "chkPassband"); }, false, false},
-        RestartCase{"PauseButton", [](Form1& f) { Click(f, "cmdPause"); }, false, false},
-        RestartCase{"Zoom", [](Form1& f) { Move(f, "hscDataZoom", 3); }, false, false}),
+                    [](MainWindow& f) { Click(f, "messageSpectrumPicture", Qt::RightButton); }, false, false},
+        RestartCase{"TwoSides", [](MainWindow& f) { Click(f, "twoSidedCheckBox"); }, false, false},
+        RestartCase{"Memory", [](MainWindow& f) { Click(f, "memoryButton"); }, false, false},
+        RestartCase{"Passband", [](MainWindow& f) { Click(f, "modulatedTraceButton"); }, false, false},
+        RestartCase{"PauseButton", [](MainWindow& f) { Click(f, "pauseButton"); }, false, false},
+        RestartCase{"Zoom", [](MainWindow& f) { Move(f, "timeZoomBar", 3); }, false, false}),
     CaseName{});
 
-void ExpectMarkersAt(const Form1& form, int x)
+void ExpectMarkersAt(const MainWindow& form, int x)
 {
     for (int i : {0, 1}) {
-        EXPECT_EQ(form.lneZero(i).X1, x);
-        EXPECT_EQ(form.lneZero(i).X2, x);
+        EXPECT_EQ(form.panel().ZeroMarkers()[i].x1, x);
+        EXPECT_EQ(form.panel().ZeroMarkers()[i].x2, x);
     }
-    EXPECT_EQ(form.lneZero(0).Y1, 4080);
-    EXPECT_EQ(form.lneZero(0).Y2, 4320);
-    EXPECT_EQ(form.lneZero(1).Y1, 9840);
-    EXPECT_EQ(form.lneZero(1).Y2, 10080);
+    EXPECT_EQ(form.panel().ZeroMarkers()[0].y1, 4080);
+    EXPECT_EQ(form.panel().ZeroMarkers()[0].y2, 4320);
+    EXPECT_EQ(form.panel().ZeroMarkers()[1].y1, 9840);
+    EXPECT_EQ(form.panel().ZeroMarkers()[1].y2, 10080);
 }
 
 TEST_F(SwitchTest, MarkersFollowTheTwoSidedSwitch)
 {
     ExpectMarkersAt(*form, 6000);
-    Click(*form, "chkTwoSides");
+    Click(*form, "twoSidedCheckBox");
     ExpectMarkersAt(*form, 10448);
-    Click(*form, "chkTwoSides");
+    Click(*form, "twoSidedCheckBox");
     ExpectMarkersAt(*form, 6000);
-    Check("chkTwoSides").setCheckState(Qt::Checked);
-    Check("chkTwoSides").setCheckState(Qt::PartiallyChecked);
+    Check("twoSidedCheckBox").setCheckState(Qt::Checked);
+    Check("twoSidedCheckBox").setCheckState(Qt::PartiallyChecked);
     ExpectMarkersAt(*form, 6000);  // greyed is one-sided, as the spectrum plot takes it
 }
 
@@ -104,7 +104,7 @@ TEST_F(SwitchTest, MarkersArePaintedWhereTheyStand)
 {
     const QColor black(Qt::black);
     EXPECT_EQ(form->grab().toImage().pixelColor(400, 281), black);
-    Click(*form, "chkTwoSides");
+    Click(*form, "twoSidedCheckBox");
     const QImage moved = form->grab().toImage();
     EXPECT_EQ(moved.pixelColor(696, 281), black);
     EXPECT_EQ(moved.pixelColor(696, 665), black);
@@ -113,86 +113,86 @@ TEST_F(SwitchTest, MarkersArePaintedWhereTheyStand)
 
 TEST_F(SwitchTest, MemoryCaptionShowsTheMemoryColourWhileChecked)
 {
-    Click(*form, "chkMemory");
+    Click(*form, "memoryButton");
     EXPECT_EQ(MemoryCaption(), QColor(128, 64, 0));
-    Click(*form, "chkMemory");
+    Click(*form, "memoryButton");
     EXPECT_EQ(MemoryCaption(), QColor(Qt::black));
-    Check("chkMemory").setCheckState(Qt::Checked);
-    Check("chkMemory").setCheckState(Qt::PartiallyChecked);
+    Check("memoryButton").setCheckState(Qt::Checked);
+    Check("memoryButton").setCheckState(Qt::PartiallyChecked);
     EXPECT_EQ(MemoryCaption(), QColor(128, 64, 0)) << "greyed is neither state";
 }
 
 TEST_F(SwitchTest, PauseThenContinueRestoresTheInterval)
 {
-    auto& timer = Get<QTimer>("Timer1");
+    auto& timer = Get<QTimer>("frameTimer");
     timer.setInterval(250);
-    Click(*form, "cmdPause");
-    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), ToQString(kPausedCaption));
-    EXPECT_EQ(form->PauseCaption(), kPausedCaption);
+    Click(*form, "pauseButton");
+    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), ToQString(Key(PauseState::paused)));
+    EXPECT_EQ(form->panel().ShownPauseState(), PauseState::paused);
     EXPECT_FALSE(timer.isActive());
-    Click(*form, "cmdPause");
-    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), ToQString(kRunningCaption));
-    EXPECT_EQ(form->PauseCaption(), kRunningCaption);
+    Click(*form, "pauseButton");
+    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), ToQString(Key(PauseState::running)));
+    EXPECT_EQ(form->panel().ShownPauseState(), PauseState::running);
     EXPECT_TRUE(timer.isActive());
     EXPECT_EQ(timer.interval(), 100);
 }
 
 TEST_F(SwitchTest, WhilePausedTicksDoNothingAndHandlersStillWork)
 {
-    form->Timer1_Timer();
-    Click(*form, "cmdPause");
+    form->runFrame();
+    Click(*form, "pauseButton");
     const auto before = std::make_unique<SignalState>(State());
-    const QImage picture = Get<PictureBox>("picData").grab().toImage();
-    form->Timer1_Timer();
-    EXPECT_EQ(State().iDataSpectrums, before->iDataSpectrums);
-    EXPECT_EQ(State().dDataSignal, before->dDataSignal);
-    EXPECT_EQ(State().dModSpectrum, before->dModSpectrum);
-    EXPECT_EQ(Get<PictureBox>("picData").grab().toImage(), picture);
+    const QImage picture = Get<PictureBox>("messagePicture").grab().toImage();
+    form->runFrame();
+    EXPECT_EQ(State().messageAverageCount, before->messageAverageCount);
+    EXPECT_EQ(State().messageSignal, before->messageSignal);
+    EXPECT_EQ(State().modulatedSpectrum, before->modulatedSpectrum);
+    EXPECT_EQ(Get<PictureBox>("messagePicture").grab().toImage(), picture);
 
-    Move(*form, "hscFreq(1)", 40);
-    Move(*form, "vscDepth", 0);
-    Click(*form, "chkTwoSides");
-    Click(*form, "chkMemory");
-    EXPECT_EQ(State().dCarrierFreq, 8.0);
-    EXPECT_EQ(State().dDepth, 2.0);
-    EXPECT_EQ(State().iModSpectrums, 0);
-    EXPECT_EQ(form->lneZero(0).X1, 10448);
+    Move(*form, "carrierFrequencyBar", 40);
+    Move(*form, "depthBar", 0);
+    Click(*form, "twoSidedCheckBox");
+    Click(*form, "memoryButton");
+    EXPECT_EQ(State().carrierFrequency, 8.0);
+    EXPECT_EQ(State().depth, 2.0);
+    EXPECT_EQ(State().modulatedAverageCount, 0);
+    EXPECT_EQ(form->panel().ZeroMarkers()[0].x1, 10448);
     EXPECT_EQ(MemoryCaption(), QColor(128, 64, 0));
 }
 
 TEST_F(SwitchTest, ReadsFollowTheControls)
 {
-    Get<QComboBox>("cmbData").setCurrentIndex(2);
-    Press(*form, "cmbMod", Qt::Key_Down);
-    Move(*form, "hscDataScroll", 7);
-    Move(*form, "hscDataZoom", 3);
-    Click(*form, "chkPassband");
-    EXPECT_EQ(form->ListText(ListId::cmbData), kFilteredNoise);
-    EXPECT_EQ(form->ListText(ListId::cmbMod), kAm);
-    EXPECT_EQ(form->ScrollValue(ScrollId::hscDataScroll), 7);
-    EXPECT_EQ(form->ScrollValue(ScrollId::hscDataZoom), 3);
-    EXPECT_EQ(form->CheckValue(CheckId::chkPassband), kChecked);
+    Get<QComboBox>("messageTypeList").setCurrentIndex(2);
+    Press(*form, "schemeList", Qt::Key_Down);
+    Move(*form, "timeScrollBar", 7);
+    Move(*form, "timeZoomBar", 3);
+    Click(*form, "modulatedTraceButton");
+    EXPECT_EQ(form->panel().ChosenMessageType(), MessageType::filteredNoise);
+    EXPECT_EQ(form->panel().ChosenScheme(), Scheme::am);
+    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::scroll), 7);
+    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::zoom), 3);
+    EXPECT_EQ(form->panel().SwitchState(Switch::modulatedTrace), CheckState::checked);
 
-    const std::pair<const char*, CheckId> checks[]{{"chkLinear", CheckId::chkLinear},
-                                                   {"chkTwoSides", CheckId::chkTwoSides},
-                                                   {"chkMemory", CheckId::chkMemory},
-                                                   {"chkPassband", CheckId::chkPassband},
-                                                   {"chkSpectrum", CheckId::chkSpectrum}};
+    const std::pair<const char*, Switch> checks[]{{"linearCheckBox", Switch::linear},
+                                                   {"twoSidedCheckBox", Switch::twoSided},
+                                                   {"memoryButton", Switch::memory},
+                                                   {"modulatedTraceButton", Switch::modulatedTrace},
+                                                   {"modulatedSpectrumButton", Switch::modulatedSpectrum}};
     for (const auto& [name, check] : checks) {
         Check(name).setCheckState(Qt::PartiallyChecked);
-        EXPECT_EQ(form->CheckValue(check), kGreyed) << name;
+        EXPECT_EQ(form->panel().SwitchState(check), CheckState::greyed) << name;
     }
 }
 
 TEST_F(SwitchTest, FocusMovesInTheDesignedOrder)
 {
-    const QStringList expected{"picData",        "cmbData",        "cmbMod",        "cmdPause",
-                               "picSpectrum(0)", "picModData",     "hscDataScroll", "hscDataZoom",
-                               "chkMemory",      "picSpectrum(1)", "vscDepth",      "txtDepth",
-                               "txtFreq(0)",     "hscFreq(0)",     "picCarrier",    "hscFreq(1)",
-                               "txtFreq(1)",     "chkPassband",    "chkSpectrum",   "chkTwoSides",
-                               "chkLinear"};
-    QWidget* const start = &Get<QWidget>("picData");
+    const QStringList expected{"messagePicture",        "messageTypeList",        "schemeList",        "pauseButton",
+                               "messageSpectrumPicture", "modulatedPicture",     "timeScrollBar", "timeZoomBar",
+                               "memoryButton",      "modulatedSpectrumPicture", "depthBar",      "depthBox",
+                               "messageFrequencyBox",     "messageFrequencyBar",     "carrierPicture",    "carrierFrequencyBar",
+                               "carrierFrequencyBox",     "modulatedTraceButton",    "modulatedSpectrumButton",   "twoSidedCheckBox",
+                               "linearCheckBox"};
+    QWidget* const start = &Get<QWidget>("messagePicture");
     QStringList order;
     QWidget* widget = start;
     do {

@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "FormFixture.h"
-#include "ui/GuidePlacement.h"
-#include "ui/GuideResource.h"
-#include "ui/GuideWindow.h"
+#include "WindowFixture.h"
+#include "ui/guide/GuidePlacement.h"
+#include "ui/guide/GuideResource.h"
+#include "ui/guide/GuideWindow.h"
 
 namespace quorvane::testing {
 namespace {
@@ -71,19 +71,19 @@ TEST(GuideResource, EveryExperimentHasItsSetUpLink)
     EXPECT_EQ(guide.count(QStringLiteral("(setup:")), 4);
 }
 
-class GuideTest : public FormTest {
+class GuideTest : public WindowTest {
 protected:
     void SetUp() override { form->show(); }
     GuideWindow& OpenGuide()
     {
-        form->GuideAction().trigger();
-        return *form->Guide();
+        form->classGuide().action().trigger();
+        return *form->classGuide().guideWindow();
     }
 };
 
 TEST_F(GuideTest, F1OpensItBesideTheWindowWithoutTheKeyboardAndEscapeClosesIt)
 {
-    QAction& action = form->GuideAction();
+    QAction& action = form->classGuide().action();
     EXPECT_EQ(action.shortcut(), QKeySequence(Qt::Key_F1));
     // The context menu lists the window's actions.
     EXPECT_TRUE(form->contextMenuPolicy() == Qt::ActionsContextMenu && form->actions().contains(&action));
@@ -92,7 +92,7 @@ TEST_F(GuideTest, F1OpensItBesideTheWindowWithoutTheKeyboardAndEscapeClosesIt)
     EXPECT_TRUE(guide.testAttribute(Qt::WA_ShowWithoutActivating));
     EXPECT_FALSE(guide.frameGeometry().intersects(form->frameGeometry()));
     const double size = guide.font().pointSizeF();
-    form->SetZoom(2.0);
+    form->magnifier().setZoom(2.0);
     EXPECT_DOUBLE_EQ(guide.font().pointSizeF(), 2 * size);
     action.trigger();
     EXPECT_FALSE(guide.isVisible());
@@ -116,46 +116,46 @@ TEST_F(GuideTest, EveryTooltipAndDescriptionNamesTheGuide)
             EXPECT_TRUE(control->accessibleDescription().endsWith(hint)) << name;
         }
     }
-    EXPECT_FALSE(Get<QPushButton>("cmdPause").accessibleDescription().isEmpty());
+    EXPECT_FALSE(Get<QPushButton>("pauseButton").accessibleDescription().isEmpty());
 }
 
-void Choose(Form1& form, const char* list, int index)
+void Choose(MainWindow& form, const char* list, int index)
 {
     auto& box = Find<QComboBox>(form, list);
     box.setCurrentIndex(index);
     emit box.activated(index);
 }
 
-void Move(Form1& form, std::initializer_list<std::pair<const char*, int>> bars)
+void Move(MainWindow& form, std::initializer_list<std::pair<const char*, int>> bars)
 {
     for (const auto& [bar, position] : bars)
         Find<QScrollBar>(form, bar).setValue(position);
 }
 
-void Switch(Form1& form, const std::vector<const char*>& checks, bool on)
+void Switch(MainWindow& form, const std::vector<const char*>& checks, bool on)
 {
     for (const char* check : checks)
         if (Find<QCheckBox>(form, check).isChecked() != on)
             QTest::mouseClick(&Find<QCheckBox>(form, check), Qt::LeftButton);
 }
 
-void ClickPause(Form1& form)
+void ClickPause(MainWindow& form)
 {
-    QTest::mouseClick(&Find<QPushButton>(form, "cmdPause"), Qt::LeftButton);
+    QTest::mouseClick(&Find<QPushButton>(form, "pauseButton"), Qt::LeftButton);
 }
 
 // Where a class might be when it follows a link: other settings, a memory
 // copy held, the traces zoomed and scrolled, the display paused.
-void Elsewhere(Form1& form)
+void Elsewhere(MainWindow& form)
 {
-    Choose(form, "cmbData", 3);
-    Choose(form, "cmbMod", 3);
-    Move(form, {{"hscFreq(0)", 50}, {"hscFreq(1)", 60}, {"vscDepth", 1}});
-    Move(form, {{"hscDataZoom", 3}, {"hscDataScroll", 7}});
-    Switch(form, {"chkPassband", "chkTwoSides", "chkSpectrum"}, true);
-    form.Timer1_Timer();
-    Switch(form, {"chkMemory"}, true);
-    form.Timer1_Timer();
+    Choose(form, "messageTypeList", 3);
+    Choose(form, "schemeList", 3);
+    Move(form, {{"messageFrequencyBar", 50}, {"carrierFrequencyBar", 60}, {"depthBar", 1}});
+    Move(form, {{"timeZoomBar", 3}, {"timeScrollBar", 7}});
+    Switch(form, {"modulatedTraceButton", "twoSidedCheckBox", "modulatedSpectrumButton"}, true);
+    form.runFrame();
+    Switch(form, {"memoryButton"}, true);
+    form.runFrame();
     ClickPause(form);
 }
 
@@ -172,13 +172,13 @@ struct SetUpCase {
     std::vector<const char*> off;
 };
 
-void ByHand(Form1& form, const SetUpCase& steps)
+void ByHand(MainWindow& form, const SetUpCase& steps)
 {
-    Switch(form, {"chkMemory", "chkTwoSides"}, false);
-    Choose(form, "cmbData", steps.messageType);
-    Choose(form, "cmbMod", steps.scheme);
-    Move(form, {{"hscFreq(0)", steps.message}, {"hscFreq(1)", steps.carrier}, {"vscDepth", 5},
-                {"hscDataZoom", 1}, {"hscDataScroll", 0}});
+    Switch(form, {"memoryButton", "twoSidedCheckBox"}, false);
+    Choose(form, "messageTypeList", steps.messageType);
+    Choose(form, "schemeList", steps.scheme);
+    Move(form, {{"messageFrequencyBar", steps.message}, {"carrierFrequencyBar", steps.carrier}, {"depthBar", 5},
+                {"timeZoomBar", 1}, {"timeScrollBar", 0}});
     Switch(form, steps.off, false);
     ClickPause(form);
 }
@@ -187,30 +187,30 @@ class SetUpLink : public GuideTest, public ::testing::WithParamInterface<SetUpCa
 
 TEST_P(SetUpLink, LeavesTheWindowAndTheNextFramesAsTheSameStepsByHand)
 {
-    Form1 byHand;
+    MainWindow byHand;
     byHand.show();
-    for (Form1* window : {form.get(), &byHand})
+    for (MainWindow* window : {form.get(), &byHand})
         Elsewhere(*window);
     emit OpenGuide().anchorClicked(QUrl(QStringLiteral("setup:%1").arg(GetParam().number)));
     ByHand(byHand, GetParam());
     for (int tick = 0; tick < 3; ++tick) {
-        form->Timer1_Timer();
-        byHand.Timer1_Timer();
+        form->runFrame();
+        byHand.runFrame();
     }
     // Every control and picture as drawn, then what the pictures do not show.
     EXPECT_EQ(form->grab().toImage(), byHand.grab().toImage());
-    EXPECT_EQ(form->PauseCaption(), byHand.PauseCaption());
-    EXPECT_EQ(State().iModSpectrums, byHand.State().iModSpectrums);
-    EXPECT_EQ(State().bModMemory, byHand.State().bModMemory);
-    EXPECT_EQ(State().dModSpectrum, byHand.State().dModSpectrum);
+    EXPECT_EQ(form->panel().ShownPauseState(), byHand.panel().ShownPauseState());
+    EXPECT_EQ(State().modulatedAverageCount, byHand.state().modulatedAverageCount);
+    EXPECT_EQ(State().modulatedHeld, byHand.state().modulatedHeld);
+    EXPECT_EQ(State().modulatedSpectrum, byHand.state().modulatedSpectrum);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Experiments, SetUpLink,
     ::testing::Values(SetUpCase{"AmAndOverModulation", 1, 0, 1, 33, 37, {}},
-                      SetUpCase{"FmVersusPm", 2, 0, 2, 33, 37, {"chkPassband", "chkLinear"}},
-                      SetUpCase{"FilteredNoiseThroughDsbSc", 3, 2, 0, 32, 32, {"chkPassband"}},
-                      SetUpCase{"SpectralLeakage", 4, 0, 0, 33, 32, {"chkPassband", "chkSpectrum"}}),
+                      SetUpCase{"FmVersusPm", 2, 0, 2, 33, 37, {"modulatedTraceButton", "linearCheckBox"}},
+                      SetUpCase{"FilteredNoiseThroughDsbSc", 3, 2, 0, 32, 32, {"modulatedTraceButton"}},
+                      SetUpCase{"SpectralLeakage", 4, 0, 0, 33, 32, {"modulatedTraceButton", "modulatedSpectrumButton"}}),
     CaseName());
 
 }  // namespace

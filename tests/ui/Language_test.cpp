@@ -13,13 +13,14 @@
 #include <memory>
 
 #include "CaseName.h"
-#include "engine/ControlTexts.h"
+#include "engine/Choices.h"
 #include "support/FindControl.h"
-#include "ui/FontPlan.h"
-#include "ui/Form1.h"
-#include "ui/FormLayout.h"
-#include "ui/Language.h"
-#include "ui/Zoom.h"
+#include "ui/magnification/FontPlan.h"
+#include "ui/magnification/Magnifier.h"
+#include "ui/window/MainWindow.h"
+#include "app/WindowDesign.h"
+#include "ui/language/Language.h"
+#include "ui/magnification/Zoom.h"
 
 namespace quorvane::testing {
 namespace {
@@ -55,7 +56,7 @@ private:
 
 std::array<QFont, 3> PlannedFonts(const QStyle& style)
 {
-    const FontPlan plan(FormControlsDesign(), style);
+    const FontPlan plan(ControlDesigns(), style);
     return {plan.Font(FontClass::Small), plan.Font(FontClass::Medium), plan.Font(FontClass::Large)};
 }
 
@@ -87,19 +88,19 @@ class EachLanguage : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(EachLanguage, EveryCaptionAndListTextFitsAtEveryZoomStepWithTheDesignFonts)
 {
-    Form1 english;
+    MainWindow english;
     const auto englishFonts = PlannedFonts(*english.style());
     Spoken language(QString::fromLatin1(GetParam()));
     ASSERT_TRUE(language.Loaded());
-    Form1 form;
+    MainWindow form;
     // A word too long for its box would make the plan pick a smaller size.
     const auto fonts = PlannedFonts(*form.style());
     for (std::size_t font = 0; font < fonts.size(); ++font)
         EXPECT_EQ(fonts[font].pointSizeF(), englishFonts[font].pointSizeF()) << "font class " << font;
     for (const double step : kZoomSteps) {
-        form.SetZoom(step);
+        form.magnifier().setZoom(step);
         const QSize slack(step == 1.0 ? 0 : kMagnifiedSlack, 0);
-        for (const ControlDesign& design : FormControlsDesign()) {
+        for (const ControlDesign& design : ControlDesigns()) {
             const QWidget& control = Find<QWidget>(form, QString::fromUtf8(design.name.data()));
             if (const auto* list = qobject_cast<const QComboBox*>(&control)) {
                 EXPECT_EQ(ListOverflow(*list, slack.width()).toStdString(), "") << design.name << " at " << step;
@@ -115,22 +116,22 @@ TEST_P(EachLanguage, EveryCaptionAndListTextFitsAtEveryZoomStepWithTheDesignFont
 TEST_P(EachLanguage, TheEngineReadsKeysWhateverTheListsAndButtonShow)
 {
     Spoken language(QString::fromLatin1(GetParam()));
-    Form1 form;
-    auto& messages = Find<QComboBox>(form, "cmbData");
-    auto& schemes = Find<QComboBox>(form, "cmbMod");
-    auto& pause = Find<QPushButton>(form, "cmdPause");
-    EXPECT_NE(messages.itemText(1), QString::fromUtf8(kWhiteNoise.data())) << "translated";
+    MainWindow form;
+    auto& messages = Find<QComboBox>(form, "messageTypeList");
+    auto& schemes = Find<QComboBox>(form, "schemeList");
+    auto& pause = Find<QPushButton>(form, "pauseButton");
+    EXPECT_NE(messages.itemText(1), QString::fromUtf8(Key(MessageType::whiteNoise).data())) << "translated";
     messages.setCurrentIndex(1);
     schemes.setCurrentIndex(2);
-    EXPECT_EQ(form.ListText(ListId::cmbData), kWhiteNoise);
-    EXPECT_EQ(form.ListText(ListId::cmbMod), kFm);
+    EXPECT_EQ(form.panel().ChosenMessageType(), MessageType::whiteNoise);
+    EXPECT_EQ(form.panel().ChosenScheme(), Scheme::fm);
 
     const QString running = pause.text();
     pause.click();
-    EXPECT_EQ(form.PauseCaption(), kPausedCaption);
+    EXPECT_EQ(form.panel().ShownPauseState(), PauseState::paused);
     EXPECT_NE(pause.text(), running);
     pause.click();
-    EXPECT_EQ(form.PauseCaption(), kRunningCaption);
+    EXPECT_EQ(form.panel().ShownPauseState(), PauseState::running);
     EXPECT_EQ(pause.text(), running);
 }
 
@@ -148,10 +149,10 @@ class Numbers : public ::testing::TestWithParam<NumberCase> {};
 TEST_P(Numbers, FrequencyBoxUsesTheLanguagesDecimalSeparator)
 {
     Spoken language(QString::fromLatin1(GetParam().language));
-    Form1 form;
-    auto& bar = Find<QScrollBar>(form, "hscFreq(0)");
+    MainWindow form;
+    auto& bar = Find<QScrollBar>(form, "messageFrequencyBar");
     bar.setValue(bar.value() + 1);
-    EXPECT_EQ(Find<QLineEdit>(form, "txtFreq(0)").text(), GetParam().boxText);
+    EXPECT_EQ(Find<QLineEdit>(form, "messageFrequencyBox").text(), GetParam().boxText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Numbers,
@@ -193,7 +194,7 @@ TEST(LoadLanguage, AnUnknownOrMalformedLocaleLeavesTheWindowEnglish)
 {
     for (const char* name : {"xx_YY", "garbage", "C", "en_US", ""}) {
         LoadLanguage(*QCoreApplication::instance(), QLocale(QString::fromLatin1(name)));
-        EXPECT_EQ(QCoreApplication::translate("Form1", "Sine Wave"), "Sine Wave") << name;
+        EXPECT_EQ(QCoreApplication::translate("MainWindow", "Sine Wave"), "Sine Wave") << name;
         EXPECT_EQ(QLocale().name(), QLocale::c().name()) << name;
     }
 }
@@ -205,7 +206,7 @@ TEST(LoadLanguage, GermanBringsQtsOwnTextsAndTheDecimalComma)
     auto& app = *QCoreApplication::instance();
     LoadLanguage(app, QLocale(QStringLiteral("de_DE")));
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "&Kopieren");
-    EXPECT_EQ(QCoreApplication::translate("Form1", "Cont"), "Weiter");
+    EXPECT_EQ(QCoreApplication::translate("MainWindow", "Cont"), "Weiter");
     EXPECT_EQ(QLocale().toString(5.1, 'f', 1), "5,1");
     qDeleteAll(app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
     QLocale::setDefault(QLocale::c());

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/nrFFT.h"
-#include "ui/MessageBox.h"
+#include "ui/widgets/MessageBox.h"
 
 namespace quorvane::testing {
 namespace {

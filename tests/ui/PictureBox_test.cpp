@@ -4,7 +4,7 @@
 
 #include "plot/TraceColours.h"
 #include "CaseName.h"
-#include "ui/PictureBox.h"
+#include "ui/pictures/PictureBox.h"
 
 namespace quorvane::testing {
 namespace {
@@ -16,7 +16,7 @@ protected:
     PictureBoxTest()
     {
         picture.setGeometry(0, 0, 593, 185);
-        picture.Cls();
+        picture.Clear();
     }
 
     QImage Shown() { return picture.grab().toImage(); }
@@ -27,7 +27,7 @@ protected:
         return image.pixelColor(2 + static_cast<int>(x / 15.0f), 2 + static_cast<int>(y / 15.0f));
     }
 
-    void Across(float y) { picture.Line(0.0f, y, 8835.0f, y); }
+    void Across(float y) { picture.DrawLine(0.0f, y, 8835.0f, y); }
 
     PictureBox picture;
     const QColor background = picture.palette().color(picture.backgroundRole());
@@ -41,7 +41,7 @@ TEST_F(PictureBoxTest, EachTraceInItsColourOnePixelWide)
                                                     {kMemoryColour, QColor(128, 64, 0)},
                                                     {0x0000FF, QColor(255, 0, 0)}};
     for (std::size_t i = 0; i < std::size(colours); ++i) {
-        picture.SetForeColor(colours[i].first);
+        picture.SetColour(colours[i].first);
         Across(300.0f * static_cast<float>(i + 1));
     }
     const QImage shown = Shown();
@@ -65,8 +65,8 @@ TEST_P(Clipping, DrawsOnlyTheInsideAndLeavesTheBorder)
 {
     const QImage before = Shown();
     const ClipCase& c = GetParam();
-    picture.SetForeColor(kModulatedColour);
-    picture.Line(c.x1, c.y1, c.x2, c.y2);
+    picture.SetColour(kModulatedColour);
+    picture.DrawLine(c.x1, c.y1, c.x2, c.y2);
     const QImage after = Shown();
     for (const QPoint border : {QPoint(0, 0), QPoint(1, 1), QPoint(592, 184), QPoint(591, 100),
                                 QPoint(300, 0), QPoint(300, 183), QPoint(0, 90)})
@@ -101,23 +101,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PictureBoxTest, KeepsItsPictureUntilCleared)
 {
-    picture.SetForeColor(kMessageColour);
+    picture.SetColour(kMessageColour);
     Across(300.0f);
     const QImage first = Shown();
     EXPECT_EQ(At(first, 150.0f, 300.0f), QColor(0, 128, 0));
     EXPECT_EQ(Shown(), first) << "a second repaint shows the same picture";
-    picture.Cls();
+    picture.Clear();
     EXPECT_EQ(At(Shown(), 150.0f, 300.0f), background);
 }
 
 TEST_F(PictureBoxTest, ATraceLongerThanOneBatchIsDrawnWhole)
 {
-    picture.SetForeColor(kCarrierColour);
+    picture.SetColour(kCarrierColour);
     constexpr int kStrokes = 40000;  // one pixel-high stroke per column, row by row
     for (int i = 0; i < kStrokes; ++i) {
         const float x = static_cast<float>(i % 589) * 15.0f;
         const float y = static_cast<float>(i / 589) * 15.0f;
-        picture.Line(x, y, x, y + 15.0f);
+        picture.DrawLine(x, y, x, y + 15.0f);
     }
     const QImage shown = Shown();
     EXPECT_EQ(At(shown, 0.0f, 0.0f), QColor(128, 0, 128));

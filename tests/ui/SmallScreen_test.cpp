@@ -4,18 +4,19 @@
 #include <QApplication>
 
 #include "support/OffscreenScreen.h"
-#include "ui/Form1.h"
+#include "ui/magnification/Magnifier.h"
+#include "ui/window/MainWindow.h"
 
 namespace quorvane {
 namespace {
 
 TEST(SmallScreen, OpensAtTheLargestStepThatFitsAndZoomsNoFurther)
 {
-    Form1 form;
-    EXPECT_EQ(form.Zoom(), 0.8);  // 802 x 542 and a frame fit; 0.9 gives 903 x 610
+    MainWindow form;
+    EXPECT_EQ(form.magnifier().zoom(), 0.8);  // 802 x 542 and a frame fit; 0.9 gives 903 x 610
     EXPECT_EQ(form.size(), QSize(802, 542));
-    form.ZoomIn();
-    EXPECT_EQ(form.Zoom(), 0.8);
+    form.magnifier().zoomIn();
+    EXPECT_EQ(form.magnifier().zoom(), 0.8);
 }
 
 }  // namespace

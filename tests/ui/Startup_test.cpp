@@ -4,14 +4,14 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "FormFixture.h"
-#include "engine/ControlTexts.h"
-#include "ui/Utf8.h"
+#include "WindowFixture.h"
+#include "engine/Choices.h"
+#include "ui/window/Utf8.h"
 
 namespace quorvane::testing {
 namespace {
 
-using StartupTest = FormTest;
+using StartupTest = WindowTest;
 
 QStringList Items(const QComboBox& list)
 {
@@ -32,20 +32,20 @@ QStringList ToQStrings(const std::array<std::string_view, Count>& texts)
 
 TEST_F(StartupTest, ParametersTextsAndListsAsStartUpLeavesThem)
 {
-    EXPECT_EQ(State().dDataFreq, 0.5);
-    EXPECT_EQ(State().dCarrierFreq, 32 / 5.0);
-    EXPECT_EQ(State().dDepth, 1.0);
-    EXPECT_EQ(Get<QLineEdit>("txtFreq(0)").text(), " 5");
-    EXPECT_EQ(Get<QLineEdit>("txtFreq(1)").text(), " 64");
-    EXPECT_EQ(Get<QLineEdit>("txtDepth").text(), "1");
+    EXPECT_EQ(State().messageFrequency, 0.5);
+    EXPECT_EQ(State().carrierFrequency, 32 / 5.0);
+    EXPECT_EQ(State().depth, 1.0);
+    EXPECT_EQ(Get<QLineEdit>("messageFrequencyBox").text(), " 5");
+    EXPECT_EQ(Get<QLineEdit>("carrierFrequencyBox").text(), " 64");
+    EXPECT_EQ(Get<QLineEdit>("depthBox").text(), "1");
 
-    const auto& messages = Get<QComboBox>("cmbData");
-    const auto& schemes = Get<QComboBox>("cmbMod");
-    EXPECT_EQ(Items(messages), ToQStrings(kMessageTypes));
-    EXPECT_EQ(Items(schemes), ToQStrings(kSchemes));
+    const auto& messages = Get<QComboBox>("messageTypeList");
+    const auto& schemes = Get<QComboBox>("schemeList");
+    EXPECT_EQ(Items(messages), ToQStrings(kMessageTypeKeys));
+    EXPECT_EQ(Items(schemes), ToQStrings(kSchemeKeys));
     EXPECT_FALSE(messages.isEditable() || schemes.isEditable());
-    EXPECT_EQ(form->ListText(ListId::cmbData), kSineWave);
-    EXPECT_EQ(form->ListText(ListId::cmbMod), kDsbSc);
+    EXPECT_EQ(form->panel().ChosenMessageType(), MessageType::sine);
+    EXPECT_EQ(form->panel().ChosenScheme(), Scheme::dsbSc);
 }
 
 TEST_F(StartupTest, DisplayRunsAndSwitchesStandAsDesigned)
@@ -53,34 +53,34 @@ TEST_F(StartupTest, DisplayRunsAndSwitchesStandAsDesigned)
     EXPECT_EQ(form->windowTitle(), "Quorvane");
     EXPECT_EQ(form->minimumSize(), QSize(1003, 678));
     EXPECT_EQ(form->maximumSize(), QSize(1003, 678));
-    EXPECT_TRUE(Get<QTimer>("Timer1").isActive());
-    EXPECT_EQ(Get<QTimer>("Timer1").interval(), 100);
-    EXPECT_EQ(Get<QPushButton>("cmdPause").text(), ToQString(kRunningCaption));
-    EXPECT_EQ(form->PauseCaption(), kRunningCaption);
-    EXPECT_EQ(form->CheckValue(CheckId::chkLinear), kChecked);
-    for (CheckId check :
-         {CheckId::chkTwoSides, CheckId::chkMemory, CheckId::chkPassband, CheckId::chkSpectrum})
-        EXPECT_EQ(form->CheckValue(check), kUnchecked);
-    EXPECT_EQ(form->ScrollValue(ScrollId::hscDataScroll), 0);
-    EXPECT_EQ(form->ScrollValue(ScrollId::hscDataZoom), 1);
+    EXPECT_TRUE(Get<QTimer>("frameTimer").isActive());
+    EXPECT_EQ(Get<QTimer>("frameTimer").interval(), 100);
+    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), ToQString(Key(PauseState::running)));
+    EXPECT_EQ(form->panel().ShownPauseState(), PauseState::running);
+    EXPECT_EQ(form->panel().SwitchState(Switch::linear), CheckState::checked);
+    for (Switch check :
+         {Switch::twoSided, Switch::memory, Switch::modulatedTrace, Switch::modulatedSpectrum})
+        EXPECT_EQ(form->panel().SwitchState(check), CheckState::unchecked);
+    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::scroll), 0);
+    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::zoom), 1);
 }
 
 TEST_F(StartupTest, StateIsClearUntilTheFirstTick)
 {
     const SignalState& state = State();
-    EXPECT_EQ(state.iDataSpectrums, 0);
-    EXPECT_EQ(state.iModSpectrums, 0);
-    EXPECT_EQ(state.bDataMemory, kFalse);
-    EXPECT_EQ(state.bModMemory, kFalse);
+    EXPECT_EQ(state.messageAverageCount, 0);
+    EXPECT_EQ(state.modulatedAverageCount, 0);
+    EXPECT_FALSE(state.messageHeld);
+    EXPECT_FALSE(state.modulatedHeld);
     for (const SampleBuffer* buffer :
-         {&state.dDataSignal, &state.dModSignal, &state.dCarrierSignal, &state.dDataFFT,
-          &state.dDataSpectrum, &state.dDataSpectrumMem, &state.dModFFT, &state.dModSpectrum,
-          &state.dModSpectrumMem})
+         {&state.messageSignal, &state.modulatedSignal, &state.carrierSignal, &state.messageTransform,
+          &state.messageSpectrum, &state.messageHeldSpectrum, &state.modulatedTransform, &state.modulatedSpectrum,
+          &state.modulatedHeldSpectrum})
         EXPECT_TRUE(std::ranges::all_of(*buffer, [](double v) { return v == 0.0; }));
 
-    form->Timer1_Timer();
-    EXPECT_EQ(state.iDataSpectrums, 1);
-    EXPECT_EQ(state.iModSpectrums, 1);
+    form->runFrame();
+    EXPECT_EQ(state.messageAverageCount, 1);
+    EXPECT_EQ(state.modulatedAverageCount, 1);
 }
 
 }  // namespace

@@ -55,14 +55,14 @@ echo "message $green, message spectrum $green_spectrum, carrier $purple, modulat
 ((purple > 500)) || fail "carrier trace missing"
 ((blue == 0)) || fail "modulated trace drawn before it was switched on"
 
-click 400 432   # chkPassband
+click 400 432   # modulatedTraceButton
 sleep 0.6
 shot passband
 blue=$(count passband "${modulated[@]}" '#000080')
-echo "modulated after chkPassband: $blue pixels"
+echo "modulated after modulatedTraceButton: $blue pixels"
 ((blue > 500)) || fail "modulated trace did not appear"
 
-click 278 48    # cmbData opens its list
+click 278 48    # messageTypeList opens its list
 sleep 0.5
 xdotool key Down Return
 sleep 0.6
@@ -72,7 +72,7 @@ shot noise2
 differ noise1 noise2 "${message[@]}" || fail "white-noise frames do not change"
 echo "white noise frames change"
 
-click 52 604    # cmdPause
+click 52 604    # pauseButton
 sleep 0.4
 shot paused1
 sleep 0.6

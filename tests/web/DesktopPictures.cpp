@@ -15,24 +15,25 @@
 
 #include "support/FindControl.h"
 #include "support/OffscreenScreen.h"
-#include "ui/Form1.h"
-#include "ui/PictureBox.h"
+#include "ui/magnification/Magnifier.h"
+#include "ui/pictures/PictureBox.h"
+#include "ui/window/MainWindow.h"
 
 namespace {
 
 using quorvane::testing::Find;
 
-void Check(const quorvane::Form1& form, const char* name, int on)
+void Check(const quorvane::MainWindow& form, const char* name, int on)
 {
     Find<QCheckBox>(form, QString::fromLatin1(name)).setChecked(on != 0);
 }
 
-void Bar(const quorvane::Form1& form, const char* name, int position)
+void Bar(const quorvane::MainWindow& form, const char* name, int position)
 {
     Find<QScrollBar>(form, QString::fromLatin1(name)).setValue(position);
 }
 
-void List(const quorvane::Form1& form, const char* name, int index)
+void List(const quorvane::MainWindow& form, const char* name, int index)
 {
     auto& list = Find<QComboBox>(form, QString::fromLatin1(name));
     list.setCurrentIndex(index);
@@ -48,16 +49,17 @@ int main(int argc, char* argv[])
         std::cerr << "usage: desktop_pictures <settings> <folder>\n";
         return 2;
     }
-    quorvane::Form1 form;
-    form.SetZoom(1.0);
+    quorvane::MainWindow form;
+    form.magnifier().setZoom(1.0);
     // Frames are run here, one by one, never by the clock.
-    Find<QTimer>(form, QStringLiteral("Timer1")).stop();
+    Find<QTimer>(form, QStringLiteral("frameTimer")).stop();
     form.show();
 
     std::ifstream table(argv[1]);
     std::string line;
     int row = 0;
-    const char* pictures[] = {"picData", "picSpectrum(0)", "picCarrier", "picModData", "picSpectrum(1)"};
+    const char* pictures[] = {"messagePicture", "messageSpectrumPicture", "carrierPicture", "modulatedPicture",
+                              "modulatedSpectrumPicture"};
     while (std::getline(table, line)) {
         if (line.empty() || line[0] == '#')
             continue;
@@ -65,20 +67,20 @@ int main(int argc, char* argv[])
         int type, scheme, message, carrier, depth, linear, twoSided, trace, spectrum, memory, zoom, scroll, frames;
         fields >> type >> scheme >> message >> carrier >> depth >> linear >> twoSided >> trace >> spectrum >>
             memory >> zoom >> scroll >> frames;
-        List(form, "cmbData", type);
-        List(form, "cmbMod", scheme);
-        Bar(form, "hscFreq(0)", message);
-        Bar(form, "hscFreq(1)", carrier);
-        Bar(form, "vscDepth", depth);
-        Check(form, "chkLinear", linear);
-        Check(form, "chkTwoSides", twoSided);
-        Check(form, "chkPassband", trace);
-        Check(form, "chkSpectrum", spectrum);
-        Check(form, "chkMemory", memory);
-        Bar(form, "hscDataZoom", zoom);
-        Bar(form, "hscDataScroll", scroll);
+        List(form, "messageTypeList", type);
+        List(form, "schemeList", scheme);
+        Bar(form, "messageFrequencyBar", message);
+        Bar(form, "carrierFrequencyBar", carrier);
+        Bar(form, "depthBar", depth);
+        Check(form, "linearCheckBox", linear);
+        Check(form, "twoSidedCheckBox", twoSided);
+        Check(form, "modulatedTraceButton", trace);
+        Check(form, "modulatedSpectrumButton", spectrum);
+        Check(form, "memoryButton", memory);
+        Bar(form, "timeZoomBar", zoom);
+        Bar(form, "timeScrollBar", scroll);
         for (int frame = 0; frame < frames; ++frame)
-            form.Timer1_Timer();
+            form.runFrame();
         for (int picture = 0; picture < 5; ++picture) {
             auto& box = Find<quorvane::PictureBox>(form, QString::fromLatin1(pictures[picture]));
             const QImage image = box.grab().toImage().convertToFormat(QImage::Format_RGB888);

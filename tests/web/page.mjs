@@ -41,36 +41,36 @@ const cases = [
   ['a bad ?lang= and ?zoom= give English and the fitted window', async () => {
     // A viewport that 100 % fits and 110 % does not.
     const page = await open(browser, file, '?lang=xx&zoom=7', { width: 1100, height: 760, deviceScaleFactor: 1 });
-    expect('caption', await value(page, 'Label1', 'textContent'), 'Signal Type');
+    expect('caption', await value(page, 'messageTypeLabel', 'textContent'), 'Signal Type');
     expect('width', await page.$eval('#window', (node) => node.style.width), '1003px');
     await page.close();
   }],
   ['?lang=de and ?zoom=200 give the German window at twice its size', async () => {
     const page = await open(browser, file, '?lang=de&zoom=200');
-    expect('caption', await value(page, 'Label1', 'textContent'), 'Signalform');
+    expect('caption', await value(page, 'messageTypeLabel', 'textContent'), 'Signalform');
     expect('width', await page.$eval('#window', (node) => node.style.width), '2006px');
     await page.close();
   }],
   ['Pause stops the pictures and reads "Cont"; Cont runs them again', async () => {
     const page = await open(browser, file);
-    await page.click('[id="cmdPause"]');
-    expect('caption', await value(page, 'cmdPause', 'textContent'), 'Cont');
-    const picture = () => page.$eval('[id="picData"]', (canvas) => canvas.toDataURL());
+    await page.click('[id="pauseButton"]');
+    expect('caption', await value(page, 'pauseButton', 'textContent'), 'Cont');
+    const picture = () => page.$eval('[id="messagePicture"]', (canvas) => canvas.toDataURL());
     const before = await picture();
     await page.evaluate(() => new Promise((done) => setTimeout(done, 400)));
     expect('paused picture unchanged', (await picture()) === before, true);
-    await page.click('[id="cmdPause"]');
-    expect('caption', await value(page, 'cmdPause', 'textContent'), 'Pause');
+    await page.click('[id="pauseButton"]');
+    expect('caption', await value(page, 'pauseButton', 'textContent'), 'Pause');
     await page.close();
   }],
   ['keys move the bars as on the desktop, with the box showing the figure', async () => {
     const page = await open(browser, file);
-    await page.focus('[id="vscDepth"]');
+    await page.focus('[id="depthBar"]');
     await page.keyboard.press('ArrowUp');
-    expect('depth', await value(page, 'txtDepth'), '1.2');
-    await page.focus('[id="hscFreq(0)"]');
+    expect('depth', await value(page, 'depthBox'), '1.2');
+    await page.focus('[id="messageFrequencyBar"]');
     await page.keyboard.press('ArrowRight');
-    expect('message frequency', await value(page, 'txtFreq(0)'), ' 5.1');
+    expect('message frequency', await value(page, 'messageFrequencyBox'), ' 5.1');
     await page.close();
   }],
   ['Tab goes through the controls in the desktop\'s order', async () => {
@@ -81,26 +81,26 @@ const cases = [
       await page.keyboard.press('Tab');
       order.push(await page.evaluate(() => document.activeElement.closest('#window > *')?.id));
     }
-    expect('order', order, ['picData', 'cmbData', 'cmbMod', 'cmdPause']);
+    expect('order', order, ['messagePicture', 'messageTypeList', 'schemeList', 'pauseButton']);
     await page.close();
   }],
   ['the class guide opens and its Set up link sets the experiment up', async () => {
     const page = await open(browser, file);
     await page.click('#guide-button');
     await page.click('a[data-setup="1"]');
-    expect('lists', [await value(page, 'cmbData', 'selectedIndex'), await value(page, 'cmbMod', 'selectedIndex')], [0, 1]);
-    expect('boxes', [await value(page, 'txtFreq(0)'), await value(page, 'txtFreq(1)'), await value(page, 'txtDepth')], [' 5.1', ' 74', '1']);
+    expect('lists', [await value(page, 'messageTypeList', 'selectedIndex'), await value(page, 'schemeList', 'selectedIndex')], [0, 1]);
+    expect('boxes', [await value(page, 'messageFrequencyBox'), await value(page, 'carrierFrequencyBox'), await value(page, 'depthBox')], [' 5.1', ' 74', '1']);
     await page.close();
   }],
   ['the readout under the pointer and at the keyboard cursor, in the language\'s format', async () => {
     const page = await open(browser, file, '?zoom=1&lang=de');
     await page.evaluate(() => window.quorvane.stop());
-    await page.focus('[id="picData"]');
+    await page.focus('[id="messagePicture"]');
     await page.keyboard.press('Home');
     expect('cursor at the start', await page.$eval('#readout', (node) => node.textContent), '0,000 s\n0,00');
     await page.keyboard.press('Escape');
     expect('cursor put away', await page.$eval('#readout', (node) => node.hidden), true);
-    const box = await page.$eval('[id="picSpectrum(0)"]', (node) => { const r = node.getBoundingClientRect(); return [r.left, r.top]; });
+    const box = await page.$eval('[id="messageSpectrumPicture"]', (node) => { const r = node.getBoundingClientRect(); return [r.left, r.top]; });
     await page.mouse.move(box[0] + 2 + 100, box[1] + 50);
     const reading = await page.$eval('#readout', (node) => node.textContent);
     if (!/^\d+,\d Hz\n/.test(reading)) throw new Error(`spectrum reading "${reading}"`);
@@ -108,14 +108,14 @@ const cases = [
   }],
   ['switching language and resizing while running lose no setting and no frame', async () => {
     const page = await open(browser, file);
-    await page.focus('[id="hscFreq(0)"]');
+    await page.focus('[id="messageFrequencyBar"]');
     await page.keyboard.press('ArrowRight');
     await page.select('#language', 'fr');
     await page.setViewport({ width: 900, height: 600, deviceScaleFactor: 2 });
     const frames = await page.evaluate(() => window.quorvane.frames());
     await page.evaluate(() => new Promise((done) => setTimeout(done, 500)));
-    expect('box in French', await value(page, 'txtFreq(0)'), ' 5,1');
-    expect('caption in French', await value(page, 'Label1', 'textContent'), 'Signal');
+    expect('box in French', await value(page, 'messageFrequencyBox'), ' 5,1');
+    expect('caption in French', await value(page, 'messageTypeLabel', 'textContent'), 'Signal');
     const ran = (await page.evaluate(() => window.quorvane.frames())) - frames;
     if (ran < 3) throw new Error(`only ${ran} frames in half a second after the switch`);
     await page.close();

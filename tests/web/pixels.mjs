@@ -9,10 +9,10 @@ const [browserName, file, settings, folder] = process.argv.slice(2);
 const rows = fs.readFileSync(settings, 'utf8').split('\n').filter((l) => l.trim() && !l.startsWith('#'))
   .map((l) => l.trim().split(/\s+/).map(Number));
 // The table's columns as the page's controls, in the order both sides set them.
-const columns = [['cmbData', 'list'], ['cmbMod', 'list'], ['hscFreq(0)', 'bar'], ['hscFreq(1)', 'bar'], ['vscDepth', 'bar'],
-  ['chkLinear', 'check'], ['chkTwoSides', 'check'], ['chkPassband', 'check'], ['chkSpectrum', 'check'],
-  ['chkMemory', 'check'], ['hscDataZoom', 'bar'], ['hscDataScroll', 'bar']];
-const pictureNames = ['picData', 'picSpectrum(0)', 'picCarrier', 'picModData', 'picSpectrum(1)'];
+const columns = [['messageTypeList', 'list'], ['schemeList', 'list'], ['messageFrequencyBar', 'bar'], ['carrierFrequencyBar', 'bar'], ['depthBar', 'bar'],
+  ['linearCheckBox', 'check'], ['twoSidedCheckBox', 'check'], ['modulatedTraceButton', 'check'], ['modulatedSpectrumButton', 'check'],
+  ['memoryButton', 'check'], ['timeZoomBar', 'bar'], ['timeScrollBar', 'bar']];
+const pictureNames = ['messagePicture', 'messageSpectrumPicture', 'carrierPicture', 'modulatedPicture', 'modulatedSpectrumPicture'];
 
 function readPpm(path) {
   const bytes = fs.readFileSync(path);

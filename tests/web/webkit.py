@@ -17,11 +17,11 @@ from gi.repository import GLib, Gtk, WebKit2  # noqa: E402
 PROBE = """
 (() => {
   if (!window.quorvane) return null;
-  const canvas = document.getElementById('picData');
+  const canvas = document.getElementById('messagePicture');
   const rgba = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
   let green = 0;
   for (let i = 0; i < rgba.length; i += 4) if (rgba[i] === 0 && rgba[i + 1] === 128 && rgba[i + 2] === 0) green += 1;
-  const pause = document.getElementById('cmdPause');
+  const pause = document.getElementById('pauseButton');
   pause.click();
   return JSON.stringify({ green, caption: pause.textContent });
 })()

@@ -1,0 +1,219 @@
+#include "app/Controller.h"
+
+#include <cmath>
+#include <exception>
+#include <optional>
+#include <span>
+
+#include "app/Experiments.h"
+#include "app/NumberText.h"
+#include "app/WindowDesign.h"
+#include "plot/TraceColours.h"
+
+namespace quorvane {
+namespace {
+
+constexpr int kStartFrequencyPosition = 32;
+constexpr int kStartDepthPosition = 5;
+constexpr std::int32_t kBlack = 0x000000;
+
+int LeastPosition(std::string_view bar)
+{
+    for (const ControlDesign& design : ControlDesigns())
+        if (design.name == bar)
+            return design.scroll.minimum;
+    return 0;
+}
+
+bool Checked(const ControlPanel& panel, Switch which)
+{
+    return panel.SwitchState(which) == CheckState::checked;
+}
+
+}  // namespace
+
+double MessageFrequency(int position)
+{
+    return position / 64.0;
+}
+
+double CarrierFrequency(int position)
+{
+    return position / 5.0;
+}
+
+double Depth(int position)
+{
+    return (10 - position) / 5.0;
+}
+
+Controller::Controller(ControlPanel& panel, const FramePictures& pictures, std::string decimalPoint)
+    : panel_(panel),
+      pictures_(pictures),
+      decimalPoint_(std::move(decimalPoint)),
+      state_(std::make_unique<SignalState>()),
+      memo_(std::make_unique<FrameMemo>())
+{
+}
+
+void Controller::StartUp()
+{
+    state_->messageAverageCount = 0;
+    state_->modulatedAverageCount = 0;
+    ClearBuffers(*state_);
+    panel_.FillList(List::scheme);
+    panel_.FillList(List::messageType);
+    panel_.SetBarPosition(Bar::messageFrequency, kStartFrequencyPosition);
+    panel_.SetBarPosition(Bar::carrierFrequency, kStartFrequencyPosition);
+    panel_.SetBarPosition(Bar::depth, kStartDepthPosition);
+}
+
+void Controller::MessageFrequencyChanged()
+{
+    state_->messageFrequency = MessageFrequency(panel_.BarPosition(Bar::messageFrequency));
+    panel_.ShowText(Box::messageFrequency, FrequencyText(state_->messageFrequency, decimalPoint_));
+    RestartAverages(*state_, true);
+}
+
+void Controller::CarrierFrequencyChanged()
+{
+    state_->carrierFrequency = CarrierFrequency(panel_.BarPosition(Bar::carrierFrequency));
+    panel_.ShowText(Box::carrierFrequency, FrequencyText(state_->carrierFrequency, decimalPoint_));
+    RestartAverages(*state_, false);
+}
+
+// The depth is read back from the text the box shows, so it is exactly the
+// number the class sees.
+void Controller::DepthChanged()
+{
+    const std::string text = DepthText(Depth(panel_.BarPosition(Bar::depth)), decimalPoint_);
+    panel_.ShowText(Box::depth, text);
+    state_->depth = DepthFromText(text, decimalPoint_);
+    RestartAverages(*state_, false);
+}
+
+// Greyed counts as one-sided, as it does for the spectrum plot.
+void Controller::TwoSidedChanged()
+{
+    const PlotSurface& spectrum = pictures_.messageSpectrum;
+    const float x = Checked(panel_, Switch::twoSided)
+                        ? spectrum.OuterLeft() + spectrum.OuterWidth() / 2.0f
+                        : spectrum.OuterLeft();
+    panel_.PlaceZeroMarkers(static_cast<std::int16_t>(std::lrint(x)));
+}
+
+// The caption takes the held copy's colour while Memory is on; greyed leaves it.
+void Controller::MemoryChanged()
+{
+    const CheckState memory = panel_.SwitchState(Switch::memory);
+    if (memory == CheckState::checked)
+        panel_.ColourMemoryCaption(kMemoryColour);
+    else if (memory == CheckState::unchecked)
+        panel_.ColourMemoryCaption(kBlack);
+}
+
+void Controller::RestartBothAverages()
+{
+    RestartAverages(*state_, true);
+}
+
+void Controller::RestartModulatedAverage()
+{
+    RestartAverages(*state_, false);
+}
+
+void Controller::TogglePause()
+{
+    if (!panel_.FrameClockRunning()) {
+        panel_.StartFrameClock();
+        panel_.ShowPauseState(PauseState::running);
+    } else if (panel_.ShownPauseState() == PauseState::running) {
+        panel_.StopFrameClock();
+        panel_.ShowPauseState(PauseState::paused);
+    }
+}
+
+void Controller::Tick()
+{
+    if (inFrame_)
+        return;
+    inFrame_ = true;
+    try {
+        RunFrame(*state_, panel_, pictures_, noise_, memo_.get());
+    } catch (const std::exception&) {
+        // What the frame drew before it failed stays until the next one.
+    }
+    inFrame_ = false;
+}
+
+// A list choice is made as a click makes it: its change event runs if the
+// choice changes, its click handler always.
+void Controller::SetUpExperiment(int number)
+{
+    const std::optional<Experiment> experiment = FindExperiment(number);
+    if (!experiment)
+        return;
+    panel_.SetSwitch(Switch::memory, false);
+    panel_.Choose(experiment->messageType);
+    RestartBothAverages();
+    panel_.Choose(experiment->scheme);
+    RestartModulatedAverage();
+    panel_.SetBarPosition(Bar::messageFrequency, experiment->messagePosition);
+    panel_.SetBarPosition(Bar::carrierFrequency, experiment->carrierPosition);
+    panel_.SetBarPosition(Bar::depth, experiment->depthPosition);
+    panel_.SetSwitch(Switch::modulatedTrace, experiment->modulatedTrace);
+    panel_.SetSwitch(Switch::modulatedSpectrum, experiment->modulatedSpectrum);
+    panel_.SetSwitch(Switch::linear, experiment->linear);
+    panel_.SetSwitch(Switch::twoSided, false);
+    panel_.SetBarPosition(Bar::timeZoom, LeastPosition("timeZoomBar"));
+    panel_.SetBarPosition(Bar::timeScroll, LeastPosition("timeScrollBar"));
+    if (panel_.ShownPauseState() != PauseState::running)
+        TogglePause();
+}
+
+PlotSurface& Controller::Surface(Picture picture) const
+{
+    switch (picture) {
+        case Picture::message: return pictures_.message;
+        case Picture::messageSpectrum: return pictures_.messageSpectrum;
+        case Picture::carrier: return pictures_.carrier;
+        case Picture::modulated: return pictures_.modulated;
+        case Picture::modulatedSpectrum: break;
+    }
+    return pictures_.modulatedSpectrum;
+}
+
+// A hidden modulated trace reads as nothing; a spectrum whose live trace is
+// hidden reads its held copy.
+Reading Controller::ReadingAt(Picture picture, float x, float snap) const
+{
+    const float width = Surface(picture).InnerWidth();
+    if (picture == Picture::messageSpectrum || picture == Picture::modulatedSpectrum) {
+        const bool modulated = picture == Picture::modulatedSpectrum;
+        const SpectrumView view{
+            modulated ? state_->modulatedSpectrum : state_->messageSpectrum,
+            modulated ? state_->modulatedHeldSpectrum : state_->messageHeldSpectrum,
+            !modulated || Checked(panel_, Switch::modulatedSpectrum),
+            modulated ? state_->modulatedHeld : state_->messageHeld,
+            Checked(panel_, Switch::linear),
+            Checked(panel_, Switch::twoSided),
+            width};
+        return ReadSpectrum(view, x, snap);
+    }
+    std::span<const double> trace;
+    switch (picture) {
+        case Picture::message: trace = state_->messageSignal; break;
+        case Picture::carrier: trace = state_->carrierSignal; break;
+        default:
+            if (!Checked(panel_, Switch::modulatedTrace))
+                return {};
+            trace = state_->modulatedSignal;
+    }
+    const auto reading = ReadTrace(trace, x, width, panel_.TimeBarPosition(TimeBar::zoom),
+                                   panel_.TimeBarPosition(TimeBar::scroll));
+    if (!reading)
+        return {};
+    return *reading;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "app/ControlPanel.h"
+#include "engine/FrameCycle.h"
+#include "engine/FrameMemo.h"
+#include "engine/NoiseSource.h"
+#include "engine/SignalState.h"
+#include "plot/Readout.h"
+
+namespace quorvane {
+
+enum class Picture { message, messageSpectrum, carrier, modulated, modulatedSpectrum };
+
+// What lies at a place in a picture: nothing, a sample of a trace, or a bin
+// of a spectrum.
+using Reading = std::variant<std::monostate, TraceReading, SpectrumReading>;
+
+// The parameters each bar's position stands for.
+double MessageFrequency(int position);
+double CarrierFrequency(int position);
+double Depth(int position);
+
+// What the window does: each control's effect on the signal state, the
+// frames, and what the readout reads. It owns the signal state and sees the
+// front end's controls through `panel`, reading them at the moment of use.
+class Controller {
+public:
+    // `decimalPoint` is the class's decimal sign in the boxes (UTF-8).
+    Controller(ControlPanel& panel, const FramePictures& pictures, std::string decimalPoint);
+
+    // Start-up: empty averages and buffers, the lists filled, the bars at
+    // their starting positions (whose change events set the parameters).
+    void StartUp();
+
+    void MessageFrequencyChanged();
+    void CarrierFrequencyChanged();
+    void DepthChanged();
+    void TwoSidedChanged();
+    void MemoryChanged();
+    // The message type, the linear switch and the spectrum pictures' clicks
+    // change what both spectra average; the scheme only the modulated one's.
+    void RestartBothAverages();
+    void RestartModulatedAverage();
+    void TogglePause();
+
+    // One frame, at the frame clock's call. A call made while a frame runs
+    // (a message box inside a frame lets events through) is ignored; a frame
+    // that fails is abandoned where it failed, and the next starts afresh.
+    void Tick();
+
+    // Puts the controls at the starting point of the guide's experiment
+    // `number` (from 1) through their own events; another number does nothing.
+    void SetUpExperiment(int number);
+
+    // What the readout says lies `x` twips along `picture`; a spectrum
+    // snaps to the highest bin within `snap` twips.
+    Reading ReadingAt(Picture picture, float x, float snap) const;
+
+    const SignalState& State() const { return *state_; }
+    SignalState& State() { return *state_; }
+
+private:
+    PlotSurface& Surface(Picture picture) const;
+
+    ControlPanel& panel_;
+    FramePictures pictures_;
+    std::string decimalPoint_;
+    std::unique_ptr<SignalState> state_;
+    std::unique_ptr<FrameMemo> memo_;
+    NoiseSource noise_;
+    bool inFrame_ = false;
+};
+
+}  // namespace quorvane

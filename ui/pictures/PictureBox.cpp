@@ -1,0 +1,345 @@
+#include "ui/pictures/PictureBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <cwchar>
+
+#include "plot/SegmentClip.h"
+#include "plot/SegmentRaster.h"
+#include "plot/Twips.h"
+#include "ui/pictures/ShrinkImage.h"
+#include "ui/widgets/KeyboardFocus.h"
+#include "ui/window/Colour.h"
+
+namespace quorvane {
+namespace {
+
+// QImage::fill takes a vector path of Qt's that leaves the upper halves of the
+// AVX registers dirty; every SSE instruction after it then runs many times
+// slower (libm's sine and logarithm about 17 times) until something clears
+// them, and the frame's arithmetic follows each clear. The C library's wide
+// fill is as fast and cleans up after itself.
+void Fill(QImage& image, const QColor& colour)
+{
+    const quint32 pixel = 0xFF000000u | colour.rgba();
+    const qsizetype count = image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32)) * image.height();
+    quint32* const pixels = reinterpret_cast<quint32*>(image.bits());
+    if constexpr (sizeof(wchar_t) == sizeof(quint32))
+        std::wmemset(reinterpret_cast<wchar_t*>(pixels), static_cast<wchar_t>(pixel),
+                     static_cast<std::size_t>(count));
+    else
+        std::fill_n(pixels, count, pixel);
+}
+
+// The image's pixels for the rasteriser, detaching the image first if it is shared.
+PixelBuffer PixelsOf(QImage& image)
+{
+    return {reinterpret_cast<std::uint32_t*>(image.bits()),
+            image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32)), image.width(), image.height()};
+}
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    // The picture and the border cover every pixel, so nothing beneath needs
+    // painting first: without this Qt fills the window's background under each
+    // picture on every frame, with the same register-dirtying fill as above.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void PictureBox::SetZoom(double factor, const QRect& design)
+{
+    zoom_ = factor;
+    design_ = design;
+    update();
+}
+
+// The box as it is at 100 %, in pixels of the window's design.
+QRect PictureBox::Logical() const
+{
+    return design_.isValid() ? design_ : geometry();
+}
+
+// Every segment needs the inner rectangle for clipping; the frame style never
+// changes, so it is worked out again only when the design size does.
+const QRect& PictureBox::Inner() const
+{
+    const QSize logical = Logical().size();
+    if (innerFor_ != logical) {
+        innerFor_ = logical;
+        const int border = frameWidth();
+        inner_ = QRect(QPoint(), logical).adjusted(border, border, -border, -border);
+    }
+    return inner_;
+}
+
+float PictureBox::InnerWidth() const
+{
+    return static_cast<float>(PixelsToTwips(Inner().width()));
+}
+
+float PictureBox::InnerHeight() const
+{
+    return static_cast<float>(PixelsToTwips(Inner().height()));
+}
+
+void PictureBox::Clear()
+{
+    PrepareRaster();
+    Fill(image_, palette().color(backgroundRole()));
+    RequestRepaint();
+}
+
+void PictureBox::SetColour(std::int32_t colour)
+{
+    raster_.SetColour(FromBgr(colour).rgb());
+}
+
+void PictureBox::DrawLine(float x1, float y1, float x2, float y2)
+{
+    if (!rasterReady_ || Logical().size() != rasterFor_)
+        PrepareRaster();
+    // Nearly every segment lies inside, where clipping would hand it back as it
+    // is; only the others (and NaN, which fails every comparison) take it.
+    const auto inside = [this](float x, float y) {
+        return x >= 0 && x <= clipWidth_ && y >= 0 && y <= clipHeight_;
+    };
+    if (inside(x1, y1) && inside(x2, y2)) {
+        raster_.Draw(Segment{x1, y1, x2, y2});
+    } else {
+        const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, clipWidth_, clipHeight_);
+        if (!clipped)
+            return;
+        raster_.Draw(*clipped);
+    }
+    RequestRepaint();
+}
+
+// Asked once per change, not once per segment: a frame draws thousands of
+// segments and each request costs a trip through the widget.
+void PictureBox::RequestRepaint()
+{
+    if (!updatePending_) {
+        updatePending_ = true;
+        QMetaObject::invokeMethod(this, &PictureBox::ShowIfChanged, Qt::QueuedConnection);
+    }
+}
+
+// Runs once the frame is drawn. A frame that draws what the last one drew
+// leaves the screen alone: with a steady message most frames repeat the last,
+// and handing unchanged pixels to the display again, the more of them the
+// larger the window, is the dearest part of such a frame.
+void PictureBox::ShowIfChanged()
+{
+    updatePending_ = false;
+    const auto bytes = static_cast<std::size_t>(image_.sizeInBytes());
+    if (shown_.size() == image_.size() && std::memcmp(shown_.constBits(), image_.constBits(), bytes) == 0)
+        return;
+    if (shown_.size() != image_.size())
+        shown_ = QImage(image_.size(), image_.format());
+    std::memcpy(shown_.bits(), image_.constBits(), bytes);
+    update();
+}
+
+float PictureBox::OuterLeft() const
+{
+    return static_cast<float>(PixelsToTwips(Logical().x()));
+}
+
+float PictureBox::OuterWidth() const
+{
+    return static_cast<float>(PixelsToTwips(Logical().width()));
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (zoom_ == 1.0) {
+        painter.drawImage(QRectF(Inner()), image_);
+        painter.end();
+        QFrame::paintEvent(event);
+        if (keyboardFocus_) {
+            painter.begin(this);
+            DrawFocusRing(painter, rect());
+        }
+    } else {
+        PaintMagnified(painter);
+    }
+    // Painting may have shared the image; the next segment takes it afresh.
+    rasterReady_ = false;
+}
+
+// The picture and its border composed at their design size, then every pixel
+// enlarged alike, or reduced keeping every line: no smoothing, so traces stay
+// crisp at any factor.
+void PictureBox::PaintMagnified(QPainter& painter)
+{
+    const QRect logical(QPoint(), Logical().size());
+    if (look_.size() != logical.size())
+        look_ = QImage(logical.size(), QImage::Format_RGB32);
+    QPainter look(&look_);
+    look.drawImage(QRectF(Inner()), image_);
+    QStyleOptionFrame frame;
+    initStyleOption(&frame);
+    frame.rect = logical;
+    style()->drawControl(QStyle::CE_ShapedFrame, &frame, &look, this);
+    if (keyboardFocus_)
+        DrawFocusRing(look, logical);
+    look.end();
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = size() * ratio;
+    if (device.width() < look_.width() || device.height() < look_.height()) {
+        if (shrunk_.size() != device)
+            shrunk_ = QImage(device, QImage::Format_RGB32);
+        ShrinkKeepingLines(look_, shrunk_, palette().color(backgroundRole()).rgb());
+        shrunk_.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(), shrunk_);
+    } else {
+        painter.drawImage(QRectF(rect()), look_);
+    }
+}
+
+// Keyboard focus turns the two-pixel border into a ring of the highlight
+// colour; the picture inside is untouched.
+void PictureBox::DrawFocusRing(QPainter& painter, const QRect& outer) const
+{
+    const int border = frameWidth();
+    const QColor ring = palette().color(QPalette::Highlight);
+    const QRect inner = outer.adjusted(border, border, -border, -border);
+    painter.fillRect(QRect(outer.topLeft(), QSize(outer.width(), border)), ring);
+    painter.fillRect(QRect(QPoint(outer.left(), inner.bottom() + 1), QSize(outer.width(), border)), ring);
+    painter.fillRect(QRect(QPoint(outer.left(), inner.top()), QSize(border, inner.height())), ring);
+    painter.fillRect(QRect(QPoint(inner.right() + 1, inner.top()), QSize(border, inner.height())), ring);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QFrame::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+    QFrame::mouseReleaseEvent(event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF inDesign = event->position() / zoom_ - QPointF(Inner().topLeft());
+    emit pointerMoved(inDesign * kTwipsPerPixel, event->globalPosition().toPoint());
+    QFrame::mouseMoveEvent(event);
+}
+
+void PictureBox::leaveEvent(QEvent* event)
+{
+    emit pointerLeft();
+    QFrame::leaveEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    keyboardFocus_ = CameFromKeyboard(*event);
+    if (keyboardFocus_)
+        update();
+    QFrame::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    if (keyboardFocus_) {
+        keyboardFocus_ = false;
+        update();
+    }
+    HideCursor();
+    QFrame::focusOutEvent(event);
+}
+
+// The cursor steps a pixel of the picture at a time, a tenth of its width with
+// the page keys; it first appears in the middle, or at the end Home or End
+// names.
+std::optional<float> PictureBox::CursorAfter(int key) const
+{
+    const auto pixel = static_cast<float>(kTwipsPerPixel);
+    const float last = InnerWidth() - pixel;
+    const float page = std::max(pixel, std::floor(InnerWidth() / 10 / pixel) * pixel);
+    const float at = cursor_.value_or(std::floor(last / 2 / pixel) * pixel);
+    const bool shown = cursor_.has_value();
+    switch (key) {
+        case Qt::Key_Left: return shown ? at - pixel : at;
+        case Qt::Key_Right: return shown ? at + pixel : at;
+        case Qt::Key_PageUp: return shown ? at - page : at;
+        case Qt::Key_PageDown: return shown ? at + page : at;
+        case Qt::Key_Home: return 0.0f;
+        case Qt::Key_End: return last;
+        default: return std::nullopt;
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Escape && cursor_) {
+        HideCursor();
+        return;
+    }
+    const std::optional<float> next = plain ? CursorAfter(event->key()) : std::nullopt;
+    if (!next) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    cursor_ = std::clamp(*next, 0.0f, InnerWidth() - static_cast<float>(kTwipsPerPixel));
+    emit cursorMoved(*cursor_);
+}
+
+void PictureBox::HideCursor()
+{
+    if (!cursor_)
+        return;
+    cursor_.reset();
+    emit cursorHidden();
+}
+
+QRect PictureBox::MarkerRect(float twips) const
+{
+    const double left = (Inner().left() + twips / kTwipsPerPixel) * zoom_;
+    return QRect(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(Inner().top() * zoom_)),
+                 std::max(1, static_cast<int>(std::lround(zoom_))),
+                 static_cast<int>(std::lround(Inner().height() * zoom_)));
+}
+
+// The picture is kept at logical resolution and scaled up pixel for pixel on
+// dense screens, so a trace keeps its one-pixel classic look at any scale.
+void PictureBox::EnsureImage()
+{
+    const QSize size = Inner().size();
+    if (image_.size() == size)
+        return;
+    image_ = QImage(size, QImage::Format_RGB32);
+    Fill(image_, palette().color(backgroundRole()));
+}
+
+void PictureBox::PrepareRaster()
+{
+    EnsureImage();
+    raster_.Target(PixelsOf(image_));
+    rasterFor_ = Logical().size();
+    clipWidth_ = InnerWidth();
+    clipHeight_ = InnerHeight();
+    rasterReady_ = true;
+}
+
+}  // namespace quorvane

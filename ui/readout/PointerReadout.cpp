@@ -1,0 +1,148 @@
+#include "ui/readout/PointerReadout.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QWidget>
+#include <algorithm>
+
+#include "plot/Twips.h"
+#include "ui/accessibility/AccessibleControls.h"
+#include "ui/accessibility/ControlHelp.h"
+#include "ui/pictures/PictureBox.h"
+#include "ui/readout/Readout.h"
+
+namespace quorvane {
+namespace {
+
+// The readout snaps to the highest bin within this many screen pixels.
+constexpr double kSnapPixels = 3.0;
+
+}  // namespace
+
+PointerReadout::PointerReadout(QWidget& window, const Controller& controller)
+    : QObject(&window), window_(window), controller_(controller), readout_(std::make_unique<Readout>())
+{
+}
+
+PointerReadout::~PointerReadout() = default;
+
+const QLabel& PointerReadout::readoutWindow() const
+{
+    return *readout_;
+}
+
+void PointerReadout::follow(PictureBox& picture, Picture which)
+{
+    shown_[static_cast<std::size_t>(which)] = &picture;
+    connect(&picture, &PictureBox::cursorMoved, this, [this, &picture](float twips) {
+        cursorPicture_ = &picture;
+        cursorTwips_ = twips;
+        placeCursorMarker();
+        showCursorReading(true);
+    });
+    connect(&picture, &PictureBox::cursorHidden, this, &PointerReadout::hideCursor);
+    connect(&picture, &PictureBox::pointerMoved, this, [this, &picture](QPointF twips, QPoint global) {
+        hovered_ = &picture;
+        hoverTwips_ = twips;
+        hoverGlobal_ = global;
+        showReadout();
+    });
+    connect(&picture, &PictureBox::pointerLeft, this, [this, &picture] {
+        if (hovered_ == &picture) {
+            hovered_ = nullptr;
+            readout_->hide();
+        }
+    });
+}
+
+void PointerReadout::refresh()
+{
+    if (hovered_)
+        showReadout();
+    if (cursorPicture_)
+        showCursorReading(false);
+}
+
+void PointerReadout::setZoom(double factor)
+{
+    zoom_ = factor;
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(font.pointSizeF() * factor);
+    readout_->setFont(font);
+    if (cursorPicture_) {
+        placeCursorMarker();
+        showCursorReading(false);
+    }
+}
+
+QString PointerReadout::readingAt(const PictureBox& picture, float x) const
+{
+    const auto snap = static_cast<float>(kSnapPixels * kTwipsPerPixel / zoom_);
+    const auto which = static_cast<Picture>(std::ranges::find(shown_, &picture) - shown_.begin());
+    const Reading reading = controller_.ReadingAt(which, x, snap);
+    const QLocale locale;
+    if (const auto* trace = std::get_if<TraceReading>(&reading))
+        return TraceReadoutText(*trace, locale);
+    if (const auto* spectrum = std::get_if<SpectrumReading>(&reading))
+        return SpectrumReadoutText(*spectrum, locale);
+    return {};
+}
+
+void PointerReadout::showReadout()
+{
+    const QString text = readingAt(*hovered_, static_cast<float>(hoverTwips_.x()));
+    if (text.isEmpty())
+        readout_->hide();
+    else
+        readout_->ShowAt(hoverGlobal_, text);
+}
+
+// The marker moves only with the cursor or the zoom; the frames leave it be.
+void PointerReadout::placeCursorMarker()
+{
+    if (!cursorMarker_) {
+        cursorMarker_ = std::make_unique<QWidget>(&window_);
+        cursorMarker_->setObjectName(QStringLiteral("cursorMarker"));
+        SetHelp(*cursorMarker_);
+        cursorMarker_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        cursorMarker_->setAutoFillBackground(true);
+        QPalette palette = cursorMarker_->palette();
+        palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
+        cursorMarker_->setPalette(palette);
+    }
+    cursorMarker_->setGeometry(cursorPicture_->MarkerRect(cursorTwips_).translated(cursorPicture_->pos()));
+    cursorMarker_->raise();
+    cursorMarker_->show();
+}
+
+// Announced only when the cursor moves: a reading that changed with every
+// frame would keep a screen reader talking.
+void PointerReadout::showCursorReading(bool announce)
+{
+    const QString text = readingAt(*cursorPicture_, cursorTwips_);
+    if (announce) {
+        const QString spoken = QString(text).replace(QLatin1Char('\n'), QLatin1String(", "));
+        DescribeReading(*cursorPicture_, spoken);
+        Announce(*cursorPicture_, spoken);
+    }
+    if (hovered_)
+        return;
+    const QRect marker = cursorMarker_->geometry();
+    if (text.isEmpty())
+        readout_->hide();
+    else
+        readout_->ShowAt(window_.mapToGlobal(QPoint(marker.x(), marker.center().y())), text);
+}
+
+void PointerReadout::hideCursor()
+{
+    if (!cursorPicture_)
+        return;
+    DescribeReading(*cursorPicture_, {});
+    cursorPicture_ = nullptr;
+    cursorMarker_->hide();
+    if (!hovered_)
+        readout_->hide();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,17 @@
+#include "ui/widgets/MessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "ui/window/Utf8.h"
+
+namespace quorvane {
+
+void ShowMessage(std::string_view text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+}  // namespace quorvane
