@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QTranslator>
@@ -18,6 +19,7 @@
 #include "ui/FontPlan.h"
 #include "ui/Form1.h"
 #include "ui/FormLayout.h"
+#include "ui/GuideResource.h"
 #include "ui/Language.h"
 #include "ui/ShownText.h"
 #include "ui/Zoom.h"
@@ -149,6 +151,43 @@ TEST_P(EachLanguage, TheEngineReadsKeysWhateverTheListsAndButtonShow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, EachLanguage, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return std::string(info.param); });
+
+// The controls the guide names in bold: every bold text but the list items'
+// headings, which end in a full stop, and the terms that the third section,
+// on bins, defines.
+QStringList NamedControls(const QString& guide)
+{
+    QStringList sections = guide.split(QStringLiteral("\n## "));
+    sections.removeAt(3);
+    const QRegularExpression bold(QStringLiteral(R"(\*\*([^*]+)\*\*)"));
+    QStringList names;
+    for (const auto& match : bold.globalMatch(sections.join(QLatin1Char('\n')))) {
+        const QString name = match.captured(1).simplified();
+        if (!name.endsWith(QLatin1Char('.')) && !name.endsWith(QChar(0x3002)))
+            names << name;
+    }
+    return names;
+}
+
+class EachGuide : public ::testing::TestWithParam<const char*> {};
+
+// A class told to press "Carrier Frequency" looks for a label that is not
+// there: the guide has to use the window's own words.
+TEST_P(EachGuide, NamesOnlyCaptionsTheWindowShows)
+{
+    Spoken language(QString::fromLatin1(GetParam()));
+    Form1 form;
+    QStringList shown{ShownText(kPausedCaption)};
+    for (const ControlDesign& design : FormControlsDesign())
+        shown << Caption(Find<QWidget>(form, QString::fromUtf8(design.name.data())));
+    const QStringList named = NamedControls(GuideText());
+    EXPECT_GE(named.size(), 9);
+    for (const QString& name : named)
+        EXPECT_TRUE(shown.contains(name)) << name.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, EachGuide, ::testing::Values("en", "de", "fr", "es", "pt_BR", "zh_CN"),
                          [](const auto& info) { return std::string(info.param); });
 
 struct NumberCase {
