@@ -116,7 +116,7 @@ TEST_P(EachLanguage, EveryCaptionAndListTextFitsAtEveryZoomStepWithTheDesignFont
 
 // Only a translation takes a size of its own: in English every control
 // keeps its class's size, so the window stays as it always was.
-TEST(English, EveryCaptionHasItsClasssFont)
+TEST(English, EveryControlKeepsItsClassFont)
 {
     Form1 form;
     const FontPlan plan(FormControlsDesign(), *form.style());
