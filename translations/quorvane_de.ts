@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>The message signal: a sine, noise or a square wave</source>
-        <translation>Das Nachrichtensignal: Sinus, Rauschen (weiß oder tiefpassgefiltert) oder Rechteck</translation>
+        <translation>Das Nachrichtensignal: Sinus, Weißrauschen, TP-Rauschen oder Rechteck</translation>
     </message>
     <message>
         <source>Message frequency, 2.5 to 10 Hz</source>
@@ -107,20 +107,20 @@
         <translation>Wie die Nachricht den Träger moduliert</translation>
     </message>
     <message>
-        <source>Up raises the modulation depth</source>
-        <translation>Nach oben erhöht den Modulationsgrad</translation>
+        <source>The up arrow raises the modulation depth</source>
+        <translation>Der Pfeil nach oben erhöht die Modulationstiefe</translation>
     </message>
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
-        <translation>Modulationsgrad, 0,2 bis 2: der obere Pfeil erhöht ihn, der untere senkt ihn</translation>
+        <translation>Modulationstiefe, 0,2 bis 2: der obere Pfeil erhöht sie, der untere senkt sie</translation>
     </message>
     <message>
         <source>The modulation depth</source>
-        <translation>Der Modulationsgrad</translation>
+        <translation>Die Modulationstiefe</translation>
     </message>
     <message>
         <source>Two-Sided Spectra</source>
-        <translation>Zweiseitige Spektren</translation>
+        <translation>Spektren zweiseitig</translation>
     </message>
     <message>
         <source>Show the spectra from −125.7 to 125.5 Hz, zero in the middle, instead of from 0 to 251.2 Hz</source>
@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>Modulation depth</source>
-        <translation>Modulationsgrad</translation>
+        <translation>Modulationstiefe</translation>
     </message>
     <message>
         <source>Modulation depth value</source>
-        <translation>Wert des Modulationsgrads</translation>
+        <translation>Wert der Modulationstiefe</translation>
     </message>
     <message>
         <source>Message controls</source>
@@ -239,7 +239,7 @@
     <name>Desktop</name>
     <message>
         <source>Modulation Demonstrator</source>
-        <translation>Modulationsdemonstration</translation>
+        <translation>Demonstrationsprogramm zur Modulation</translation>
     </message>
     <message>
         <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Messages: sine wave, white noise, filtered noise and square wave</source>
-        <translation>Nachrichten: Sinus, weißes Rauschen, tiefpassgefiltertes Rauschen und Rechteck</translation>
+        <translation>Nachrichten: Sinus, Weißrauschen, TP-Rauschen (tiefpassgefiltert) und Rechteck</translation>
     </message>
     <message>
         <source>Schemes: DSB-SC, AM, FM and PM</source>
@@ -267,11 +267,11 @@
     </message>
     <message>
         <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
-        <translation>Nachrichtenfrequenz, Trägerfrequenz und Modulationsgrad an Schiebereglern</translation>
+        <translation>Nachrichtenfrequenz, Trägerfrequenz und Modulationstiefe an Schiebereglern</translation>
     </message>
     <message>
         <source>A pause button to hold a frame still</source>
-        <translation>Eine Pause-Taste, die ein Bild anhält</translation>
+        <translation>Eine Pause-Schaltfläche, die ein Bild anhält</translation>
     </message>
     <message>
         <source>Averaged spectra, logarithmic or linear, one- or two-sided</source>
@@ -280,6 +280,42 @@
     <message>
         <source>A frozen memory trace to compare a change against</source>
         <translation>Eine eingefrorene Speicherkurve zum Vergleich mit einer Änderung</translation>
+    </message>
+    <message>
+        <source>modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>carrier</source>
+        <translation>Träger</translation>
+    </message>
+    <message>
+        <source>signal</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>An AM signal beside its message and carrier</source>
+        <translation>Ein AM-Signal neben seiner Nachricht und seinem Träger</translation>
     </message>
 </context>
 <context>
@@ -309,7 +345,7 @@
     </message>
     <message>
         <source>Depth</source>
-        <translation>Grad</translation>
+        <translation>Tiefe</translation>
     </message>
     <message>
         <source>Two-Sided Spectra</source>

@@ -107,8 +107,8 @@
         <translation>Cómo la señal moduladora modula la portadora</translation>
     </message>
     <message>
-        <source>Up raises the modulation depth</source>
-        <translation>Hacia arriba sube el índice de modulación</translation>
+        <source>The up arrow raises the modulation depth</source>
+        <translation>La flecha de arriba sube el índice de modulación</translation>
     </message>
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
-        <translation>Observe la modulación analógica: señal moduladora, portadora, señal modulada y espectros</translation>
+        <translation>Observa la modulación analógica: señal moduladora, portadora, señal modulada y espectros</translation>
     </message>
     <message>
         <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Watch analogue modulation happen</source>
-        <translation>Observe la modulación analógica</translation>
+        <translation>Observa la modulación analógica</translation>
     </message>
     <message>
         <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Schemes: DSB-SC, AM, FM and PM</source>
-        <translation>Esquemas: DSB-SC, AM, FM y PM</translation>
+        <translation>Tipos de modulación: DSB-SC, AM, FM y PM</translation>
     </message>
     <message>
         <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
@@ -280,6 +280,42 @@
     <message>
         <source>A frozen memory trace to compare a change against</source>
         <translation>Una traza de memoria congelada para comparar un cambio</translation>
+    </message>
+    <message>
+        <source>modulation</source>
+        <translation>modulación</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>spectrum</source>
+        <translation>espectro</translation>
+    </message>
+    <message>
+        <source>carrier</source>
+        <translation>portadora</translation>
+    </message>
+    <message>
+        <source>signal</source>
+        <translation>señal</translation>
+    </message>
+    <message>
+        <source>An AM signal beside its message and carrier</source>
+        <translation>Una señal AM junto a su señal moduladora y su portadora</translation>
     </message>
 </context>
 <context>
@@ -301,11 +337,11 @@
     </message>
     <message>
         <source>Carrier</source>
-        <translation>Portad.</translation>
+        <translation>Portadora</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation>Modul.</translation>
+        <translation>Modulación</translation>
     </message>
     <message>
         <source>Depth</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Time scroll, 0 to 16: to the right the traces start later in the signal</source>
-        <translation>Défilement temporel, 0 à 16 : vers la droite, les tracés commencent plus tard dans le signal</translation>
+        <translation>Défilement temporel, 0 à 16&#xa0;: vers la droite, les tracés commencent plus tard dans le signal</translation>
     </message>
     <message>
         <source>Time zoom</source>
@@ -76,19 +76,19 @@
     </message>
     <message>
         <source>How many samples the time traces span</source>
-        <translation>Combien d’échantillons couvrent les tracés temporels</translation>
+        <translation>Nombre d’échantillons couverts par les tracés temporels</translation>
     </message>
     <message>
         <source>Time zoom, 1 to 4: to the right zooms out and shows more of the signal</source>
-        <translation>Zoom temporel, 1 à 4 : vers la droite, on élargit la vue et on voit une plus grande partie du signal</translation>
+        <translation>Zoom temporel, 1 à 4&#xa0;: vers la droite, on élargit la vue et on voit une plus grande partie du signal</translation>
     </message>
     <message>
         <source>The message signal: a sine, noise or a square wave</source>
-        <translation>Le signal modulant : sinusoïde, bruit ou signal carré</translation>
+        <translation>Le signal modulant&#xa0;: sinusoïde, bruit ou signal carré</translation>
     </message>
     <message>
         <source>Message frequency, 2.5 to 10 Hz</source>
-        <translation>Fréquence du signal modulant, 2,5 à 10 Hz</translation>
+        <translation>Fréquence du signal modulant, 2,5 à 10&#xa0;Hz</translation>
     </message>
     <message>
         <source>The message frequency in Hz</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Carrier frequency, 32 to 128 Hz</source>
-        <translation>Fréquence de la porteuse, 32 à 128 Hz</translation>
+        <translation>Fréquence de la porteuse, 32 à 128&#xa0;Hz</translation>
     </message>
     <message>
         <source>The carrier frequency in Hz</source>
@@ -107,12 +107,12 @@
         <translation>Comment le signal modulant module la porteuse</translation>
     </message>
     <message>
-        <source>Up raises the modulation depth</source>
-        <translation>Vers le haut augmente le taux de modulation</translation>
+        <source>The up arrow raises the modulation depth</source>
+        <translation>La flèche du haut augmente le taux de modulation</translation>
     </message>
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
-        <translation>Taux de modulation, 0,2 à 2 : la flèche du haut l’augmente, la flèche du bas le diminue</translation>
+        <translation>Taux de modulation, 0,2 à 2&#xa0;: la flèche du haut l’augmente, la flèche du bas le diminue</translation>
     </message>
     <message>
         <source>The modulation depth</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Show the spectra from −125.7 to 125.5 Hz, zero in the middle, instead of from 0 to 251.2 Hz</source>
-        <translation>Afficher les spectres de −125,7 à 125,5 Hz, zéro au milieu, au lieu de 0 à 251,2 Hz</translation>
+        <translation>Afficher les spectres de −125,7 à 125,5&#xa0;Hz, zéro au milieu, au lieu de 0 à 251,2&#xa0;Hz</translation>
     </message>
     <message>
         <source>Linear Plots</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Freeze a copy of both spectra, drawn in brown, to compare with; click again to let it go</source>
-        <translation>Figer une copie des deux spectres, tracée en marron, pour comparer ; cliquer à nouveau pour la libérer</translation>
+        <translation>Figer une copie des deux spectres, tracée en marron, pour comparer&#xa0;; cliquer à nouveau pour la libérer</translation>
     </message>
     <message>
         <source>Modulated trace</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>Pause the display: the pictures stand still</source>
-        <translation>Mettre l’affichage en pause : les images s’arrêtent</translation>
+        <translation>Mettre l’affichage en pause&#xa0;: les images s’arrêtent</translation>
     </message>
     <message>
         <source>Continue the display</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>F1: class guide</source>
-        <translation>F1 : guide pour la classe</translation>
+        <translation>F1&#xa0;: guide pour la classe</translation>
     </message>
     <message>
         <source>Message type</source>
@@ -243,11 +243,11 @@
     </message>
     <message>
         <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
-        <translation>Observer la modulation analogique : signal modulant, porteuse, signal modulé et spectres</translation>
+        <translation>Observer la modulation analogique&#xa0;: signal modulant, porteuse, signal modulé et spectres</translation>
     </message>
     <message>
         <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
-        <translation>modulation;analogique;AM;FM;PM;DBL-PS;amplitude;fréquence;phase;porteuse;signal;spectre;FFT;bruit;télécommunications;radio;électronique;</translation>
+        <translation>modulation;analogique;AM;FM;PM;DSB-SC;amplitude;fréquence;phase;porteuse;signal;spectre;FFT;bruit;télécommunications;radio;électronique;</translation>
     </message>
     <message>
         <source>Watch analogue modulation happen</source>
@@ -259,11 +259,11 @@
     </message>
     <message>
         <source>Messages: sine wave, white noise, filtered noise and square wave</source>
-        <translation>Signaux modulants : sinusoïde, bruit blanc, bruit filtré et signal carré</translation>
+        <translation>Signaux modulants&#xa0;: sinusoïde, bruit blanc, bruit filtré et signal carré</translation>
     </message>
     <message>
         <source>Schemes: DSB-SC, AM, FM and PM</source>
-        <translation>Modulations : DBL-PS, AM, FM et PM</translation>
+        <translation>Modulations&#xa0;: DSB-SC, AM, FM et PM</translation>
     </message>
     <message>
         <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
@@ -279,14 +279,50 @@
     </message>
     <message>
         <source>A frozen memory trace to compare a change against</source>
-        <translation>Une trace mémoire figée pour comparer avec un changement</translation>
+        <translation>Une trace mémoire figée pour juger l’effet d’un changement</translation>
+    </message>
+    <message>
+        <source>modulation</source>
+        <translation>modulation</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>spectrum</source>
+        <translation>spectre</translation>
+    </message>
+    <message>
+        <source>carrier</source>
+        <translation>porteuse</translation>
+    </message>
+    <message>
+        <source>signal</source>
+        <translation>signal</translation>
+    </message>
+    <message>
+        <source>An AM signal beside its message and carrier</source>
+        <translation>Un signal AM à côté de son signal modulant et de sa porteuse</translation>
     </message>
 </context>
 <context>
     <name>GuideWindow</name>
     <message>
         <source>Quorvane: class guide</source>
-        <translation>Quorvane : guide pour la classe</translation>
+        <translation>Quorvane&#xa0;: guide pour la classe</translation>
     </message>
 </context>
 <context>
@@ -341,7 +377,7 @@
     </message>
     <message>
         <source>DSB-SC</source>
-        <translation>DBL-PS</translation>
+        <translation>DSB-SC</translation>
     </message>
     <message>
         <source>AM</source>

@@ -107,8 +107,8 @@
         <translation>Como o sinal modulante modula a portadora</translation>
     </message>
     <message>
-        <source>Up raises the modulation depth</source>
-        <translation>Para cima aumenta o índice de modulação</translation>
+        <source>The up arrow raises the modulation depth</source>
+        <translation>A seta para cima aumenta o índice de modulação</translation>
     </message>
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Freeze a copy of both spectra, drawn in brown, to compare with; click again to let it go</source>
-        <translation>Congelar uma cópia dos dois espectros, desenhada em marrom, para comparar; clique de novo para liberá-la</translation>
+        <translation>Congelar uma cópia dos dois espectros, desenhada em marrom, para comparar; clicar de novo para liberá-la</translation>
     </message>
     <message>
         <source>Modulated trace</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>F1: class guide</source>
-        <translation>F1: guia para a turma</translation>
+        <translation>F1: guia de aula</translation>
     </message>
     <message>
         <source>Message type</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Watch analogue modulation happen: message, carrier, modulated signal and spectra</source>
-        <translation>Veja a modulação analógica acontecer: sinal modulante, portadora, sinal modulado e espectros</translation>
+        <translation>Observe a modulação analógica em ação: sinal modulante, portadora, sinal modulado e espectros</translation>
     </message>
     <message>
         <source>modulation;analogue;analog;AM;FM;PM;DSB-SC;amplitude;frequency;phase;carrier;signal;spectrum;FFT;noise;telecommunications;radio;electronics;</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Watch analogue modulation happen</source>
-        <translation>Veja a modulação analógica acontecer</translation>
+        <translation>Observe a modulação analógica em ação</translation>
     </message>
     <message>
         <source>Quorvane is a classroom demonstration of analogue modulation. One window shows, ten times a second, a message signal, its spectrum, a carrier, the modulated signal and the modulated signal&apos;s spectrum, so that a change to any setting can be seen at once in both time and frequency.</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Schemes: DSB-SC, AM, FM and PM</source>
-        <translation>Esquemas: DSB-SC, AM, FM e PM</translation>
+        <translation>Tipos de modulação: DSB-SC, AM, FM e PM</translation>
     </message>
     <message>
         <source>Message frequency, carrier frequency and modulation depth on scroll bars</source>
@@ -281,12 +281,48 @@
         <source>A frozen memory trace to compare a change against</source>
         <translation>Um traço de memória congelado para comparar com uma mudança</translation>
     </message>
+    <message>
+        <source>modulation</source>
+        <translation>modulação</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>spectrum</source>
+        <translation>espectro</translation>
+    </message>
+    <message>
+        <source>carrier</source>
+        <translation>portadora</translation>
+    </message>
+    <message>
+        <source>signal</source>
+        <translation>sinal</translation>
+    </message>
+    <message>
+        <source>An AM signal beside its message and carrier</source>
+        <translation>Um sinal AM ao lado do seu sinal modulante e da sua portadora</translation>
+    </message>
 </context>
 <context>
     <name>GuideWindow</name>
     <message>
         <source>Quorvane: class guide</source>
-        <translation>Quorvane: guia para a turma</translation>
+        <translation>Quorvane: guia de aula</translation>
     </message>
 </context>
 <context>
@@ -301,7 +337,7 @@
     </message>
     <message>
         <source>Carrier</source>
-        <translation>Portad.</translation>
+        <translation>Portadora</translation>
     </message>
     <message>
         <source>Modulation</source>
@@ -361,11 +397,11 @@
     </message>
     <message>
         <source>Cont</source>
-        <translation>Seguir</translation>
+        <translation>Rodar</translation>
     </message>
     <message>
         <source>Class guide</source>
-        <translation>Guia para a turma</translation>
+        <translation>Guia de aula</translation>
     </message>
 </context>
 <context>

@@ -107,8 +107,8 @@
         <translation>调制信号如何调制载波</translation>
     </message>
     <message>
-        <source>Up raises the modulation depth</source>
-        <translation>向上增大调制度</translation>
+        <source>The up arrow raises the modulation depth</source>
+        <translation>上箭头增大调制度</translation>
     </message>
     <message>
         <source>Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Messages: sine wave, white noise, filtered noise and square wave</source>
-        <translation>调制信号：正弦波、白噪声、滤波噪声和方波</translation>
+        <translation>调制信号：正弦波、白噪声、低通滤波噪声和方波</translation>
     </message>
     <message>
         <source>Schemes: DSB-SC, AM, FM and PM</source>
@@ -280,6 +280,42 @@
     <message>
         <source>A frozen memory trace to compare a change against</source>
         <translation>冻结的存储曲线，用于与改变后的结果比较</translation>
+    </message>
+    <message>
+        <source>modulation</source>
+        <translation>调制</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>FM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
+    </message>
+    <message>
+        <source>DSB-SC</source>
+        <translation>DSB-SC</translation>
+    </message>
+    <message>
+        <source>spectrum</source>
+        <translation>频谱</translation>
+    </message>
+    <message>
+        <source>carrier</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>signal</source>
+        <translation>信号</translation>
+    </message>
+    <message>
+        <source>An AM signal beside its message and carrier</source>
+        <translation>AM 信号及其调制信号和载波</translation>
     </message>
 </context>
 <context>
@@ -333,7 +369,7 @@
     </message>
     <message>
         <source>Filtered Noise</source>
-        <translation>滤波噪声</translation>
+        <translation>低通滤波噪声</translation>
     </message>
     <message>
         <source>Square Wave</source>

@@ -10,32 +10,6 @@ namespace {
 
 using ParameterTest = WindowTest;
 
-// pos/64 and its hundredfold are exact in binary, so the cut is plain
-// integer division here.
-QString MessageText(int position)
-{
-    const int tenths = 100 * position / 64;
-    return " " + QString::number(tenths / 10) +
-           (tenths % 10 ? "." + QString::number(tenths % 10) : "");
-}
-
-TEST_F(ParameterTest, FrequenciesOverTheirWholeRanges)
-{
-    for (int position = 16; position <= 64; ++position) {
-        Get<QScrollBar>("messageFrequencyBar").setValue(position);
-        EXPECT_EQ(State().messageFrequency, position / 64.0) << position;
-        EXPECT_EQ(Get<QLineEdit>("messageFrequencyBox").text(), MessageText(position)) << position;
-    }
-    EXPECT_EQ(Get<QLineEdit>("carrierFrequencyBox").text(), " 64") << "each bar writes only its own box";
-    for (int position = 16; position <= 64; ++position) {
-        Get<QScrollBar>("carrierFrequencyBar").setValue(position);
-        EXPECT_EQ(State().carrierFrequency, position / 5.0) << position;
-        EXPECT_EQ(Get<QLineEdit>("carrierFrequencyBox").text(), " " + QString::number(2 * position))
-            << position;
-    }
-    EXPECT_EQ(State().messageFrequency, 1.0);
-}
-
 void ExpectDepthRange(MainWindow& form, const QStringList& texts)
 {
     for (int position = 0; position <= 9; ++position) {
@@ -43,11 +17,6 @@ void ExpectDepthRange(MainWindow& form, const QStringList& texts)
         EXPECT_EQ(Find<QLineEdit>(form, "depthBox").text(), texts[position]) << position;
         EXPECT_EQ(form.state().depth, (10 - position) / 5.0) << position;
     }
-}
-
-TEST_F(ParameterTest, DepthOverItsWholeRange)
-{
-    ExpectDepthRange(*form, {"2", "1.8", "1.6", "1.4", "1.2", "1", "0.8", "0.6", "0.4", "0.2"});
 }
 
 TEST(DepthLocale, DecimalCommaIsWrittenAndReadBack)

@@ -79,7 +79,7 @@ constexpr std::array kTexts{
                 QT_TRANSLATE_NOOP("ControlHelp", "How the message modulates the carrier")},
     ControlText{"depthBar",
                 QT_TRANSLATE_NOOP("ControlHelp", "Modulation depth"),
-                QT_TRANSLATE_NOOP("ControlHelp", "Up raises the modulation depth"),
+                QT_TRANSLATE_NOOP("ControlHelp", "The up arrow raises the modulation depth"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Modulation depth, 0.2 to 2: the upper arrow raises it, the lower arrow lowers it")},
     ControlText{"depthBox",
                 QT_TRANSLATE_NOOP("ControlHelp", "Modulation depth value"),

@@ -2,10 +2,14 @@
 
 #include <QFontMetrics>
 #include <QStyle>
+#include <memory>
 #include <optional>
+#include <vector>
 
-#include "ui/widgets/CheckBox.h"
 #include "ui/language/ShownText.h"
+#include "ui/magnification/Zoom.h"
+#include "ui/magnification/ZoomStyle.h"
+#include "ui/widgets/CheckBox.h"
 #include "ui/window/Pixels.h"
 
 namespace quorvane {
@@ -13,6 +17,10 @@ namespace {
 
 constexpr double kSmallestPointSize = 6.0;
 constexpr double kPointStep = 0.5;
+// At the design's 96 dots per inch half a point often rounds to the same
+// pixel size, so a translation may go one whole point below its class: one
+// pixel of type.
+constexpr double kLargestOwnShrink = 1.0;
 
 struct TextRoom {
     QSize size;
@@ -36,26 +44,82 @@ std::optional<TextRoom> CaptionRoom(ControlKind kind, QSize box, const QStyle& s
     }
 }
 
-bool AllFit(const QFont& font, FontClass fontClass, std::span<const ControlDesign> controls,
-            const QStyle& style)
+// The window's style and, made only once a translation needs measuring at
+// them, its magnified forms, one for each zoom step.
+class StepStyles {
+public:
+    explicit StepStyles(const QStyle& style) : style_(style) {}
+
+    const QStyle& Base() const { return style_; }
+
+    const QStyle& At(std::size_t step)
+    {
+        if (kZoomSteps[step] == 1.0)
+            return style_;
+        if (!zoomed_[step])
+            zoomed_[step] = std::make_unique<ZoomStyle>(kZoomSteps[step]);
+        return *zoomed_[step];
+    }
+
+private:
+    const QStyle& style_;
+    std::array<std::unique_ptr<ZoomStyle>, kZoomSteps.size()> zoomed_;
+};
+
+bool FitsAtEveryStep(const ControlDesign& design, const QString& text, double size, StepStyles& styles)
 {
-    for (const ControlDesign& design : controls) {
-        if (design.font != fontClass || design.text.empty())
-            continue;
-        const QSize box = ToPixels(design.box).size();
-        if (!CaptionFits(design.kind, box, ShownText(design.text), font, style))
+    QFont font = DesignFont(design.font);
+    for (std::size_t step = 0; step < kZoomSteps.size(); ++step) {
+        const double factor = kZoomSteps[step];
+        font.setPointSizeF(size * factor);
+        const QSize slack(factor == 1.0 ? 0 : kMagnifiedSlack, 0);
+        const QSize box = Magnified(ToPixels(design.box), factor).size() + slack;
+        if (!CaptionFits(design.kind, box, text, font, styles.At(step)))
             return false;
     }
     return true;
 }
 
-QFont FittedFont(FontClass fontClass, std::span<const ControlDesign> controls, const QStyle& style)
+// Whether every caption of the class fits at `size`: in English at 100 %, so
+// that no language makes the class larger than English has it, and a
+// translation also at every step, at `size` or at a size of its own, which
+// goes into `ownSizes`.
+bool AllFit(double size, FontClass fontClass, std::span<const ControlDesign> controls,
+            StepStyles& styles, std::map<std::string_view, double>& ownSizes)
+{
+    QFont font = DesignFont(fontClass);
+    font.setPointSizeF(size);
+    for (const ControlDesign& design : controls) {
+        if (design.font != fontClass || design.text.empty())
+            continue;
+        const QString english = QString::fromUtf8(design.text.data(), static_cast<qsizetype>(design.text.size()));
+        if (!CaptionFits(design.kind, ToPixels(design.box).size(), english, font, styles.Base()))
+            return false;
+        const QString text = ShownText(design.text);
+        if (text == english)
+            continue;
+        double own = size;
+        while (own >= size - kLargestOwnShrink && !FitsAtEveryStep(design, text, own, styles))
+            own -= kPointStep;
+        if (own < size - kLargestOwnShrink)
+            return false;
+        if (own < size)
+            ownSizes[design.name] = own;
+    }
+    return true;
+}
+
+QFont FittedFont(FontClass fontClass, std::span<const ControlDesign> controls, StepStyles& styles,
+                 std::map<std::string_view, double>& ownSizes)
 {
     QFont font = DesignFont(fontClass);
     for (double size = PointSize(fontClass); size > kSmallestPointSize; size -= kPointStep) {
-        font.setPointSizeF(size);
-        if (AllFit(font, fontClass, controls, style))
+        std::map<std::string_view, double> sizes;
+        if (AllFit(size, fontClass, controls, styles, sizes)) {
+            ownSizes.merge(sizes);
+            font.setPointSizeF(size);
             return font;
+        }
     }
     font.setPointSizeF(kSmallestPointSize);
     return font;
@@ -86,14 +150,23 @@ QFont DesignFont(FontClass font)
 
 FontPlan::FontPlan(std::span<const ControlDesign> controls, const QStyle& style)
 {
+    StepStyles styles(style);
     for (FontClass font : {FontClass::Small, FontClass::Medium, FontClass::Large})
-        fonts_[static_cast<std::size_t>(font)] = FittedFont(font, controls, style);
+        fonts_[static_cast<std::size_t>(font)] = FittedFont(font, controls, styles, ownSizes_);
     fonts_[static_cast<std::size_t>(FontClass::None)] = DesignFont(FontClass::None);
 }
 
 QFont FontPlan::Font(FontClass font) const
 {
     return fonts_[static_cast<std::size_t>(font)];
+}
+
+QFont FontPlan::Font(const ControlDesign& design) const
+{
+    QFont font = Font(design.font);
+    if (const auto own = ownSizes_.find(design.name); own != ownSizes_.end())
+        font.setPointSizeF(own->second);
+    return font;
 }
 
 }  // namespace quorvane

@@ -38,7 +38,7 @@ void MagnifyControl(QWidget& control, const ControlDesign& design, const FontPla
     control.setStyle(style);
     control.setGeometry(Magnified(box, factor, offset));
     if (design.font != FontClass::None) {
-        QFont font = fonts.Font(design.font);
+        QFont font = fonts.Font(design);
         font.setPointSizeF(font.pointSizeF() * factor);
         control.setFont(font);
     }

@@ -108,7 +108,7 @@ QWidget* CreateControl(const ControlDesign& design, const FontPlan& fonts, QWidg
     control->setObjectName(ToQString(design.name));
     control->setGeometry(ToPixels(design.box));
     if (design.font != FontClass::None)
-        control->setFont(fonts.Font(design.font));
+        control->setFont(fonts.Font(design));
     if (LiesBeneath(design.kind))
         control->setFocusPolicy(Qt::NoFocus);
     return control;
