@@ -82,6 +82,11 @@ std::string FrequencyText(double parameter, std::string_view decimalPoint)
     return shown < 0.0 ? number : ' ' + number;
 }
 
+std::string FixedText(double value, int decimals, std::string_view decimalPoint)
+{
+    return Written(value, decimalPoint, std::chars_format::fixed, decimals);
+}
+
 std::string DepthText(double depth, std::string_view decimalPoint)
 {
     return Written(depth, decimalPoint);

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <variant>
 
 #include "app/Controller.h"
+#include "app/ReadoutText.h"
 #include "app/WindowDesign.h"
 #include "web/WebPicture.h"
 
@@ -154,31 +154,8 @@ struct Page {
 
 Page* page = nullptr;
 
-// The readout's numbers: signed with a true minus, none on a value that shows
-// as zero, the language's decimal sign.
-std::string Number(double value, int decimals)
-{
-    if (std::isinf(value))
-        return value < 0 ? "\u2212\u221E" : "\u221E";
-    char digits[64];
-    std::snprintf(digits, sizeof digits, "%.*f", decimals, std::abs(value));
-    char zero[64];
-    std::snprintf(zero, sizeof zero, "%.*f", decimals, 0.0);
-    std::string text = (value < 0 && std::string_view(digits) != zero ? "\u2212" : "") + std::string(digits);
-    if (const auto point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, page->decimalPoint);
-    return text;
-}
-
-// A bin this far below the highest holds only the rounding left of a zero.
-constexpr double kNoSignalDb = -200.0;
 // The readout snaps to the highest bin within this many screen pixels.
 constexpr double kSnapPixels = 3.0;
-
-std::string Decibels(double level)
-{
-    return level < kNoSignalDb ? page->noSignal : Number(level, 1) + " dB";
-}
 
 void Append(std::string& json, std::string_view text)
 {
@@ -363,15 +340,10 @@ EMSCRIPTEN_KEEPALIVE const char* qv_readout(int picture, float x, double zoom)
         return text.c_str();
     const auto snap = static_cast<float>(kSnapPixels * kTwipsPerPixel / zoom);
     const Reading reading = page->controller->ReadingAt(static_cast<Picture>(picture), x, snap);
-    if (const auto* trace = std::get_if<TraceReading>(&reading)) {
-        text = Number(trace->seconds, 3) + " s\n" + Number(trace->value, 2);
-    } else if (const auto* spectrum = std::get_if<SpectrumReading>(&reading)) {
-        text = Number(spectrum->hertz, 1) + " Hz";
-        if (spectrum->liveDb)
-            text += "\n" + Decibels(*spectrum->liveDb);
-        if (spectrum->memoryDb)
-            text += "\n" + page->memoryWord + " " + Decibels(*spectrum->memoryDb);
-    }
+    if (const auto* trace = std::get_if<TraceReading>(&reading))
+        text = TraceFigures(*trace, page->decimalPoint);
+    else if (const auto* spectrum = std::get_if<SpectrumReading>(&reading))
+        text = SpectrumFigures(*spectrum, page->decimalPoint, {page->noSignal, page->memoryWord});
     return text.c_str();
 }
 
