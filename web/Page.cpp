@@ -249,6 +249,32 @@ EMSCRIPTEN_KEEPALIVE void qv_bar(int bar, int position)
         page->panel.MoveBar(static_cast<Bar>(bar), position);
 }
 
+// A key on a bar, as the desktop's scroll bars take it: 0 Left, 1 Right,
+// 2 Up, 3 Down, 4 Page Up, 5 Page Down, 6 Home, 7 End. Up and Page Up move
+// towards the minimum, which a vertical bar has at its top; Left and Right
+// go the way they point on a horizontal bar, the other way on a vertical one.
+// Returns whether the key is the bar's.
+EMSCRIPTEN_KEEPALIVE int qv_bar_key(int bar, int key)
+{
+    constexpr std::array<std::string_view, 5> kNames{"messageFrequencyBar", "carrierFrequencyBar", "depthBar",
+                                                     "timeScrollBar", "timeZoomBar"};
+    if (bar < 0 || bar >= 5 || key < 0 || key > 7)
+        return 0;
+    for (const ControlDesign& design : ControlDesigns()) {
+        if (design.name != kNames[static_cast<std::size_t>(bar)])
+            continue;
+        const ScrollSettings& s = design.scroll;
+        const int horizontal = design.kind == ControlKind::HScrollBar ? 1 : -1;
+        const std::array<int, 6> steps{-horizontal * s.smallStep, horizontal * s.smallStep, -s.smallStep,
+                                       s.smallStep, -s.largeStep, s.largeStep};
+        const int now = page->panel.bars[static_cast<std::size_t>(bar)];
+        const int next = key == 6 ? s.minimum : key == 7 ? s.maximum : now + steps[static_cast<std::size_t>(key)];
+        page->panel.MoveBar(static_cast<Bar>(bar), std::clamp(next, s.minimum, s.maximum));
+        return 1;
+    }
+    return 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void qv_switch(int which, int on)
 {
     if (which >= 0 && which < 5)

@@ -26,7 +26,8 @@ const checks = { linearCheckBox: 0, twoSidedCheckBox: 1, memoryButton: 2, modula
 const lists = { messageTypeList: [0, design.types], schemeList: [1, design.schemes] };
 const boxes = { messageFrequencyBox: 0, carrierFrequencyBox: 1, depthBox: 2 };
 const listLabels = { messageTypeLabel: 'messageTypeList', schemeLabel: 'schemeList' };
-const spectra = [1, 4];  // the pictures whose click restarts the averages
+const spectra = [1, 4];
+const BarKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, PageUp: 4, PageDown: 5, Home: 6, End: 7 };  // the pictures whose click restarts the averages
 
 // The language: ?lang=, else the first of the browser's that the page has.
 const params = new URLSearchParams(location.search);
@@ -125,6 +126,11 @@ for (const [name, { design: d, node }] of controls) {
   if (name in bars) {
     // The parameter bars take the settled position, the time bars follow the thumb.
     node.addEventListener(d.scroll[5] ? 'input' : 'change', () => { core._qv_bar(bars[name], barPosition(node, d)); show(); });
+    // Keys move the bar as the desktop's bars take them.
+    node.addEventListener('keydown', (event) => {
+      if (event.altKey || event.ctrlKey || event.metaKey || !(event.key in BarKeys)) return;
+      if (core._qv_bar_key(bars[name], BarKeys[event.key])) { event.preventDefault(); show(); }
+    });
   } else if (name in checks) {
     if (d.kind === Kind.Check) {
       input(name).addEventListener('change', (e) => { core._qv_switch(checks[name], e.target.checked ? 1 : 0); show(); });

@@ -68,9 +68,15 @@ const cases = [
     await page.focus('[id="depthBar"]');
     await page.keyboard.press('ArrowUp');
     expect('depth', await value(page, 'depthBox'), '1.2');
+    await page.keyboard.press('PageDown');
+    expect('depth after Page Down', await value(page, 'depthBox'), '1');
     await page.focus('[id="messageFrequencyBar"]');
-    await page.keyboard.press('ArrowRight');
-    expect('message frequency', await value(page, 'messageFrequencyBox'), ' 5.1');
+    // Each key and what the box then shows, one after the other from " 5".
+    for (const [key, shown] of [['ArrowRight', ' 5.1'], ['ArrowLeft', ' 5'], ['ArrowDown', ' 5.1'], ['ArrowUp', ' 5'],
+      ['PageDown', ' 6.5'], ['PageUp', ' 5'], ['End', ' 10'], ['Home', ' 2.5']]) {
+      await page.keyboard.press(key);
+      expect(`message frequency after ${key}`, await value(page, 'messageFrequencyBox'), shown);
+    }
     await page.close();
   }],
   ['Tab goes through the controls in the desktop\'s order', async () => {
