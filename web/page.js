@@ -297,7 +297,9 @@ function show() {
   for (const [name, [id]] of Object.entries(lists)) input(name).selectedIndex = state.choices[id];
   const pause = input('pauseButton');
   pause.textContent = tr('MainWindow', state.pause);
+  // Its tooltip and description say what the next press will do.
   pause.title = tr('ControlHelp', data.helpTexts[state.pause === 'Pause' ? 1 : 2]) + '\n' + tr('ControlHelp', data.helpTexts[0]);
+  pause.setAttribute('aria-description', pause.title);
   const m = state.memoryColour;
   input('memoryButton').style.color = `rgb(${m & 255},${(m >> 8) & 255},${(m >> 16) & 255})`;
   for (const marker of markers) marker.x = state.marker;

@@ -122,6 +122,8 @@ const cases = [
     await page.evaluate(() => new Promise((done) => setTimeout(done, 500)));
     expect('box in French', await value(page, 'messageFrequencyBox'), ' 5,1');
     expect('caption in French', await value(page, 'messageTypeLabel', 'textContent'), 'Signal');
+    expect('pictures at the screen\'s density', await page.$eval('[id="messagePicture"]',
+      (canvas) => canvas.width === 2 * parseInt(canvas.style.width, 10)), true);
     const ran = (await page.evaluate(() => window.quorvane.frames())) - frames;
     if (ran < 3) throw new Error(`only ${ran} frames in half a second after the switch`);
     await page.close();
