@@ -173,6 +173,10 @@ bench)
         build/bench/$program --benchmark_format=console
     done
     tools/cpu-use.sh build/ui/quorvane
+    # The page in Chromium.
+    web
+    browser_driver
+    node bench/web_bench.mjs dist/quorvane.html
     ;;
 *)
     echo "usage: $0 start|test|bench|package|arm64|web" >&2
