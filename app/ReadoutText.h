@@ -7,6 +7,10 @@
 
 namespace quorvane {
 
+// On a spectrum the readout snaps to the highest bin drawn within this many
+// pixels of the screen, so that a narrow line is easy to hit.
+inline constexpr double kReadoutSnapPixels = 3.0;
+
 // The readout's words in the class's language (UTF-8).
 struct ReadoutWords {
     std::string_view noSignal = "no signal";

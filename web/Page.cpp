@@ -8,10 +8,12 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "app/Controller.h"
+#include "app/PictureCursor.h"
 #include "app/ReadoutText.h"
 #include "app/WindowDesign.h"
 #include "web/WebPicture.h"
@@ -153,9 +155,6 @@ struct Page {
 };
 
 Page* page = nullptr;
-
-// The readout snaps to the highest bin within this many screen pixels.
-constexpr double kSnapPixels = 3.0;
 
 void Append(std::string& json, std::string_view text)
 {
@@ -364,7 +363,7 @@ EMSCRIPTEN_KEEPALIVE const char* qv_readout(int picture, float x, double zoom)
     text.clear();
     if (picture < 0 || picture >= 5)
         return text.c_str();
-    const auto snap = static_cast<float>(kSnapPixels * kTwipsPerPixel / zoom);
+    const auto snap = static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom);
     const Reading reading = page->controller->ReadingAt(static_cast<Picture>(picture), x, snap);
     if (const auto* trace = std::get_if<TraceReading>(&reading))
         text = TraceFigures(*trace, page->decimalPoint);
@@ -374,26 +373,19 @@ EMSCRIPTEN_KEEPALIVE const char* qv_readout(int picture, float x, double zoom)
 }
 
 // The keyboard cursor on a picture: key 0 Left, 1 Right, 2 Page Up, 3 Page
-// Down, 4 Home, 5 End step it a pixel, a tenth of the width or to an end (it
-// first appears in the middle, or at the end named); 6 Escape, or -1 (the
-// picture lost the focus), puts it away. Returns its place in twips, or -1
-// when it is away.
+// Down, 4 Home, 5 End move it; another (Escape, or the picture losing the
+// focus) puts it away. Returns its place in twips, or -1 when it is away.
 EMSCRIPTEN_KEEPALIVE float qv_cursor(int picture, int key)
 {
     if (key < 0 || key > 5 || picture < 0 || picture >= 5) {
         page->cursorPicture = -1;
         return -1;
     }
-    const float width = page->pictures[static_cast<std::size_t>(picture)]->InnerWidth();
-    const auto pixel = static_cast<float>(kTwipsPerPixel);
-    const float last = width - pixel;
-    const float step = std::max(pixel, std::floor(width / 10 / pixel) * pixel);
-    const bool shown = page->cursorPicture == picture;
-    const float at = shown ? page->cursorTwips : std::floor(last / 2 / pixel) * pixel;
-    const std::array<float, 6> next{shown ? at - pixel : at, shown ? at + pixel : at, shown ? at - step : at,
-                                    shown ? at + step : at, 0.0f, last};
+    const std::optional<float> now =
+        page->cursorPicture == picture ? std::optional<float>(page->cursorTwips) : std::nullopt;
     page->cursorPicture = picture;
-    page->cursorTwips = std::clamp(next[static_cast<std::size_t>(key)], 0.0f, last);
+    page->cursorTwips = CursorAfter(now, static_cast<CursorKey>(key),
+                                    page->pictures[static_cast<std::size_t>(picture)]->InnerWidth());
     return page->cursorTwips;
 }
 

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "app/PictureCursor.h"
 #include "plot/SegmentClip.h"
 #include "plot/SegmentRaster.h"
 #include "plot/Twips.h"
@@ -268,26 +269,23 @@ void PictureBox::focusOutEvent(QFocusEvent* event)
     QFrame::focusOutEvent(event);
 }
 
-// The cursor steps a pixel of the picture at a time, a tenth of its width with
-// the page keys; it first appears in the middle, or at the end Home or End
-// names.
-std::optional<float> PictureBox::CursorAfter(int key) const
+namespace {
+
+// The keys that move the keyboard cursor; where they take it is the app's.
+std::optional<CursorKey> CursorKeyOf(int key)
 {
-    const auto pixel = static_cast<float>(kTwipsPerPixel);
-    const float last = InnerWidth() - pixel;
-    const float page = std::max(pixel, std::floor(InnerWidth() / 10 / pixel) * pixel);
-    const float at = cursor_.value_or(std::floor(last / 2 / pixel) * pixel);
-    const bool shown = cursor_.has_value();
     switch (key) {
-        case Qt::Key_Left: return shown ? at - pixel : at;
-        case Qt::Key_Right: return shown ? at + pixel : at;
-        case Qt::Key_PageUp: return shown ? at - page : at;
-        case Qt::Key_PageDown: return shown ? at + page : at;
-        case Qt::Key_Home: return 0.0f;
-        case Qt::Key_End: return last;
+        case Qt::Key_Left: return CursorKey::left;
+        case Qt::Key_Right: return CursorKey::right;
+        case Qt::Key_PageUp: return CursorKey::pageUp;
+        case Qt::Key_PageDown: return CursorKey::pageDown;
+        case Qt::Key_Home: return CursorKey::home;
+        case Qt::Key_End: return CursorKey::end;
         default: return std::nullopt;
     }
 }
+
+}  // namespace
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
@@ -296,12 +294,12 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
         HideCursor();
         return;
     }
-    const std::optional<float> next = plain ? CursorAfter(event->key()) : std::nullopt;
-    if (!next) {
+    const std::optional<CursorKey> key = plain ? CursorKeyOf(event->key()) : std::nullopt;
+    if (!key) {
         QFrame::keyPressEvent(event);
         return;
     }
-    cursor_ = std::clamp(*next, 0.0f, InnerWidth() - static_cast<float>(kTwipsPerPixel));
+    cursor_ = CursorAfter(cursor_, *key, InnerWidth());
     emit cursorMoved(*cursor_);
 }
 

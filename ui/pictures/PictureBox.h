@@ -58,7 +58,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::optional<float> CursorAfter(int key) const;
     void HideCursor();
 
     void EnsureImage();
