@@ -204,7 +204,13 @@ for (const picture of pictures) {
     hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
     refreshReadout();
   });
-  canvas.addEventListener('pointerleave', () => { hovered = null; readout.hidden = !cursor; if (cursor) placeCursor(false); });
+  // A finger lifted leaves the readout where it touched, until a touch elsewhere.
+  canvas.addEventListener('pointerleave', (event) => {
+    if (event.pointerType === 'touch') return;
+    hovered = null;
+    readout.hidden = !cursor;
+    if (cursor) placeCursor(false);
+  });
   canvas.addEventListener('keydown', (event) => {
     if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || !(event.key in Keys)) return;
     if (event.key === 'Escape' && !cursor) return;
@@ -216,6 +222,11 @@ for (const picture of pictures) {
   });
   canvas.addEventListener('blur', hideCursor);
 }
+document.addEventListener('pointerdown', (event) => {
+  if (!hovered || pictures.some((picture) => picture.canvas === event.target)) return;
+  hovered = null;
+  readout.hidden = !cursor;
+});
 
 // Pixels out: each picture's box at 100 %, enlarged pixel for pixel to the
 // zoom and the screen's density, with no smoothing.

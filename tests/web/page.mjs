@@ -128,6 +128,26 @@ const cases = [
     if (ran < 3) throw new Error(`only ${ran} frames in half a second after the switch`);
     await page.close();
   }],
+  ['touch: a tap sets a switch, a drag moves a bar, a touch on a picture gives the readout', async () => {
+    const page = await open(browser, file, '?zoom=1', { width: 1280, height: 800, deviceScaleFactor: 1, hasTouch: true });
+    const centre = (id) => page.$eval(`[id="${id}"]`, (node) => {
+      const r = node.getBoundingClientRect();
+      return [r.left + r.width / 2, r.top + r.height / 2, r.left, r.width];
+    });
+    const [mx, my] = await centre('memoryButton');
+    await page.touchscreen.tap(mx, my);
+    expect('Memory pressed', await page.$eval('[id="memoryButton"]', (node) => node.getAttribute('aria-pressed')), 'true');
+    const [, by, left, width] = await centre('messageFrequencyBar');
+    await page.touchscreen.touchStart(left + width / 2, by);
+    await page.touchscreen.touchMove(left + width - 2, by);
+    await page.touchscreen.touchEnd();
+    expect('bar dragged to its end', await value(page, 'messageFrequencyBox'), ' 10');
+    const [sx, sy] = await centre('messageSpectrumPicture');
+    await page.touchscreen.tap(sx, sy);
+    const reading = await page.$eval('#readout', (node) => (node.hidden ? '' : node.textContent));
+    if (!/ Hz/.test(reading)) throw new Error(`reading after a touch: "${reading}"`);
+    await page.close();
+  }],
 ];
 await run(`page in ${browserName}`, cases);
 await browser.close();
