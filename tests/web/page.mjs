@@ -45,6 +45,17 @@ const cases = [
     expect('width', await page.$eval('#window', (node) => node.style.width), '1003px');
     await page.close();
   }],
+  ['without ?lang= the first of the browser\'s languages that the page has', async () => {
+    for (const [languages, caption] of [[['fr-CA', 'en'], 'Signal'], [['pt'], 'Sinal'], [['zh-Hans-CN'], '信号类型'],
+      [['xx', 'de-AT'], 'Signalform'], [['xx'], 'Signal Type']]) {
+      const page = await browser.newPage();
+      await page.evaluateOnNewDocument((list) => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
+      await page.goto(self);
+      await page.waitForFunction(() => window.quorvane !== undefined);
+      expect(`caption for ${languages}`, await value(page, 'messageTypeLabel', 'textContent'), caption);
+      await page.close();
+    }
+  }],
   ['?lang=de and ?zoom=200 give the German window at twice its size', async () => {
     const page = await open(browser, file, '?lang=de&zoom=200');
     expect('caption', await value(page, 'messageTypeLabel', 'textContent'), 'Signalform');
