@@ -26,8 +26,9 @@ const checks = { linearCheckBox: 0, twoSidedCheckBox: 1, memoryButton: 2, modula
 const lists = { messageTypeList: [0, design.types], schemeList: [1, design.schemes] };
 const boxes = { messageFrequencyBox: 0, carrierFrequencyBox: 1, depthBox: 2 };
 const listLabels = { messageTypeLabel: 'messageTypeList', schemeLabel: 'schemeList' };
-const spectra = [1, 4];
-const BarKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, PageUp: 4, PageDown: 5, Home: 6, End: 7 };  // the pictures whose click restarts the averages
+const spectra = [1, 4];  // the pictures whose click restarts the averages
+// The keys a bar takes, as the core numbers them.
+const BarKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, PageUp: 4, PageDown: 5, Home: 6, End: 7 };
 
 // The language: ?lang=, else the first of the browser's that the page has.
 const params = new URLSearchParams(location.search);
@@ -196,14 +197,12 @@ function hideCursor() {
 for (const picture of pictures) {
   const { canvas } = picture;
   if (spectra.includes(picture.index)) canvas.addEventListener('click', () => core._qv_spectrum_click());
-  canvas.addEventListener('pointermove', (event) => {
-    hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
-    refreshReadout();
-  });
-  canvas.addEventListener('pointerdown', (event) => {
-    hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
-    refreshReadout();
-  });
+  for (const type of ['pointermove', 'pointerdown']) {
+    canvas.addEventListener(type, (event) => {
+      hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
+      refreshReadout();
+    });
+  }
   // A finger lifted leaves the readout where it touched, until a touch elsewhere.
   canvas.addEventListener('pointerleave', (event) => {
     if (event.pointerType === 'touch') return;
@@ -239,12 +238,12 @@ function draw(picture) {
     context.putImageData(picture.image, 0, 0);
     return;
   }
-  picture.source ??= new OffscreenCanvasOrCanvas(picture.w, picture.h);
+  picture.source ??= canvasOf(picture.w, picture.h);
   picture.source.getContext('2d').putImageData(picture.image, 0, 0);
   context.imageSmoothingEnabled = false;
   context.drawImage(picture.source, 0, 0, canvas.width, canvas.height);
 }
-function OffscreenCanvasOrCanvas(w, h) {
+function canvasOf(w, h) {
   const canvas = document.createElement('canvas');
   canvas.width = w;
   canvas.height = h;
