@@ -262,6 +262,16 @@ function help(name) {
   target.setAttribute('aria-description', description ? tr('ControlHelp', description) + '\n' + hint : hint);
   if (tip) node.title = tr('ControlHelp', tip) + '\n' + hint;
 }
+// The language's decimal sign and the readout's words, for the core. The
+// browser's number formats take a while to load the first time; the boxes'
+// starting numbers have no decimals, so the first frame does not wait for them.
+let numbersReady = false;
+function numberFormat() {
+  numbersReady = true;
+  const separator = new Intl.NumberFormat(bcp47()).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
+  core.ccall('qv_set_language', null, ['string', 'string', 'string'],
+    [separator, tr('Readout', 'no signal'), tr('Readout', 'memory')]);
+}
 function label() {
   document.documentElement.lang = bcp47();
   for (const [name, { design: d, node }] of controls) {
@@ -281,9 +291,7 @@ function label() {
   }
   const guideButton = document.getElementById('guide-button');
   guideButton.textContent = tr('MainWindow', 'Class guide');
-  const separator = new Intl.NumberFormat(bcp47()).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
-  core.ccall('qv_set_language', null, ['string', 'string', 'string'],
-    [separator, tr('Readout', 'no signal'), tr('Readout', 'memory')]);
+  if (numbersReady) numberFormat();
   if (!document.getElementById('guide').hidden) fillGuide();
   show();
 }
@@ -420,15 +428,18 @@ matchMedia?.(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.(
 label();
 place();
 frame();
-setTimeout(fillLanguages);
-
-// For the browser tests and the benchmark: the core itself, and one frame
-// drawn as the clock draws it.
-window.quorvane = {
-  core, frame, show, place,
-  controls: (name) => input(name),
-  frames: () => framesRun,
-  firstFrameAt: () => firstFrameAt,
-  // The clock held off, so that only frame() draws.
-  stop: () => { held = true; clearInterval(clock); clock = null; },
-};
+// Once the first frame is up: the number format, the language list, and the
+// page offered to the browser tests and the benchmark (the core itself, one
+// frame drawn as the clock draws it, and the clock held off).
+setTimeout(() => {
+  numberFormat();
+  show();
+  fillLanguages();
+  window.quorvane = {
+    core, frame, show, place,
+    controls: (name) => input(name),
+    frames: () => framesRun,
+    firstFrameAt: () => firstFrameAt,
+    stop: () => { held = true; clearInterval(clock); clock = null; },
+  };
+});
