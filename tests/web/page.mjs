@@ -1,6 +1,7 @@
 // The page as a class meets it: nothing leaves the machine, the controls do
 // what the desktop's do, and its languages, guide and magnification work.
 //   node page.mjs <chromium|firefox> <page>
+import fs from 'node:fs';
 import path from 'node:path';
 import { launch, open, run } from './browser.mjs';
 
@@ -101,12 +102,14 @@ const cases = [
     expect('order', order, ['messagePicture', 'messageTypeList', 'schemeList', 'pauseButton']);
     await page.close();
   }],
-  ['the class guide opens and its Set up link sets the experiment up', async () => {
-    const page = await open(browser, file);
+  ['the class guide opens in the page\'s language and its Set up link sets the experiment up', async () => {
+    const page = await open(browser, file, '?zoom=1&lang=de');
     await page.click('#guide-button');
+    const heading = fs.readFileSync(new URL('../../docs/guide_de.md', import.meta.url), 'utf8').split('\n')[0].replace(/^# /, '');
+    expect('guide heading', await page.$eval('#guide h1', (node) => node.textContent), heading);
     await page.click('a[data-setup="1"]');
     expect('lists', [await value(page, 'messageTypeList', 'selectedIndex'), await value(page, 'schemeList', 'selectedIndex')], [0, 1]);
-    expect('boxes', [await value(page, 'messageFrequencyBox'), await value(page, 'carrierFrequencyBox'), await value(page, 'depthBox')], [' 5.1', ' 74', '1']);
+    expect('boxes', [await value(page, 'messageFrequencyBox'), await value(page, 'carrierFrequencyBox'), await value(page, 'depthBox')], [' 5,1', ' 74', '1']);
     await page.close();
   }],
   ['the readout under the pointer and at the keyboard cursor, in the language\'s format', async () => {
