@@ -355,6 +355,8 @@ function place() {
   zoom = askedZoom ?? fittingStep();
   windowArea.style.width = scaled(designWidth) + 'px';
   windowArea.style.height = scaled(designHeight) + 'px';
+  // The readout grows with the window, as on the desktop.
+  readout.style.fontSize = (12 * zoom).toFixed(1) + 'px';
   const density = window.devicePixelRatio || 1;
   for (const { design: d, node } of controls.values()) {
     const [x, y, w, h] = d.box.map((twips) => twips / 15);
