@@ -1,8 +1,11 @@
 #include "app/NumberText.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace quorvane {
 namespace {
@@ -12,6 +15,7 @@ namespace {
 // cut is meant to drop (the finest step of the message frequency is 1/64).
 constexpr double kCutAllowance = 1e-6;
 
+#if defined(__cpp_lib_to_chars)
 template <typename... Format>
 std::string Written(double value, std::string_view decimalPoint, Format... format)
 {
@@ -22,6 +26,44 @@ std::string Written(double value, std::string_view decimalPoint, Format... forma
         text.replace(point, 1, decimalPoint);
     return text;
 }
+
+bool Read(const std::string& plain, double& value)
+{
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    return error == std::errc() && end == plain.data() + plain.size();
+}
+#else
+// A standard library without the floating-point forms of to_chars and
+// from_chars (the WebAssembly toolchain's): the C library's, in the "C"
+// locale such a program runs in, exact both ways. Shortest is the fewest
+// significant digits that read back as the same number, as to_chars writes
+// it for every number a box shows.
+std::string Written(double value, std::string_view decimalPoint, std::chars_format = std::chars_format::general,
+                    int precision = -1)
+{
+    std::array<char, 40> digits{};
+    if (precision >= 0) {
+        std::snprintf(digits.data(), digits.size(), "%.*f", precision, value);
+    } else {
+        for (int significant = 1; significant <= 17; ++significant) {
+            std::snprintf(digits.data(), digits.size(), "%.*g", significant, value);
+            if (std::strtod(digits.data(), nullptr) == value)
+                break;
+        }
+    }
+    std::string text(digits.data());
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalPoint);
+    return text;
+}
+
+bool Read(const std::string& plain, double& value)
+{
+    char* end = nullptr;
+    value = std::strtod(plain.c_str(), &end);
+    return !plain.empty() && end == plain.c_str() + plain.size() && !std::isspace(static_cast<unsigned char>(plain[0]));
+}
+#endif
 
 }  // namespace
 
@@ -40,6 +82,11 @@ std::string FrequencyText(double parameter, std::string_view decimalPoint)
     return shown < 0.0 ? number : ' ' + number;
 }
 
+std::string FixedText(double value, int decimals, std::string_view decimalPoint)
+{
+    return Written(value, decimalPoint, std::chars_format::fixed, decimals);
+}
+
 std::string DepthText(double depth, std::string_view decimalPoint)
 {
     return Written(depth, decimalPoint);
@@ -51,8 +98,7 @@ double DepthFromText(std::string_view text, std::string_view decimalPoint)
     if (const auto point = plain.find(decimalPoint); point != std::string::npos && !decimalPoint.empty())
         plain.replace(point, decimalPoint.size(), ".");
     double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    return error == std::errc() && end == plain.data() + plain.size() ? value : 0.0;
+    return Read(plain, value) ? value : 0.0;
 }
 
 }  // namespace quorvane

@@ -18,6 +18,9 @@ double ShownFrequency(double parameter);
 // The depth in its shortest exact form, no padding: "1", "1.2".
 std::string DepthText(double depth, std::string_view decimalPoint = ".");
 
+// A value with a fixed number of decimals, as printf's "%.*f" writes it.
+std::string FixedText(double value, int decimals, std::string_view decimalPoint = ".");
+
 // Reads a depth text back as DepthText wrote it; 0 if it holds none.
 double DepthFromText(std::string_view text, std::string_view decimalPoint = ".");
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
 #include "engine/SignalState.h"
+#include "plot/BitCast.h"
 
 namespace quorvane {
 
@@ -43,7 +43,7 @@ public:
     }
 
 private:
-    static std::uint64_t Bits(double value) { return std::bit_cast<std::uint64_t>(value); }
+    static std::uint64_t Bits(double value) { return BitCast<std::uint64_t>(value); }
 
     std::array<std::uint64_t, kPoints> x_{};
     std::array<double, kPoints> out_{};

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
 #include "engine/SignalState.h"
+#include "plot/BitCast.h"
 
 namespace quorvane {
 
@@ -26,7 +26,7 @@ public:
 
     const Values& For(double f)
     {
-        const auto key = std::bit_cast<std::uint64_t>(f);
+        const auto key = BitCast<std::uint64_t>(f);
         if (!valid_ || key != key_) {
             for (std::int16_t i = 0; i <= 16382; i += 2)
                 values_[i / 2] = Tone(i, f);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
+#include "plot/BitCast.h"
 #include "plot/PlotTypes.h"
 
 namespace quorvane {
@@ -21,7 +21,7 @@ public:
     // ln power, for a power above 0.
     double Log(std::size_t k, double power)
     {
-        const auto bits = std::bit_cast<std::uint64_t>(power);
+        const auto bits = BitCast<std::uint64_t>(power);
         if (powers_[k] != bits) {
             logs_[k] = std::log(power);
             powers_[k] = bits;

@@ -9,6 +9,7 @@
 #                        committed tree and check it as Debian's archive would
 #   tools/dev.sh arm64   on a PC: cross-build for a Raspberry Pi (64-bit), run
 #                        every test under qemu, and build the arm64 package
+#   tools/dev.sh web     build dist/quorvane.html, the program as one page
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +22,9 @@ test_packages=(clang libclang-rt-14-dev valgrind xvfb xauth xdotool x11-apps x11
 package_packages=(git dpkg-dev debhelper cmake g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools
                   qt6-translations-l10n gettext lintian devscripts
                   desktop-file-utils appstream appstream-util)
+# The page: Debian's WebAssembly toolchain, and the browsers its tests drive.
+web_packages=(emscripten node-acorn python3)
+browser_packages=(chromium firefox-esr gir1.2-webkit2-4.1 python3-gi xvfb xauth)
 # The arm64 libraries install beside the PC's own (multiarch); Qt's tools and
 # the test tools stay the PC's.
 arm64_packages=(g++-aarch64-linux-gnu qemu-user-static qt6-base-dev:arm64 libx11-dev:arm64
@@ -111,6 +115,26 @@ check_package() {
     echo "Package checked: $deb"
 }
 
+# The core compiled to WebAssembly and put, with the page, its languages and
+# guides, into dist/quorvane.html.
+web() {
+    install_missing "${web_packages[@]}"
+    # Emscripten's optimizer needs Debian's acorn, which a node that is not
+    # Debian's own finds only through NODE_PATH.
+    export NODE_PATH=/usr/share/nodejs
+    emcmake cmake -S web -B build-web >/dev/null
+    cmake --build build-web
+    python3 web/build_page.py . build-web/quorvane.js dist/quorvane.html
+}
+
+# The browser tests' driver, exactly as the lockfile pins it; the browsers
+# are Debian's, so puppeteer fetches none of its own.
+browser_driver() {
+    install_missing "${browser_packages[@]}"
+    command -v npm >/dev/null || install_missing npm
+    (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
+}
+
 case "${1:-}" in
 start)
     install_missing "${packages[@]}"
@@ -119,8 +143,11 @@ start)
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
-    # The program and every test; then everything again under the sanitizers;
+    # The page first, which the default preset's browser tests open; then the
+    # program and every test; then everything again under the sanitizers;
     # then the libFuzzer targets, each for a bounded time.
+    web
+    browser_driver
     cmake --workflow --preset default
     cmake --workflow --preset sanitize
     cmake --workflow --preset fuzz
@@ -136,6 +163,9 @@ package)
 arm64)
     arm64
     ;;
+web)
+    web
+    ;;
 bench)
     install_missing "${packages[@]}" "${test_packages[@]}"
     build
@@ -143,9 +173,13 @@ bench)
         build/bench/$program --benchmark_format=console
     done
     tools/cpu-use.sh build/ui/quorvane
+    # The page in Chromium.
+    web
+    browser_driver
+    node bench/web_bench.mjs dist/quorvane.html
     ;;
 *)
-    echo "usage: $0 start|test|bench|package|arm64" >&2
+    echo "usage: $0 start|test|bench|package|arm64|web" >&2
     exit 2
     ;;
 esac

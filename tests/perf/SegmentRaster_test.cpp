@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "engine/FrameCycle.h"
+#include "plot/SegmentClip.h"
+#include "plot/SegmentRaster.h"
 #include "support/EnvironmentSize.h"
 #include "support/FakeControls.h"
-#include "ui/window/Colour.h"
 #include "ui/pictures/PictureBox.h"
-#include "ui/SegmentClip.h"
-#include "ui/SegmentRaster.h"
+#include "ui/window/Colour.h"
 
 namespace quorvane {
 namespace {
@@ -44,9 +44,11 @@ void PaintSegments(QImage& image, QRgb colour, const std::vector<QLineF>& segmen
 
 void RasterSegments(QImage& image, QRgb colour, const std::vector<QLineF>& segments)
 {
-    SegmentRaster raster(image, colour);
+    const PixelBuffer pixels{reinterpret_cast<std::uint32_t*>(image.bits()),
+                             image.bytesPerLine() / 4, image.width(), image.height()};
+    SegmentRaster raster(pixels, colour);
     for (const QLineF& segment : segments)
-        raster.Draw(segment);
+        raster.Draw(Segment{segment.x1(), segment.y1(), segment.x2(), segment.y2()});
 }
 
 ::testing::AssertionResult SamePixels(const QImage& mine, const QImage& painted)
@@ -162,12 +164,12 @@ public:
     }
     void DrawLine(float x1, float y1, float x2, float y2) override
     {
-        const auto clipped = ClipSegment(QLineF(x1, y1, x2, y2), InnerWidth(), InnerHeight());
+        const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, InnerWidth(), InnerHeight());
         if (!clipped)
             return;
         if (pending_.size() == 16384)
             Flush();
-        pending_.push_back(*clipped);
+        pending_.emplace_back(clipped->x1, clipped->y1, clipped->x2, clipped->y2);
     }
     float OuterLeft() const override { return 0; }
     float OuterWidth() const override { return InnerWidth(); }

@@ -9,12 +9,13 @@
 #include <cstring>
 #include <cwchar>
 
-#include "ui/window/Colour.h"
-#include "ui/widgets/KeyboardFocus.h"
-#include "ui/SegmentClip.h"
-#include "ui/SegmentRaster.h"
-#include "ui/pictures/ShrinkImage.h"
+#include "app/PictureCursor.h"
+#include "plot/SegmentClip.h"
+#include "plot/SegmentRaster.h"
 #include "plot/Twips.h"
+#include "ui/pictures/ShrinkImage.h"
+#include "ui/widgets/KeyboardFocus.h"
+#include "ui/window/Colour.h"
 
 namespace quorvane {
 namespace {
@@ -34,6 +35,13 @@ void Fill(QImage& image, const QColor& colour)
                      static_cast<std::size_t>(count));
     else
         std::fill_n(pixels, count, pixel);
+}
+
+// The image's pixels for the rasteriser, detaching the image first if it is shared.
+PixelBuffer PixelsOf(QImage& image)
+{
+    return {reinterpret_cast<std::uint32_t*>(image.bits()),
+            image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32)), image.width(), image.height()};
 }
 
 }  // namespace
@@ -107,9 +115,9 @@ void PictureBox::DrawLine(float x1, float y1, float x2, float y2)
         return x >= 0 && x <= clipWidth_ && y >= 0 && y <= clipHeight_;
     };
     if (inside(x1, y1) && inside(x2, y2)) {
-        raster_.Draw(QLineF(x1, y1, x2, y2));
+        raster_.Draw(Segment{x1, y1, x2, y2});
     } else {
-        const auto clipped = ClipSegment(QLineF(x1, y1, x2, y2), clipWidth_, clipHeight_);
+        const auto clipped = ClipSegment(Segment{x1, y1, x2, y2}, clipWidth_, clipHeight_);
         if (!clipped)
             return;
         raster_.Draw(*clipped);
@@ -261,26 +269,23 @@ void PictureBox::focusOutEvent(QFocusEvent* event)
     QFrame::focusOutEvent(event);
 }
 
-// The cursor steps a pixel of the picture at a time, a tenth of its width with
-// the page keys; it first appears in the middle, or at the end Home or End
-// names.
-std::optional<float> PictureBox::CursorAfter(int key) const
+namespace {
+
+// The keys that move the keyboard cursor; where they take it is the app's.
+std::optional<CursorKey> CursorKeyOf(int key)
 {
-    const auto pixel = static_cast<float>(kTwipsPerPixel);
-    const float last = InnerWidth() - pixel;
-    const float page = std::max(pixel, std::floor(InnerWidth() / 10 / pixel) * pixel);
-    const float at = cursor_.value_or(std::floor(last / 2 / pixel) * pixel);
-    const bool shown = cursor_.has_value();
     switch (key) {
-        case Qt::Key_Left: return shown ? at - pixel : at;
-        case Qt::Key_Right: return shown ? at + pixel : at;
-        case Qt::Key_PageUp: return shown ? at - page : at;
-        case Qt::Key_PageDown: return shown ? at + page : at;
-        case Qt::Key_Home: return 0.0f;
-        case Qt::Key_End: return last;
+        case Qt::Key_Left: return CursorKey::left;
+        case Qt::Key_Right: return CursorKey::right;
+        case Qt::Key_PageUp: return CursorKey::pageUp;
+        case Qt::Key_PageDown: return CursorKey::pageDown;
+        case Qt::Key_Home: return CursorKey::home;
+        case Qt::Key_End: return CursorKey::end;
         default: return std::nullopt;
     }
 }
+
+}  // namespace
 
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
@@ -289,12 +294,12 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
         HideCursor();
         return;
     }
-    const std::optional<float> next = plain ? CursorAfter(event->key()) : std::nullopt;
-    if (!next) {
+    const std::optional<CursorKey> key = plain ? CursorKeyOf(event->key()) : std::nullopt;
+    if (!key) {
         QFrame::keyPressEvent(event);
         return;
     }
-    cursor_ = std::clamp(*next, 0.0f, InnerWidth() - static_cast<float>(kTwipsPerPixel));
+    cursor_ = CursorAfter(cursor_, *key, InnerWidth());
     emit cursorMoved(*cursor_);
 }
 
@@ -328,7 +333,7 @@ void PictureBox::EnsureImage()
 void PictureBox::PrepareRaster()
 {
     EnsureImage();
-    raster_.Target(image_);
+    raster_.Target(PixelsOf(image_));
     rasterFor_ = Logical().size();
     clipWidth_ = InnerWidth();
     clipHeight_ = InnerHeight();

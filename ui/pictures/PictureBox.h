@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "plot/PlotSurface.h"
-#include "ui/SegmentRaster.h"
+#include "plot/SegmentRaster.h"
 
 namespace quorvane {
 
@@ -58,7 +58,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::optional<float> CursorAfter(int key) const;
     void HideCursor();
 
     void EnsureImage();

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "app/ReadoutText.h"
 #include "plot/Twips.h"
 #include "ui/accessibility/AccessibleControls.h"
 #include "ui/accessibility/ControlHelp.h"
@@ -12,12 +13,6 @@
 #include "ui/readout/Readout.h"
 
 namespace quorvane {
-namespace {
-
-// The readout snaps to the highest bin within this many screen pixels.
-constexpr double kSnapPixels = 3.0;
-
-}  // namespace
 
 PointerReadout::PointerReadout(QWidget& window, const Controller& controller)
     : QObject(&window), window_(window), controller_(controller), readout_(std::make_unique<Readout>())
@@ -77,7 +72,7 @@ void PointerReadout::setZoom(double factor)
 
 QString PointerReadout::readingAt(const PictureBox& picture, float x) const
 {
-    const auto snap = static_cast<float>(kSnapPixels * kTwipsPerPixel / zoom_);
+    const auto snap = static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom_);
     const auto which = static_cast<Picture>(std::ranges::find(shown_, &picture) - shown_.begin());
     const Reading reading = controller_.ReadingAt(which, x, snap);
     const QLocale locale;

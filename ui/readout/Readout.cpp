@@ -4,51 +4,30 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolTip>
-#include <cmath>
+#include <string>
+
+#include "app/ReadoutText.h"
 
 namespace quorvane {
 namespace {
 
-constexpr QChar kMinus(0x2212);
-
-// Signed with a true minus, and none on a value that shows as zero.
-QString Number(double value, int decimals, const QLocale& locale)
+std::string DecimalPoint(const QLocale& locale)
 {
-    if (std::isinf(value))
-        return value < 0 ? QString(kMinus) + QChar(0x221E) : QString(QChar(0x221E));
-    const QString digits = locale.toString(std::abs(value), 'f', decimals);
-    const bool showsZero = digits == locale.toString(0.0, 'f', decimals);
-    return value < 0 && !showsZero ? kMinus + digits : digits;
-}
-
-// A bin this far below the highest holds only the rounding left of a zero,
-// a level no figure describes.
-constexpr double kNoSignalDb = -200.0;
-
-QString Decibels(double level, const QLocale& locale)
-{
-    if (level < kNoSignalDb)
-        return QCoreApplication::translate("Readout", "no signal");
-    return Number(level, 1, locale) + QStringLiteral(" dB");
+    return locale.decimalPoint().toStdString();
 }
 
 }  // namespace
 
 QString TraceReadoutText(const TraceReading& reading, const QLocale& locale)
 {
-    return Number(reading.seconds, 3, locale) + QStringLiteral(" s\n") +
-           Number(reading.value, 2, locale);
+    return QString::fromStdString(TraceFigures(reading, DecimalPoint(locale)));
 }
 
 QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& locale)
 {
-    QString text = Number(reading.hertz, 1, locale) + QStringLiteral(" Hz");
-    if (reading.liveDb)
-        text += QLatin1Char('\n') + Decibels(*reading.liveDb, locale);
-    if (reading.memoryDb)
-        text += QLatin1Char('\n') + QCoreApplication::translate("Readout", "memory") +
-                QLatin1Char(' ') + Decibels(*reading.memoryDb, locale);
-    return text;
+    const std::string noSignal = QCoreApplication::translate("Readout", "no signal").toStdString();
+    const std::string memory = QCoreApplication::translate("Readout", "memory").toStdString();
+    return QString::fromStdString(SpectrumFigures(reading, DecimalPoint(locale), {noSignal, memory}));
 }
 
 Readout::Readout() : QLabel(nullptr, Qt::ToolTip)

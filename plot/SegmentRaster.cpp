@@ -1,7 +1,7 @@
-#include "ui/SegmentRaster.h"
+#include "plot/SegmentRaster.h"
 
-#include <QPointF>
-#include <QtGlobal>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -15,6 +15,27 @@ namespace {
 // added at both ends (square caps), and one pixel per row (steep lines) or per
 // column (flat lines), sampled where the line crosses the row or column. The
 // tests hold them against QPainter on the Qt the program is built with.
+
+// Qt's test for "the same point": two doubles are alike when they differ by at
+// most a millionth of a millionth of the smaller, or, where one is zero, by at
+// most 1e-12 outright.
+bool AlikeAsQt(double a, double b)
+{
+    if (a == 0.0 || b == 0.0)
+        return std::abs(a - b) <= 1e-12;
+    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
+}
+
+// Qt's rounding of a coordinate to a pixel: halves away from zero, by adding
+// a half (on 64-bit ARM, with GCC, by the processor's own rounding).
+int RoundAsQt(double value)
+{
+#if defined(__aarch64__) && !defined(__clang__)
+    return static_cast<int>(std::round(value));
+#else
+    return static_cast<int>(value + std::copysign(0.5, value));
+#endif
+}
 
 constexpr double kPixelsPerTwip = 1.0 / kTwipsPerPixel;
 
@@ -85,40 +106,31 @@ void Walk(int a1, int b1, int a2, int b2, Plot plot)
 
 }  // namespace
 
-SegmentRaster::SegmentRaster(QImage& image, QRgb colour)
+SegmentRaster::SegmentRaster(const PixelBuffer& target, std::uint32_t colour) : target_(target)
 {
-    Target(image);
     SetColour(colour);
 }
 
-void SegmentRaster::Target(QImage& image)
+void SegmentRaster::Draw(const Segment& twips)
 {
-    pixels_ = reinterpret_cast<quint32*>(image.bits());
-    stride_ = image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32));
-    width_ = image.width();
-    height_ = image.height();
-}
+    double rx1 = twips.x1 * kPixelsPerTwip;
+    double ry1 = twips.y1 * kPixelsPerTwip;
+    double rx2 = twips.x2 * kPixelsPerTwip;
+    double ry2 = twips.y2 * kPixelsPerTwip;
 
-void SegmentRaster::Draw(const QLineF& twips)
-{
-    double rx1 = twips.x1() * kPixelsPerTwip;
-    double ry1 = twips.y1() * kPixelsPerTwip;
-    double rx2 = twips.x2() * kPixelsPerTwip;
-    double ry2 = twips.y2() * kPixelsPerTwip;
-
-    // A segment of no length, as QPointF's fuzzy comparison of its pixel end
-    // points judges it, is one pixel, the nearest to its start.
-    if (QPointF(rx1, ry1) == QPointF(rx2, ry2)) {
+    // A segment of no length, as Qt's fuzzy comparison of its pixel end points
+    // judges it, is one pixel, the nearest to its start.
+    if (AlikeAsQt(rx1, rx2) && AlikeAsQt(ry1, ry2)) {
         // Only a point within half a pixel of the image can round into it; the
         // test first keeps far points from overflowing the rounding.
-        if (rx1 > -1 && rx1 < width_ && ry1 > -1 && ry1 < height_)
-            Pixel(qRound(rx1), qRound(ry1));
+        if (rx1 > -1 && rx1 < target_.width && ry1 > -1 && ry1 < target_.height)
+            Pixel(RoundAsQt(rx1), RoundAsQt(ry1));
         return;
     }
     // A band one pixel wide around the image keeps the fixed-point values
     // small; the pixels themselves are clipped one by one.
-    if (ClipAxis(rx1, ry1, rx2, ry2, -1, width_ + 1) ||
-        ClipAxis(ry1, rx1, ry2, rx2, -1, height_ + 1))
+    if (ClipAxis(rx1, ry1, rx2, ry2, -1, target_.width + 1) ||
+        ClipAxis(ry1, rx1, ry2, rx2, -1, target_.height + 1))
         return;
 
     int x1 = ToFixed26Dot6(rx1);

@@ -1,4 +1,4 @@
-#include "ui/SegmentClip.h"
+#include "plot/SegmentClip.h"
 
 #include <cmath>
 
@@ -45,10 +45,10 @@ Point OntoEdge(const Point& p, const Point& other, unsigned sides, double width,
 
 // Cohen-Sutherland: each round moves one outside end onto an edge; two rounds
 // per end settle any segment, the rest only guards against rounding.
-std::optional<QLineF> ClipSegment(QLineF segment, double width, double height)
+std::optional<Segment> ClipSegment(const Segment& segment, double width, double height)
 {
-    Point a{segment.x1(), segment.y1()};
-    Point b{segment.x2(), segment.y2()};
+    Point a{segment.x1, segment.y1};
+    Point b{segment.x2, segment.y2};
     if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
         return std::nullopt;
 
@@ -56,7 +56,7 @@ std::optional<QLineF> ClipSegment(QLineF segment, double width, double height)
         const unsigned outA = Outside(a, width, height);
         const unsigned outB = Outside(b, width, height);
         if ((outA | outB) == kInside)
-            return QLineF(a.x, a.y, b.x, b.y);
+            return Segment{a.x, a.y, b.x, b.y};
         if (outA & outB)
             return std::nullopt;
         if (outA != kInside)

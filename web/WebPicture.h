@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "plot/PlotSurface.h"
+#include "plot/SegmentRaster.h"
+
+namespace quorvane::web {
+
+// A picture box of the page: a drawing surface over a plain pixel buffer,
+// drawn by the desktop's own rasteriser, and the box as the desktop shows it
+// at 100 %, sunken two-pixel border included, as bytes a canvas takes.
+class WebPicture final : public PlotSurface {
+public:
+    // The box's outer place in the design, in pixels.
+    WebPicture(int left, int top, int width, int height);
+
+    float InnerWidth() const override;
+    float InnerHeight() const override;
+    void Clear() override;
+    void SetColour(std::int32_t colour) override;
+    void DrawLine(float x1, float y1, float x2, float y2) override;
+    float OuterLeft() const override;
+    float OuterWidth() const override;
+
+    // Composes the box for the canvas; true when it differs from the last.
+    bool Compose();
+    const std::uint8_t* Rgba() const { return rgba_.data(); }
+
+private:
+    int left_;
+    int width_;
+    int height_;
+    int innerWidth_;
+    int innerHeight_;
+    std::vector<std::uint32_t> inner_;  // 0xAARRGGBB, what the rasteriser draws
+    std::vector<std::uint8_t> rgba_;    // the whole box, R G B A bytes
+    SegmentRaster raster_;
+};
+
+}  // namespace quorvane::web
