@@ -405,6 +405,13 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>memory</source>

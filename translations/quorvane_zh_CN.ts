@@ -405,6 +405,13 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>memory</source>

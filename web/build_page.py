@@ -145,6 +145,7 @@ def main(root, core_path, output):
         "help": help_texts,
         "helpTexts": help_extra,
         "zoomSteps": zoom_steps((root / "ui" / "magnification" / "Zoom.h").read_text(encoding="utf-8")),
+        "logo": "data:image/png;base64," + base64.b64encode((web / "logo.png").read_bytes()).decode(),
     }
     icon = base64.b64encode((root / "packaging" / "icons" / "32x32" / "quorvane.png").read_bytes()).decode()
 

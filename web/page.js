@@ -95,6 +95,13 @@ function element(d) {
       if (d.kind === Kind.ButtonCheck) button.setAttribute('aria-pressed', 'false');
       return button;
     }
+    case Kind.Image: {
+      // The desktop's own logo, drawn by its code (web/logo.png).
+      const logo = new Image();
+      logo.src = data.logo;
+      logo.setAttribute('role', 'img');
+      return logo;
+    }
     default: return null;
   }
 }
@@ -291,9 +298,28 @@ function label() {
   }
   const guideButton = document.getElementById('guide-button');
   guideButton.textContent = tr('MainWindow', 'Class guide');
+  languageList.setAttribute('aria-label', tr('Page', 'Language'));
   if (numbersReady) numberFormat();
   if (!document.getElementById('guide').hidden) fillGuide();
+  fitCaptions();
   show();
+}
+// Each control's text at its design size, or, where a translation is too
+// wide for its box in the browser's font, as much smaller as it takes, half a
+// point at a time, as the desktop's translated captions do.
+function fitCaption({ design: d, node }) {
+  if (!d.font) return;
+  const pixels = (points) => (points * zoom * 96 / 72).toFixed(2) + 'px';
+  let points = Font[d.font];
+  node.style.fontSize = pixels(points);
+  if (d.kind !== Kind.Label && d.kind !== Kind.Button && d.kind !== Kind.ButtonCheck) return;
+  while (node.scrollWidth > node.clientWidth && points > Font[d.font] * 0.75) {
+    points -= 0.5;
+    node.style.fontSize = pixels(points);
+  }
+}
+function fitCaptions() {
+  for (const control of controls.values()) fitCaption(control);
 }
 
 let clock = null;
@@ -314,7 +340,11 @@ function show() {
   }
   for (const [name, [id]] of Object.entries(lists)) input(name).selectedIndex = state.choices[id];
   const pause = input('pauseButton');
-  pause.textContent = tr('MainWindow', state.pause);
+  const caption = tr('MainWindow', state.pause);
+  if (pause.textContent !== caption) {
+    pause.textContent = caption;
+    fitCaption(controls.get('pauseButton'));
+  }
   // Its tooltip and description say what the next press will do.
   pause.title = tr('ControlHelp', data.helpTexts[state.pause === 'Pause' ? 1 : 2]) + '\n' + tr('ControlHelp', data.helpTexts[0]);
   pause.setAttribute('aria-description', pause.title);
@@ -363,9 +393,9 @@ function place() {
     const [left, top] = [scaled(Math.floor(x)), scaled(Math.floor(y))];
     const [right, bottom] = [scaled(Math.floor(x) + Math.floor(w)), scaled(Math.floor(y) + Math.floor(h))];
     Object.assign(node.style, { left: left + 'px', top: top + 'px', width: right - left + 'px', height: bottom - top + 'px' });
-    if (d.font) node.style.fontSize = (Font[d.font] * zoom * 96 / 72).toFixed(2) + 'px';
     if (d.kind === Kind.Shape) node.style.borderWidth = Math.max(1, Math.round(3 * zoom)) + 'px';
   }
+  fitCaptions();
   for (const picture of pictures) {
     const w = parseInt(picture.canvas.style.width, 10);
     const h = parseInt(picture.canvas.style.height, 10);
@@ -397,7 +427,6 @@ function fillLanguages() {
     languageList.append(new Option(name, code, false, code === language));
   }
 }
-languageList.setAttribute('aria-label', 'Language');
 languageList.addEventListener('change', () => { language = languageList.value; label(); });
 
 const guide = document.getElementById('guide');

@@ -15,7 +15,7 @@ for catalogue in "$@"; do
     copy=$work/$name
     cp "$catalogue" "$copy"
     "$lupdate" -silent -locations none "$sources/ui" "$sources/app" "$sources/engine/Choices.h" \
-        "$sources/packaging/DesktopTexts.h" -ts "$copy"
+        "$sources/packaging/DesktopTexts.h" "$sources/web/PageTexts.h" -ts "$copy"
     open=$(grep -c -E 'type="(unfinished|vanished|obsolete)"|<translation></translation>|<translation/>' "$copy" || true)
     if ((open)); then
         echo "$name: $open texts new, unfinished or gone from the code:"

@@ -57,6 +57,16 @@ const cases = [
       await page.close();
     }
   }],
+  ['every caption fits its box in every language, beside the desktop\'s logo', async () => {
+    for (const language of ['en', 'de', 'fr', 'es', 'pt_BR', 'zh_CN']) {
+      const page = await open(browser, file, `?lang=${language}&zoom=100`, { width: 1100, height: 760, deviceScaleFactor: 1 });
+      const over = await page.$$eval('#window .label, #window button', (nodes) =>
+        nodes.filter((node) => node.scrollWidth > node.clientWidth).map((node) => node.id));
+      expect(`captions too wide in ${language}`, over, []);
+      expect('logo drawn', await page.$eval('#window img', (logo) => logo.complete && logo.naturalWidth), 1200);
+      await page.close();
+    }
+  }],
   ['?lang=de and ?zoom=200 give the German window at twice its size', async () => {
     const page = await open(browser, file, '?lang=de&zoom=200');
     expect('caption', await value(page, 'messageTypeLabel', 'textContent'), 'Signalform');
