@@ -208,8 +208,9 @@ EMSCRIPTEN_KEEPALIVE const char* qv_design()
         json += ",\"text\":";
         Append(json, d.text);
         const ScrollSettings& s = d.scroll;
+        const int tenthsOfAPoint = static_cast<int>(PointSize(d.font) * 10);
         for (const int value : {static_cast<int>(d.kind), d.box.left, d.box.top, d.box.width, d.box.height,
-                                static_cast<int>(d.font), s.minimum, s.maximum, s.smallStep, s.largeStep, s.value,
+                                tenthsOfAPoint, s.minimum, s.maximum, s.smallStep, s.largeStep, s.value,
                                 s.tracking ? 1 : 0, d.checked ? 1 : 0, d.colour})
             json += (json.back() == ']' || json.back() == '"' ? ",\"numbers\":[" : ",") + std::to_string(value);
         json += "]}";

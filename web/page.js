@@ -10,16 +10,15 @@ for (let i = 0; i < wasmText.length; i += 1) wasmBinary[i] = wasmText.charCodeAt
 const core = await QuorvaneCore({ wasmBinary });
 const text = (pointer) => core.UTF8ToString(pointer);
 core._qv_start();
-// The design table, its numbers unpacked.
+// The design table, its numbers unpacked (type sizes come in tenths of a point).
 const design = JSON.parse(text(core._qv_design()));
 design.controls = design.controls.map(({ name, text: caption, numbers: n }) => ({
-  name, text: caption, kind: n[0], box: n.slice(1, 5), font: n[5], scroll: n.slice(6, 12), checked: n[12], colour: n[13],
+  name, text: caption, kind: n[0], box: n.slice(1, 5), font: n[5] / 10, scroll: n.slice(6, 12), checked: n[12], colour: n[13],
 }));
 const [designWidth, designHeight, interval] = design.window.map((twips, i) => (i < 2 ? twips / 15 : twips));
 
 // The design's kinds, in the order of its table.
 const Kind = { Picture: 0, HBar: 1, VBar: 2, Shape: 3, Label: 4, List: 5, TextBox: 6, Check: 7, ButtonCheck: 8, Button: 9, Image: 10 };
-const Font = [0, 12, 13.5, 18];  // points at 100 %, by the design's type size
 // Which of the core's bars, switches, lists and boxes each control is.
 const bars = { messageFrequencyBar: 0, carrierFrequencyBar: 1, depthBar: 2, timeScrollBar: 3, timeZoomBar: 4 };
 const checks = { linearCheckBox: 0, twoSidedCheckBox: 1, memoryButton: 2, modulatedTraceButton: 3, modulatedSpectrumButton: 4 };
@@ -310,10 +309,10 @@ function label() {
 function fitCaption({ design: d, node }) {
   if (!d.font) return;
   const pixels = (points) => (points * zoom * 96 / 72).toFixed(2) + 'px';
-  let points = Font[d.font];
+  let points = d.font;  // at 100 %
   node.style.fontSize = pixels(points);
   if (d.kind !== Kind.Label && d.kind !== Kind.Button && d.kind !== Kind.ButtonCheck) return;
-  while (node.scrollWidth > node.clientWidth && points > Font[d.font] * 0.75) {
+  while (node.scrollWidth > node.clientWidth && points > d.font * 0.75) {
     points -= 0.5;
     node.style.fontSize = pixels(points);
   }
