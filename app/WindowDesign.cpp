@@ -13,7 +13,8 @@ using enum FontClass;
 
 constexpr ScrollSettings kFrequencyScroll{16, 64, 1, 10, 16};
 
-constexpr std::array kControls{
+// Typed in full: GCC 12 puts an array whose type is deduced in writable data.
+constexpr auto kControls = std::to_array<ControlDesign>({
     ControlDesign{"messagePicture", PictureBox, {6000, 240, 8895, 1035}},
     ControlDesign{"messageSpectrumPicture", PictureBox, {6000, 1320, 8895, 2775}},
     ControlDesign{"carrierPicture", PictureBox, {6000, 4500, 8895, 1155}},
@@ -52,12 +53,12 @@ constexpr std::array kControls{
     ControlDesign{"modulatedSpectrumButton", ButtonCheckBox, {5880, 8040, 315, 840}},
 
     ControlDesign{"logo", Image, {840, 9420, 4500, 720}},
-};
+});
 
-constexpr std::array kLines{
+constexpr auto kLines = std::to_array<LineDesign>({
     LineDesign{"messageZeroMarker", 6000, 4080, 6000, 4320, 3},
     LineDesign{"modulatedZeroMarker", 6000, 9840, 6000, 10080, 3},
-};
+});
 
 constexpr std::array<std::string_view, 21> kFocusOrder{
     "messagePicture",       "messageTypeList",     "schemeList",     "pauseButton",       "messageSpectrumPicture", "modulatedPicture",

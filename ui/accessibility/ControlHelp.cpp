@@ -24,7 +24,7 @@ struct ControlText {
 
 // The pictures have no tooltip: the readout under the pointer takes its place.
 // The pause button's name and tooltip follow its caption; only its description is here.
-constexpr std::array kTexts{
+constexpr auto kTexts = std::to_array<ControlText>({
     ControlText{"messagePicture",
                 QT_TRANSLATE_NOOP("ControlHelp", "Message signal"),
                 QT_TRANSLATE_NOOP("ControlHelp", "Time trace of the message signal, in dark green"),
@@ -113,7 +113,7 @@ constexpr std::array kTexts{
                 QT_TRANSLATE_NOOP("ControlHelp", "Quorvane logo"),
                 {},
                 {}},
-};
+});
 
 // Each label and the control it names, so that assistive tools can relate
 // them. A screen reader speaks the label in place of the name, so only the
