@@ -133,6 +133,36 @@ void Controller::TogglePause()
     }
 }
 
+void Controller::BarChanged(Bar bar)
+{
+    switch (bar) {
+        case Bar::messageFrequency: MessageFrequencyChanged(); break;
+        case Bar::carrierFrequency: CarrierFrequencyChanged(); break;
+        case Bar::depth: DepthChanged(); break;
+        case Bar::timeScroll:
+        case Bar::timeZoom: break;
+    }
+}
+
+void Controller::SwitchChanged(Switch which)
+{
+    switch (which) {
+        case Switch::twoSided: TwoSidedChanged(); break;
+        case Switch::memory: MemoryChanged(); break;
+        case Switch::linear: RestartBothAverages(); break;
+        case Switch::modulatedTrace:
+        case Switch::modulatedSpectrum: break;
+    }
+}
+
+void Controller::ListChosen(List list)
+{
+    if (list == List::messageType)
+        RestartBothAverages();
+    else
+        RestartModulatedAverage();
+}
+
 void Controller::Tick()
 {
     if (inFrame_)

@@ -48,6 +48,13 @@ public:
     void RestartModulatedAverage();
     void TogglePause();
 
+    // The handler a change of each bar, switch or list choice runs, for the
+    // front ends to call with their controls' events; a control that sets
+    // nothing here (the time bars, the modulated trace's switches) runs none.
+    void BarChanged(Bar bar);
+    void SwitchChanged(Switch which);
+    void ListChosen(List list);
+
     // One frame, at the frame clock's call. A call made while a frame runs
     // (a message box inside a frame lets events through) is ignored; a frame
     // that fails is abandoned where it failed, and the next starts afresh.

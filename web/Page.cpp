@@ -62,13 +62,7 @@ public:
         if (now == position)
             return;
         now = position;
-        switch (bar) {
-            case Bar::messageFrequency: controller->MessageFrequencyChanged(); break;
-            case Bar::carrierFrequency: controller->CarrierFrequencyChanged(); break;
-            case Bar::depth: controller->DepthChanged(); break;
-            case Bar::timeScroll:
-            case Bar::timeZoom: break;
-        }
+        controller->BarChanged(bar);
     }
 
     void Toggle(Switch which, bool on)
@@ -78,26 +72,20 @@ public:
         if (now == next)
             return;
         now = next;
-        switch (which) {
-            case Switch::twoSided: controller->TwoSidedChanged(); break;
-            case Switch::memory: controller->MemoryChanged(); break;
-            case Switch::linear: controller->RestartBothAverages(); break;
-            case Switch::modulatedTrace:
-            case Switch::modulatedSpectrum: break;
-        }
+        controller->SwitchChanged(which);
     }
 
     // A choice from a list: the choice reaches the panel first; its handler
     // runs on every choice, as the desktop's click handler does.
     void ChooseFromList(List list, int index)
     {
-        if (list == List::messageType && index >= 0 && index < static_cast<int>(kMessageTypes.size())) {
+        if (list == List::messageType && index >= 0 && index < static_cast<int>(kMessageTypes.size()))
             messageType = kMessageTypes[static_cast<std::size_t>(index)];
-            controller->RestartBothAverages();
-        } else if (list == List::scheme && index >= 0 && index < static_cast<int>(kSchemes.size())) {
+        else if (list == List::scheme && index >= 0 && index < static_cast<int>(kSchemes.size()))
             scheme = kSchemes[static_cast<std::size_t>(index)];
-            controller->RestartModulatedAverage();
-        }
+        else
+            return;
+        controller->ListChosen(list);
     }
 
     CheckState SwitchState(Switch which) const override { return switches[static_cast<std::size_t>(which)]; }
@@ -115,13 +103,11 @@ public:
     void SetSwitch(Switch which, bool on) override { Toggle(which, on); }
     void FillList(List list) override
     {
-        if (list == List::messageType) {
+        if (list == List::messageType)
             messageType = kMessageTypes[0];
-            controller->RestartBothAverages();
-        } else {
+        else
             scheme = kSchemes[0];
-            controller->RestartModulatedAverage();
-        }
+        controller->ListChosen(list);
     }
     void Choose(MessageType type) override
     {

@@ -106,7 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
                       RestartCase{"Modulated", &Controller::RestartModulatedAverage, false, true},
                       RestartCase{"TwoSided", &Controller::TwoSidedChanged, false, false},
                       RestartCase{"Memory", &Controller::MemoryChanged, false, false},
-                      RestartCase{"Pause", &Controller::TogglePause, false, false}),
+                      RestartCase{"Pause", &Controller::TogglePause, false, false},
+                      RestartCase{"LinearSwitch", [](Controller& c) { c.SwitchChanged(Switch::linear); }, true, true},
+                      RestartCase{"TraceSwitch", [](Controller& c) { c.SwitchChanged(Switch::modulatedTrace); },
+                                  false, false},
+                      RestartCase{"TimeZoomBar", [](Controller& c) { c.BarChanged(Bar::timeZoom); }, false, false},
+                      RestartCase{"DepthBar", [](Controller& c) { c.BarChanged(Bar::depth); }, false, true},
+                      RestartCase{"TypeChosen", [](Controller& c) { c.ListChosen(List::messageType); }, true, true},
+                      RestartCase{"SchemeChosen", [](Controller& c) { c.ListChosen(List::scheme); }, false, true}),
     CaseName{});
 
 TEST_F(ControllerTest, SwitchesShowTheirStateAndGreyedCountsAsNeither)

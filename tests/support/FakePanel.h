@@ -34,27 +34,15 @@ struct FakePanel : ControlPanel {
     int BarPosition(Bar bar) const override { return bars[static_cast<std::size_t>(bar)]; }
     void SetBarPosition(Bar bar, int position) override
     {
-        if (std::exchange(bars[static_cast<std::size_t>(bar)], position) == position)
-            return;
-        switch (bar) {
-            case Bar::messageFrequency: controller->MessageFrequencyChanged(); break;
-            case Bar::carrierFrequency: controller->CarrierFrequencyChanged(); break;
-            case Bar::depth: controller->DepthChanged(); break;
-            default: break;
-        }
+        if (std::exchange(bars[static_cast<std::size_t>(bar)], position) != position)
+            controller->BarChanged(bar);
     }
     void SetSwitch(Switch which, bool on) override
     {
         CheckState& state = Field(which);
         const CheckState next = on ? CheckState::checked : CheckState::unchecked;
-        if (std::exchange(state, next) == next)
-            return;
-        if (which == Switch::linear)
-            controller->RestartBothAverages();
-        else if (which == Switch::twoSided)
-            controller->TwoSidedChanged();
-        else if (which == Switch::memory)
-            controller->MemoryChanged();
+        if (std::exchange(state, next) != next)
+            controller->SwitchChanged(which);
     }
     void FillList(List list) override
     {
@@ -66,12 +54,12 @@ struct FakePanel : ControlPanel {
     void Choose(MessageType type) override
     {
         if (std::exchange(frame.messageType, type) != type)
-            controller->RestartBothAverages();
+            controller->ListChosen(List::messageType);
     }
     void Choose(Scheme scheme) override
     {
         if (std::exchange(frame.scheme, scheme) != scheme)
-            controller->RestartModulatedAverage();
+            controller->ListChosen(List::scheme);
     }
     void ShowText(Box box, std::string_view text) override { boxes[static_cast<std::size_t>(box)] = text; }
     void ShowPauseState(PauseState state) override { frame.pause = state; }

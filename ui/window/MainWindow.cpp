@@ -106,23 +106,12 @@ void MainWindow::setFocusOrder()
 void MainWindow::connectControls()
 {
     Controller* controller = controller_.get();
-    const auto onBar = [&](Bar bar, void (Controller::*handler)()) {
-        connect(&panel_->BarWidget(bar), &QScrollBar::valueChanged, this, [controller, handler] {
-            (controller->*handler)();
-        });
-    };
-    onBar(Bar::messageFrequency, &Controller::MessageFrequencyChanged);
-    onBar(Bar::carrierFrequency, &Controller::CarrierFrequencyChanged);
-    onBar(Bar::depth, &Controller::DepthChanged);
-
-    const auto onSwitch = [&](Switch which, void (Controller::*handler)()) {
-        connect(&panel_->SwitchWidget(which), &QCheckBox::stateChanged, this, [controller, handler] {
-            (controller->*handler)();
-        });
-    };
-    onSwitch(Switch::twoSided, &Controller::TwoSidedChanged);
-    onSwitch(Switch::memory, &Controller::MemoryChanged);
-    onSwitch(Switch::linear, &Controller::RestartBothAverages);
+    for (Bar bar : {Bar::messageFrequency, Bar::carrierFrequency, Bar::depth})
+        connect(&panel_->BarWidget(bar), &QScrollBar::valueChanged, this,
+                [controller, bar] { controller->BarChanged(bar); });
+    for (Switch which : {Switch::twoSided, Switch::memory, Switch::linear})
+        connect(&panel_->SwitchWidget(which), &QCheckBox::stateChanged, this,
+                [controller, which] { controller->SwitchChanged(which); });
     connect(&panel_->PauseButton(), &QPushButton::clicked, this, [controller] { controller->TogglePause(); });
 
     connectLists();
@@ -146,10 +135,8 @@ void MainWindow::connectLists()
                 [this, list](int index) { panel_->ListChanged(list, index); });
         connect(&widget, &QComboBox::currentTextChanged, this,
                 [&widget](const QString& choice) { Announce(widget, choice); });
-        const auto restart = list == List::messageType ? &Controller::RestartBothAverages
-                                                       : &Controller::RestartModulatedAverage;
-        connect(&widget, &QComboBox::currentIndexChanged, this, [controller, restart] { (controller->*restart)(); });
-        connect(&widget, &QComboBox::activated, this, [controller, restart] { (controller->*restart)(); });
+        connect(&widget, &QComboBox::currentIndexChanged, this, [controller, list] { controller->ListChosen(list); });
+        connect(&widget, &QComboBox::activated, this, [controller, list] { controller->ListChosen(list); });
     }
 }
 
