@@ -17,14 +17,6 @@ constexpr int kStartFrequencyPosition = 32;
 constexpr int kStartDepthPosition = 5;
 constexpr std::int32_t kBlack = 0x000000;
 
-int LeastPosition(std::string_view bar)
-{
-    for (const ControlDesign& design : ControlDesigns())
-        if (design.name == bar)
-            return design.scroll.minimum;
-    return 0;
-}
-
 bool Checked(const ControlPanel& panel, Switch which)
 {
     return panel.SwitchState(which) == CheckState::checked;
@@ -195,8 +187,8 @@ void Controller::SetUpExperiment(int number)
     panel_.SetSwitch(Switch::modulatedSpectrum, experiment->modulatedSpectrum);
     panel_.SetSwitch(Switch::linear, experiment->linear);
     panel_.SetSwitch(Switch::twoSided, false);
-    panel_.SetBarPosition(Bar::timeZoom, LeastPosition("timeZoomBar"));
-    panel_.SetBarPosition(Bar::timeScroll, LeastPosition("timeScrollBar"));
+    panel_.SetBarPosition(Bar::timeZoom, DesignOf(ControlName(Bar::timeZoom)).scroll.minimum);
+    panel_.SetBarPosition(Bar::timeScroll, DesignOf(ControlName(Bar::timeScroll)).scroll.minimum);
     if (panel_.ShownPauseState() != PauseState::running)
         TogglePause();
 }

@@ -1,5 +1,6 @@
 #include "app/WindowDesign.h"
 
+#include <algorithm>
 #include <array>
 
 #include "engine/Choices.h"
@@ -82,6 +83,26 @@ std::span<const ControlDesign> ControlDesigns()
 std::span<const LineDesign> ZeroMarkerDesigns()
 {
     return kLines;
+}
+
+std::string_view ControlName(Bar bar)
+{
+    constexpr std::array<std::string_view, 5> kBars{"messageFrequencyBar", "carrierFrequencyBar", "depthBar",
+                                                    "timeScrollBar", "timeZoomBar"};
+    return kBars[static_cast<std::size_t>(bar)];
+}
+
+std::string_view ControlName(Switch which)
+{
+    constexpr std::array<std::string_view, 5> kSwitches{"linearCheckBox", "twoSidedCheckBox", "memoryButton",
+                                                        "modulatedTraceButton", "modulatedSpectrumButton"};
+    return kSwitches[static_cast<std::size_t>(which)];
+}
+
+const ControlDesign& DesignOf(std::string_view name)
+{
+    return *std::find_if(kControls.begin(), kControls.end(),
+                         [name](const ControlDesign& design) { return design.name == name; });
 }
 
 std::span<const std::string_view> FocusOrder()

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/ControlPanel.h"
 #include "plot/Twips.h"
 
 namespace quorvane {
@@ -72,6 +73,13 @@ std::span<const ControlDesign> ControlDesigns();
 
 // The markers under the two spectra where 0 Hz is drawn.
 std::span<const LineDesign> ZeroMarkerDesigns();
+
+// The name the window gives each bar and switch.
+std::string_view ControlName(Bar bar);
+std::string_view ControlName(Switch which);
+
+// The design of the control of that name, which must be one of the window's.
+const ControlDesign& DesignOf(std::string_view name);
 
 // The controls in the order Tab visits them.
 std::span<const std::string_view> FocusOrder();

@@ -40,18 +40,11 @@ public:
     // The design's starting values, which raise nothing.
     WebPanel()
     {
-        constexpr std::array<std::string_view, 5> kBars{"messageFrequencyBar", "carrierFrequencyBar", "depthBar",
-                                                        "timeScrollBar", "timeZoomBar"};
-        constexpr std::array<std::string_view, 5> kSwitches{"linearCheckBox", "twoSidedCheckBox", "memoryButton",
-                                                            "modulatedTraceButton", "modulatedSpectrumButton"};
-        for (const ControlDesign& design : ControlDesigns()) {
-            for (std::size_t i = 0; i < kBars.size(); ++i)
-                if (design.name == kBars[i])
-                    bars[i] = design.scroll.value;
-            for (std::size_t i = 0; i < kSwitches.size(); ++i)
-                if (design.name == kSwitches[i])
-                    switches[i] = design.checked ? CheckState::checked : CheckState::unchecked;
-        }
+        for (std::size_t i = 0; i < bars.size(); ++i)
+            bars[i] = DesignOf(ControlName(static_cast<Bar>(i))).scroll.value;
+        for (std::size_t i = 0; i < switches.size(); ++i)
+            switches[i] = DesignOf(ControlName(static_cast<Switch>(i))).checked ? CheckState::checked
+                                                                                : CheckState::unchecked;
         markerX = static_cast<std::int16_t>(ZeroMarkerDesigns()[0].x1);
     }
 
@@ -242,23 +235,17 @@ EMSCRIPTEN_KEEPALIVE void qv_bar(int bar, int position)
 // Returns whether the key is the bar's.
 EMSCRIPTEN_KEEPALIVE int qv_bar_key(int bar, int key)
 {
-    constexpr std::array<std::string_view, 5> kNames{"messageFrequencyBar", "carrierFrequencyBar", "depthBar",
-                                                     "timeScrollBar", "timeZoomBar"};
     if (bar < 0 || bar >= 5 || key < 0 || key > 7)
         return 0;
-    for (const ControlDesign& design : ControlDesigns()) {
-        if (design.name != kNames[static_cast<std::size_t>(bar)])
-            continue;
-        const ScrollSettings& s = design.scroll;
-        const int horizontal = design.kind == ControlKind::HScrollBar ? 1 : -1;
-        const std::array<int, 6> steps{-horizontal * s.smallStep, horizontal * s.smallStep, -s.smallStep,
-                                       s.smallStep, -s.largeStep, s.largeStep};
-        const int now = page->panel.bars[static_cast<std::size_t>(bar)];
-        const int next = key == 6 ? s.minimum : key == 7 ? s.maximum : now + steps[static_cast<std::size_t>(key)];
-        page->panel.MoveBar(static_cast<Bar>(bar), std::clamp(next, s.minimum, s.maximum));
-        return 1;
-    }
-    return 0;
+    const ControlDesign& design = DesignOf(ControlName(static_cast<Bar>(bar)));
+    const ScrollSettings& s = design.scroll;
+    const int horizontal = design.kind == ControlKind::HScrollBar ? 1 : -1;
+    const std::array<int, 6> steps{-horizontal * s.smallStep, horizontal * s.smallStep, -s.smallStep,
+                                   s.smallStep, -s.largeStep, s.largeStep};
+    const int now = page->panel.bars[static_cast<std::size_t>(bar)];
+    const int next = key == 6 ? s.minimum : key == 7 ? s.maximum : now + steps[static_cast<std::size_t>(key)];
+    page->panel.MoveBar(static_cast<Bar>(bar), std::clamp(next, s.minimum, s.maximum));
+    return 1;
 }
 
 EMSCRIPTEN_KEEPALIVE void qv_switch(int which, int on)

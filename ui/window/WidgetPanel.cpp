@@ -21,9 +21,9 @@ namespace quorvane {
 namespace {
 
 template <typename Control>
-Control* Find(const QWidget& window, const char* name)
+Control* Find(const QWidget& window, std::string_view name)
 {
-    return window.findChild<Control*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    return window.findChild<Control*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
 CheckState FromQt(Qt::CheckState state)
@@ -70,17 +70,15 @@ void ShowParametersAsTheirBoxes(const WidgetPanel& panel)
 WidgetPanel::WidgetPanel(QWidget& window, QTimer& frameClock)
     : window_(window),
       frameClock_(frameClock),
-      bars_{Find<QScrollBar>(window, "messageFrequencyBar"), Find<QScrollBar>(window, "carrierFrequencyBar"),
-            Find<QScrollBar>(window, "depthBar"), Find<QScrollBar>(window, "timeScrollBar"),
-            Find<QScrollBar>(window, "timeZoomBar")},
-      switches_{Find<QCheckBox>(window, "linearCheckBox"), Find<QCheckBox>(window, "twoSidedCheckBox"),
-                Find<QCheckBox>(window, "memoryButton"), Find<QCheckBox>(window, "modulatedTraceButton"),
-                Find<QCheckBox>(window, "modulatedSpectrumButton")},
       lists_{Find<QComboBox>(window, "messageTypeList"), Find<QComboBox>(window, "schemeList")},
       boxes_{Find<QLineEdit>(window, "messageFrequencyBox"), Find<QLineEdit>(window, "carrierFrequencyBox"),
              Find<QLineEdit>(window, "depthBox")},
       pauseButton_(Find<QPushButton>(window, "pauseButton"))
 {
+    for (std::size_t i = 0; i < bars_.size(); ++i)
+        bars_[i] = Find<QScrollBar>(window, ControlName(static_cast<Bar>(i)));
+    for (std::size_t i = 0; i < switches_.size(); ++i)
+        switches_[i] = Find<QCheckBox>(window, ControlName(static_cast<Switch>(i)));
     const auto lines = ZeroMarkerDesigns();
     for (std::size_t i = 0; i < zeroMarkers_.size(); ++i) {
         const LineDesign& line = lines[i];
