@@ -7,9 +7,6 @@
 
 namespace quorvane {
 
-// The bars that set a number, and the time traces' two.
-enum class Bar { messageFrequency, carrierFrequency, depth, timeScroll, timeZoom };
-
 // The read-only boxes beside the parameter bars.
 enum class Box { messageFrequency, carrierFrequency, depth };
 
@@ -21,7 +18,6 @@ enum class List { messageType, scheme };
 // same change by hand would.
 class ControlPanel : public FrameInputs {
 public:
-    virtual int BarPosition(Bar bar) const = 0;
     virtual void SetBarPosition(Bar bar, int position) = 0;
     virtual void SetSwitch(Switch which, bool on) = 0;
     // Fills the list with its choices in order and chooses the first.

@@ -24,12 +24,12 @@ bool Checked(const ControlPanel& panel, Switch which)
 
 }  // namespace
 
-double MessageFrequency(int position)
+double MessageFrequencyDaHz(int position)
 {
     return position / 64.0;
 }
 
-double CarrierFrequency(int position)
+double CarrierFrequencyDaHz(int position)
 {
     return position / 5.0;
 }
@@ -62,15 +62,15 @@ void Controller::StartUp()
 
 void Controller::MessageFrequencyChanged()
 {
-    state_->messageFrequency = MessageFrequency(panel_.BarPosition(Bar::messageFrequency));
-    panel_.ShowText(Box::messageFrequency, FrequencyText(state_->messageFrequency, decimalPoint_));
+    state_->messageFrequencyDaHz = MessageFrequencyDaHz(panel_.BarPosition(Bar::messageFrequency));
+    panel_.ShowText(Box::messageFrequency, FrequencyText(state_->messageFrequencyDaHz, decimalPoint_));
     RestartAverages(*state_, true);
 }
 
 void Controller::CarrierFrequencyChanged()
 {
-    state_->carrierFrequency = CarrierFrequency(panel_.BarPosition(Bar::carrierFrequency));
-    panel_.ShowText(Box::carrierFrequency, FrequencyText(state_->carrierFrequency, decimalPoint_));
+    state_->carrierFrequencyDaHz = CarrierFrequencyDaHz(panel_.BarPosition(Bar::carrierFrequency));
+    panel_.ShowText(Box::carrierFrequency, FrequencyText(state_->carrierFrequencyDaHz, decimalPoint_));
     RestartAverages(*state_, false);
 }
 
@@ -231,8 +231,8 @@ Reading Controller::ReadingAt(Picture picture, float x, float snap) const
                 return {};
             trace = state_->modulatedSignal;
     }
-    const auto reading = ReadTrace(trace, x, width, panel_.TimeBarPosition(TimeBar::zoom),
-                                   panel_.TimeBarPosition(TimeBar::scroll));
+    const auto reading = ReadTrace(trace, x, width, TimeBarPosition(panel_, Bar::timeZoom),
+                                   TimeBarPosition(panel_, Bar::timeScroll));
     if (!reading)
         return {};
     return *reading;

@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "app/ControlPanel.h"
-#include "engine/FrameCycle.h"
+#include "app/Frame.h"
 #include "engine/FrameMemo.h"
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
@@ -20,9 +20,9 @@ enum class Picture { message, messageSpectrum, carrier, modulated, modulatedSpec
 // of a spectrum.
 using Reading = std::variant<std::monostate, TraceReading, SpectrumReading>;
 
-// The parameters each bar's position stands for.
-double MessageFrequency(int position);
-double CarrierFrequency(int position);
+// The parameters each bar's position stands for, the frequencies in decahertz.
+double MessageFrequencyDaHz(int position);
+double CarrierFrequencyDaHz(int position);
 double Depth(int position);
 
 // What the window does: each control's effect on the signal state, the

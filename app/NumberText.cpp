@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/Units.h"
+
 namespace quorvane {
 namespace {
 
@@ -14,6 +16,7 @@ namespace {
 // as 101.9. The allowance, a millionth of a tenth, is far below anything the
 // cut is meant to drop (the finest step of the message frequency is 1/64).
 constexpr double kCutAllowance = 1e-6;
+constexpr double kTenthsOfHertzPerDecahertz = 10.0 * kHertzPerDecahertz;
 
 #if defined(__cpp_lib_to_chars)
 template <typename... Format>
@@ -67,14 +70,14 @@ bool Read(const std::string& plain, double& value)
 
 }  // namespace
 
-double ShownFrequency(double parameter)
+double ShownHertz(double decahertz)
 {
-    return std::floor(100.0 * parameter + kCutAllowance) / 10.0;
+    return std::floor(kTenthsOfHertzPerDecahertz * decahertz + kCutAllowance) / 10.0;
 }
 
-std::string FrequencyText(double parameter, std::string_view decimalPoint)
+std::string FrequencyText(double decahertz, std::string_view decimalPoint)
 {
-    const double shown = ShownFrequency(parameter);
+    const double shown = ShownHertz(decahertz);
     std::string number = Written(shown, decimalPoint, std::chars_format::fixed, 1);
     const std::string wholeSuffix = std::string(decimalPoint) + '0';
     if (number.ends_with(wholeSuffix))

@@ -7,13 +7,13 @@ namespace quorvane {
 
 // The numbers the boxes show, written with the class's decimal sign (UTF-8).
 
-// Ten times a frequency parameter, cut (not rounded) to one decimal, with the
-// sign's place kept as a leading space and no ".0": 0.265625 -> " 2.6",
-// 12.8 -> " 128"; " 2,6" with a decimal comma.
-std::string FrequencyText(double parameter, std::string_view decimalPoint = ".");
+// A frequency parameter in hertz, cut (not rounded) to one decimal, with the
+// sign's place kept as a leading space and no ".0": 0.265625 daHz -> " 2.6",
+// 12.8 daHz -> " 128"; " 2,6" with a decimal comma.
+std::string FrequencyText(double decahertz, std::string_view decimalPoint = ".");
 
-// The number FrequencyText shows: ten times the parameter, cut to one decimal.
-double ShownFrequency(double parameter);
+// The number FrequencyText shows: the parameter in hertz, cut to one decimal.
+double ShownHertz(double decahertz);
 
 // The depth in its shortest exact form, no padding: "1", "1.2".
 std::string DepthText(double depth, std::string_view decimalPoint = ".");

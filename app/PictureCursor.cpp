@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "plot/Twips.h"
+#include "base/Twips.h"
 
 namespace quorvane {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/ControlPanel.h"
-#include "plot/Twips.h"
+#include "base/Twips.h"
 
 namespace quorvane {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "WorstMedian.h"
-#include "engine/FrameCycle.h"
+#include "app/Frame.h"
 #include "plot/PlotSurface.h"
 #include "support/FakeControls.h"
 
@@ -33,8 +33,8 @@ struct NullSurface final : PlotSurface {
 void EngineFrame(benchmark::State& run)
 {
     auto state = std::make_unique<SignalState>();
-    state->messageFrequency = 0.5;
-    state->carrierFrequency = 6.4;
+    state->messageFrequencyDaHz = 0.5;
+    state->carrierFrequencyDaHz = 6.4;
     state->depth = 1.0;
     testing::FakeControls controls;
     controls.messageType = kMessageTypes[run.range(0)];

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/BitCast.h"
 #include "engine/SignalState.h"
-#include "plot/BitCast.h"
 
 namespace quorvane {
 
@@ -22,10 +22,10 @@ public:
     {
         if (!valid_ || scheme != scheme_ || Bits(f) != f_ || Bits(m) != m_)
             return false;
-        for (std::int16_t i = 0; i <= 16382; i += 2)
+        for (std::int16_t i = 0; i <= kLastEven; i += 2)
             if (Bits(x[i]) != x_[i / 2])
                 return false;
-        for (std::int16_t i = 0; i <= 16382; i += 2)
+        for (std::int16_t i = 0; i <= kLastEven; i += 2)
             out[i] = out_[i / 2];
         return true;
     }
@@ -35,7 +35,7 @@ public:
         scheme_ = scheme;
         f_ = Bits(f);
         m_ = Bits(m);
-        for (std::int16_t i = 0; i <= 16382; i += 2) {
+        for (std::int16_t i = 0; i <= kLastEven; i += 2) {
             x_[i / 2] = Bits(x[i]);
             out_[i / 2] = out[i];
         }

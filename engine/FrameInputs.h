@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/DisplaySettings.h"
 #include "engine/Choices.h"
-#include "plot/DisplaySettings.h"
 
 namespace quorvane {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/AngleMemo.h"
+#include "engine/LogMemo.h"
 #include "engine/ToneCache.h"
-#include "plot/LogMemo.h"
 
 namespace quorvane {
 

@@ -8,8 +8,6 @@
 namespace quorvane {
 namespace {
 
-constexpr std::int16_t kLastEven = 16382;
-
 double CarrierPhase(std::int16_t i, double f)
 {
     return static_cast<double>(i) * f / 32.0;
@@ -51,7 +49,7 @@ void Modulate(SignalState& state, const FrameInputs& controls, AngleMemo* memo)
     const SampleBuffer& c = state.carrierSignal;
     SampleBuffer& out = state.modulatedSignal;
     const double m = state.depth;
-    const double f = state.carrierFrequency;
+    const double f = state.carrierFrequencyDaHz;
 
     switch (controls.ChosenScheme()) {
         case Scheme::dsbSc:

@@ -3,22 +3,19 @@
 #include <array>
 #include <cstdint>
 
-#include "plot/PlotTypes.h"
+#include "base/Units.h"
 
 namespace quorvane {
 
-// 8192 complex points interleaved (real at 2k, imaginary at 2k+1) plus one
-// trailing entry, index 16384, that nothing ever writes.
-inline constexpr int kBufferEntries = kUsedEntries + 1;
 using SampleBuffer = std::array<double, kBufferEntries>;
 
-// Everything the frames compute and keep: the three parameters the bars set,
-// how many spectra each running average holds, the nine buffers and whether
+// Everything the frames compute and keep: the three parameters the bars set
+// (the two frequencies in decahertz, base/Units.h), how many spectra each running average holds, the nine buffers and whether
 // each spectrum has a held copy. Allocated once with the window and zero from
 // creation.
 struct SignalState {
-    double messageFrequency = 0.0;
-    double carrierFrequency = 0.0;
+    double messageFrequencyDaHz = 0.0;
+    double carrierFrequencyDaHz = 0.0;
     double depth = 0.0;
     std::int16_t messageAverageCount = 0;
     std::int16_t modulatedAverageCount = 0;

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "base/BitCast.h"
 #include "engine/SignalState.h"
-#include "plot/BitCast.h"
 
 namespace quorvane {
 
@@ -28,7 +28,7 @@ public:
     {
         const auto key = BitCast<std::uint64_t>(f);
         if (!valid_ || key != key_) {
-            for (std::int16_t i = 0; i <= 16382; i += 2)
+            for (std::int16_t i = 0; i <= kLastEven; i += 2)
                 values_[i / 2] = Tone(i, f);
             key_ = key;
             valid_ = true;
@@ -47,10 +47,10 @@ inline void WriteTone(SampleBuffer& d, double f, ToneCache* tones)
 {
     if (tones) {
         const ToneCache::Values& kept = tones->For(f);
-        for (std::int16_t i = 0; i <= 16382; i += 2)
+        for (std::int16_t i = 0; i <= kLastEven; i += 2)
             d[i] = kept[i / 2];
     } else {
-        for (std::int16_t i = 0; i <= 16382; i += 2)
+        for (std::int16_t i = 0; i <= kLastEven; i += 2)
             d[i] = Tone(i, f);
     }
 }

@@ -5,15 +5,13 @@
 #include <cstddef>
 #include <numbers>
 
-#include "plot/PlotTypes.h"
+#include "base/Units.h"
 #include "plot/RoundToInt16.h"
 #include "plot/SpectrumGeometry.h"
 #include "plot/TraceGeometry.h"
 
 namespace quorvane {
 namespace {
-
-constexpr double kSamplesPerSecond = 320.0 * std::numbers::pi;
 
 double Highest(std::span<const double> values)
 {

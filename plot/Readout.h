@@ -10,7 +10,8 @@ namespace quorvane {
 // placement, for the readout beside the pointer. Positions are in the
 // picture's twips.
 
-// One sample lasts 1 / (320 pi) s; one bin is 320 pi / 8192 Hz wide.
+// At kSamplesPerSecond (base/Units.h): one sample lasts 1 / (320 pi) s, one
+// bin is 320 pi / 8192 Hz wide.
 double SampleSeconds(std::int32_t sample);
 double BinHertz(int bin);
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "plot/Twips.h"
+#include "base/Twips.h"
 
 namespace quorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "plot/PlotTypes.h"
+#include "base/Units.h"
 
 namespace quorvane {
 

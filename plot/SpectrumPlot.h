@@ -3,21 +3,24 @@
 #include <cstdint>
 #include <span>
 
-#include "plot/LogMemo.h"
-#include "plot/DisplaySettings.h"
+#include "base/DisplaySettings.h"
 #include "plot/PlotSurface.h"
-#include "plot/PlotTypes.h"
 
 namespace quorvane {
 
-// Folds the power spectrum of `transform` into the running `average`
-// (`averageCount` counts the spectra in it), takes or drops the `held` copy
-// (`isHeld`) as the Memory switch says, and draws the held copy and, with
-// `drawLive`, the live average into `picture`. Logarithms the last frame took
-// are reused from `logs` where it is given; without it each is taken afresh.
-void PlotSpectrum(std::span<const double> transform, std::span<double> average,
-                  std::span<double> held, std::int16_t& averageCount, bool& isHeld,
-                  PlotSurface& picture, std::int32_t colour, bool drawLive,
-                  const DisplaySettings& controls, LogMemo* logs);
+// What a spectrum picture shows: the held copy while `isHeld`, and the live
+// average with `drawLive`.
+struct SpectrumTraces {
+    std::span<const double> average;
+    std::span<const double> held;
+    bool isHeld;
+    bool drawLive;
+};
+
+// Draws the traces into `picture`, which the caller has cleared, both on the
+// scale of the live average, linear or logarithmic, and one- or two-sided as
+// the switch says; the live one in `colour`, over the held copy.
+void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, std::int32_t colour,
+                  const DisplaySettings& controls);
 
 }  // namespace quorvane

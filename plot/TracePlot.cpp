@@ -27,14 +27,14 @@ std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t
 
 }  // namespace
 
-void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int16_t offset,
-               std::int32_t colour, const DisplaySettings& controls)
+void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int32_t colour,
+               const DisplaySettings& controls)
 {
-    const std::int16_t zoom = controls.TimeBarPosition(TimeBar::zoom);
+    const std::int16_t zoom = TimeBarPosition(controls, Bar::timeZoom);
     const double step = TraceStep(picture.InnerWidth(), zoom);
     const std::int16_t amplitude = RoundToInt16(picture.InnerHeight() * 0.9 / 2);
     const std::int16_t centre = RoundToInt16(std::floor(picture.InnerHeight() / 2.0f));
-    const std::int16_t start = StartSample(controls.TimeBarPosition(TimeBar::scroll), zoom);
+    const std::int16_t start = StartSample(TimeBarPosition(controls, Bar::timeScroll), zoom);
 
     picture.Clear();
     picture.SetColour(colour);
@@ -42,11 +42,11 @@ void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int16
         return;
 
     const std::int16_t points = RoundToInt16(picture.InnerWidth() / step);
-    // Segment i runs from sample a = i + start + offset to sample a + 1, so each
+    // Segment i runs from sample a = i + start to sample a + 1, so each
     // sample's position and each x are worked out once and handed on to the
     // next segment. Segments reaching outside the buffer are skipped, not
     // clipped to it, so the rest of the trace keeps its place.
-    const std::int32_t first = start + offset;
+    const std::int32_t first = start;
     bool haveA = HoldsSample(samples, first);
     int ya = haveA ? VerticalPosition(amplitude, samples[2 * static_cast<std::size_t>(first)], centre)
                    : 0;

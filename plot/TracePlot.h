@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <span>
 
-#include "plot/DisplaySettings.h"
+#include "base/DisplaySettings.h"
 #include "plot/PlotSurface.h"
 
 namespace quorvane {
 
 // Draws the real parts of `samples` as a two-pixel line trace across
 // `picture`; the shown stretch follows the time zoom and scroll bars.
-void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int16_t offset,
-               std::int32_t colour, const DisplaySettings& controls);
+void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int32_t colour,
+               const DisplaySettings& controls);
 
 }  // namespace quorvane

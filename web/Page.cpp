@@ -82,11 +82,6 @@ public:
     }
 
     CheckState SwitchState(Switch which) const override { return switches[static_cast<std::size_t>(which)]; }
-    std::int16_t TimeBarPosition(TimeBar bar) const override
-    {
-        return static_cast<std::int16_t>(bars[static_cast<std::size_t>(bar == TimeBar::scroll ? Bar::timeScroll
-                                                                                               : Bar::timeZoom)]);
-    }
     MessageType ChosenMessageType() const override { return messageType; }
     Scheme ChosenScheme() const override { return scheme; }
     PauseState ShownPauseState() const override { return pause; }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "plot/Twips.h"
+#include "base/Twips.h"
 #include "plot/SegmentClip.h"
 
 namespace quorvane::web {

@@ -34,8 +34,8 @@ struct ControllerTest : ::testing::Test {
 
 TEST_F(ControllerTest, StartUpSetsTheParametersThroughTheBars)
 {
-    EXPECT_EQ(State().messageFrequency, 0.5);
-    EXPECT_EQ(State().carrierFrequency, 6.4);
+    EXPECT_EQ(State().messageFrequencyDaHz, 0.5);
+    EXPECT_EQ(State().carrierFrequencyDaHz, 6.4);
     EXPECT_EQ(State().depth, 1.0);
     EXPECT_EQ(panel.boxes, (std::array<std::string, 3>{" 5", " 64", "1"}));
     EXPECT_EQ(State().messageAverageCount, 0);
@@ -59,10 +59,10 @@ TEST_P(DecimalPoint, EveryBarPositionSetsItsParameterAndBox)
     const std::string point = GetParam();
     for (int position = 16; position <= 64; ++position) {
         panel.SetBarPosition(Bar::messageFrequency, position);
-        EXPECT_EQ(State().messageFrequency, position / 64.0) << position;
+        EXPECT_EQ(State().messageFrequencyDaHz, position / 64.0) << position;
         EXPECT_EQ(panel.boxes[0], MessageText(position, point)) << position;
         panel.SetBarPosition(Bar::carrierFrequency, position);
-        EXPECT_EQ(State().carrierFrequency, position / 5.0) << position;
+        EXPECT_EQ(State().carrierFrequencyDaHz, position / 5.0) << position;
         EXPECT_EQ(panel.boxes[1], " " + std::to_string(2 * position)) << position;
     }
     const char* depths[] = {"2", "1.8", "1.6", "1.4", "1.2", "1", "0.8", "0.6", "0.4", "0.2"};
@@ -185,7 +185,7 @@ TEST_F(ControllerTest, ExperimentSetUpStartsFromAFreshRunningDisplay)
     EXPECT_EQ(panel.frame.memory, CheckState::unchecked);
     EXPECT_EQ(panel.frame.twoSided, CheckState::unchecked);
     EXPECT_EQ(panel.frame.modulatedTrace, CheckState::checked);
-    EXPECT_EQ(panel.TimeBarPosition(TimeBar::zoom), 1);
+    EXPECT_EQ(panel.BarPosition(Bar::timeZoom), 1);
     EXPECT_EQ(State().messageAverageCount, 0);
     EXPECT_EQ(panel.frame.pause, PauseState::running);
 

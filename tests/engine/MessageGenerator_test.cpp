@@ -18,7 +18,7 @@ struct Generator : ::testing::Test {
     FakeControls controls;
     NoiseSource noise;
 
-    Generator() { state->messageFrequency = 0.5; }
+    Generator() { state->messageFrequencyDaHz = 0.5; }
     void Run(MessageType type)
     {
         controls.messageType = type;

@@ -20,7 +20,7 @@ struct Modulator : ::testing::Test {
     Modulator()
     {
         state->depth = 1.0;
-        state->carrierFrequency = 6.4;
+        state->carrierFrequencyDaHz = 6.4;
         for (int i = 0; i < kUsedEntries; i += 2) {
             state->messageSignal[i] = std::sin(i * 0.5 / 32.0);
             state->carrierSignal[i] = std::sin(i * 6.4 / 32.0);

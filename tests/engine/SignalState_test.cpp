@@ -10,8 +10,8 @@ namespace {
 TEST(SignalState, StartsAllZero)
 {
     const auto state = std::make_unique<SignalState>();
-    EXPECT_EQ(state->messageFrequency, 0.0);
-    EXPECT_EQ(state->carrierFrequency, 0.0);
+    EXPECT_EQ(state->messageFrequencyDaHz, 0.0);
+    EXPECT_EQ(state->carrierFrequencyDaHz, 0.0);
     EXPECT_EQ(state->depth, 0.0);
     EXPECT_EQ(state->messageAverageCount, 0);
     EXPECT_EQ(state->modulatedAverageCount, 0);

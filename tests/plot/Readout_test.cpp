@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "plot/PlotTypes.h"
+#include "base/Units.h"
 #include "plot/Readout.h"
 
 namespace quorvane {

@@ -5,8 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "app/Frame.h"
 #include "engine/SignalState.h"
-#include "plot/SpectrumPlot.h"
 #include "plot/TraceColours.h"
 #include "support/FakeControls.h"
 #include "support/RecordingSurface.h"
@@ -36,7 +36,7 @@ protected:
 
     void Plot(bool drawLive = true)
     {
-        PlotSpectrum(fft, average, held, count, memory, surface, kLive, drawLive, controls, nullptr);
+        AverageAndPlotSpectrum(fft, {average, held, count, memory}, surface, kLive, drawLive, controls, nullptr);
     }
     void SetBin(int k, double re, double im = 0.0)
     {
@@ -344,7 +344,7 @@ TEST_F(SpectrumPlotTest, ShortArraysOnlyClear)
 {
     std::vector<double> shortArray(100, 0.0);
     count = 3;
-    PlotSpectrum(fft, shortArray, held, count, memory, surface, kLive, true, controls, nullptr);
+    AverageAndPlotSpectrum(fft, {shortArray, held, count, memory}, surface, kLive, true, controls, nullptr);
     EXPECT_EQ(surface.clears, 1);
     EXPECT_TRUE(surface.segments.empty());
     EXPECT_EQ(count, 3);

@@ -21,7 +21,7 @@ protected:
     testing::RecordingSurface surface;
     testing::FakeControls controls;
 
-    void Plot() { PlotTrace(surface, data, 0, kColour, controls); }
+    void Plot() { PlotTrace(surface, data, kColour, controls); }
 
     // Height 2000 gives amplitude 900 and centre 1000, so sample n of this
     // ramp lands exactly at y = 1000 + n.
@@ -179,7 +179,6 @@ struct BoundsCase {
     const char* name;
     std::size_t entries;
     float width;
-    std::int16_t offset;
     std::int16_t scroll;
     std::int16_t zoom;
     std::size_t pairs;
@@ -195,7 +194,7 @@ TEST_P(TraceBoundsTest, SkipsSegmentsOutsideTheBuffer)
     surface.innerWidth = c.width;
     controls.timeScroll = c.scroll;
     controls.timeZoom = c.zoom;
-    PlotTrace(surface, buffer, c.offset, kColour, controls);
+    PlotTrace(surface, buffer, kColour, controls);
 
     ASSERT_EQ(surface.segments.size(), 2 * c.pairs);
     if (c.pairs > 0) {
@@ -207,14 +206,14 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TraceBoundsTest,
     ::testing::Values(
         // Samples 0..10: the ten segments between them.
-        BoundsCase{"ShortBuffer", 21, 8835.0f, 0, 0, 1, 10, 0.0f},
+        BoundsCase{"ShortBuffer", 21, 8835.0f, 0, 1, 10, 0.0f},
         // The last entry, 16384, is sample 8192: segments from 8000 up to it.
-        BoundsCase{"OffsetRunsPastTheEnd", kBufferEntries, 8835.0f, 8000, 0, 1, 192, 0.0f},
-        BoundsCase{"NegativeOffset", kBufferEntries, 8835.0f, -3, 0, 1, 517, 51.0f},
+        BoundsCase{"ScrollRunsPastTheEnd", kBufferEntries, 8835.0f, 8000, 1, 192, 0.0f},
+        BoundsCase{"NegativeScroll", kBufferEntries, 8835.0f, -3, 1, 517, 51.0f},
         // 32767 x 4 held at 32767 rather than wrapping to -4 and drawing.
-        BoundsCase{"StartSampleHeldNotWrapped", kBufferEntries, 8835.0f, 0, 32767, 4, 0, 0.0f},
+        BoundsCase{"StartSampleHeldNotWrapped", kBufferEntries, 8835.0f, 32767, 4, 0, 0.0f},
         // 1e8 wide at zoom 32767: step 5, 2e7 points held at 32767.
-        BoundsCase{"PointCountHeld", 65538, 1e8f, 0, 0, 32767, 32767, 0.0f}),
+        BoundsCase{"PointCountHeld", 65538, 1e8f, 0, 32767, 32767, 0.0f}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -64,8 +64,8 @@ TEST_F(BadInput, TypingIntoTheTextBoxesChangesNothing)
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(box.text(), before) << name;
     }
-    EXPECT_EQ(State().messageFrequency, 0.5);
-    EXPECT_EQ(State().carrierFrequency, 6.4);
+    EXPECT_EQ(State().messageFrequencyDaHz, 0.5);
+    EXPECT_EQ(State().carrierFrequencyDaHz, 6.4);
     EXPECT_EQ(State().depth, 1.0);
     EXPECT_EQ(State().messageAverageCount, 0) << "typing restarts nothing and runs no frame";
 

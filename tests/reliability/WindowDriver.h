@@ -338,12 +338,12 @@ private:
         if (bars_[0]->value() < 0 || bars_[0]->value() > 16 || bars_[1]->value() < 1 ||
             bars_[1]->value() > 4)
             return "a time-axis scroll bar left its range";
-        if (state.messageFrequency != message / 64.0 || state.carrierFrequency != carrier / 5.0 ||
+        if (state.messageFrequencyDaHz != message / 64.0 || state.carrierFrequencyDaHz != carrier / 5.0 ||
             std::abs(state.depth - (10 - depth) / 5.0) > 1e-12)
             return "a signal parameter disagrees with its scroll bar";
         const std::string point = QLocale().decimalPoint().toStdString();
-        if (texts_[0]->text() != ToQString(FrequencyText(state.messageFrequency, point)) ||
-            texts_[1]->text() != ToQString(FrequencyText(state.carrierFrequency, point)) ||
+        if (texts_[0]->text() != ToQString(FrequencyText(state.messageFrequencyDaHz, point)) ||
+            texts_[1]->text() != ToQString(FrequencyText(state.carrierFrequencyDaHz, point)) ||
             texts_[2]->text() != ToQString(DepthText(state.depth, point)))
             return "a text box does not show its parameter";
         const int marker = checks_[0]->checkState() == Qt::Checked ? 10448 : 6000;

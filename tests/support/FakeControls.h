@@ -35,9 +35,10 @@ struct FakeControls final : FrameInputs {
         }
         return CheckState::unchecked;
     }
-    std::int16_t TimeBarPosition(TimeBar bar) const override
+    // Of the bars a frame reads only the time bars; the others read 0.
+    int BarPosition(Bar bar) const override
     {
-        return bar == TimeBar::scroll ? timeScroll : timeZoom;
+        return bar == Bar::timeScroll ? timeScroll : bar == Bar::timeZoom ? timeZoom : 0;
     }
 
     // The heaviest drawing: zoom 4 with the modulated trace and spectrum on.

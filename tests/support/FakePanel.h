@@ -26,10 +26,6 @@ struct FakePanel : ControlPanel {
     Scheme ChosenScheme() const override { return frame.scheme; }
     PauseState ShownPauseState() const override { return frame.pause; }
     CheckState SwitchState(Switch which) const override { return frame.SwitchState(which); }
-    std::int16_t TimeBarPosition(TimeBar bar) const override
-    {
-        return static_cast<std::int16_t>(BarPosition(bar == TimeBar::scroll ? Bar::timeScroll : Bar::timeZoom));
-    }
 
     int BarPosition(Bar bar) const override { return bars[static_cast<std::size_t>(bar)]; }
     void SetBarPosition(Bar bar, int position) override

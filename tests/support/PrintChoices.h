@@ -2,8 +2,8 @@
 
 #include <ostream>
 
+#include "base/DisplaySettings.h"
 #include "engine/Choices.h"
-#include "plot/DisplaySettings.h"
 
 namespace quorvane {
 

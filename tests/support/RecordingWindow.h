@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/FrameCycle.h"
+#include "app/Frame.h"
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
 #include "support/RecordingSurface.h"
@@ -16,8 +16,8 @@ struct RecordingWindow {
     explicit RecordingWindow(bool withMemo = true)
         : memo(withMemo ? std::make_unique<FrameMemo>() : nullptr)
     {
-        state->messageFrequency = 0.5;
-        state->carrierFrequency = 6.4;
+        state->messageFrequencyDaHz = 0.5;
+        state->carrierFrequencyDaHz = 6.4;
         state->depth = 1.0;
     }
 

@@ -153,7 +153,7 @@ TEST_F(SwitchTest, WhilePausedTicksDoNothingAndHandlersStillWork)
     Move(*form, "depthBar", 0);
     Click(*form, "twoSidedCheckBox");
     Click(*form, "memoryButton");
-    EXPECT_EQ(State().carrierFrequency, 8.0);
+    EXPECT_EQ(State().carrierFrequencyDaHz, 8.0);
     EXPECT_EQ(State().depth, 2.0);
     EXPECT_EQ(State().modulatedAverageCount, 0);
     EXPECT_EQ(form->panel().ZeroMarkers()[0].x1, 10448);
@@ -169,8 +169,8 @@ TEST_F(SwitchTest, ReadsFollowTheControls)
     Click(*form, "modulatedTraceButton");
     EXPECT_EQ(form->panel().ChosenMessageType(), MessageType::filteredNoise);
     EXPECT_EQ(form->panel().ChosenScheme(), Scheme::am);
-    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::scroll), 7);
-    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::zoom), 3);
+    EXPECT_EQ(form->panel().BarPosition(Bar::timeScroll), 7);
+    EXPECT_EQ(form->panel().BarPosition(Bar::timeZoom), 3);
     EXPECT_EQ(form->panel().SwitchState(Switch::modulatedTrace), CheckState::checked);
 
     const std::pair<const char*, Switch> checks[]{{"linearCheckBox", Switch::linear},

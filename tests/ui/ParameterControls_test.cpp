@@ -48,10 +48,10 @@ TEST_F(ParameterTest, DraggingTheThumbIsAnsweredOnlyOnRelease)
     State().messageAverageCount = 5;
     bar.setSliderDown(true);
     bar.setSliderPosition(40);
-    EXPECT_EQ(State().messageFrequency, 0.5);
+    EXPECT_EQ(State().messageFrequencyDaHz, 0.5);
     EXPECT_EQ(State().messageAverageCount, 5);
     bar.setSliderDown(false);
-    EXPECT_EQ(State().messageFrequency, 40 / 64.0);
+    EXPECT_EQ(State().messageFrequencyDaHz, 40 / 64.0);
     EXPECT_EQ(State().messageAverageCount, 0);
 }
 

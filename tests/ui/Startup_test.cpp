@@ -32,8 +32,8 @@ QStringList ToQStrings(const std::array<std::string_view, Count>& texts)
 
 TEST_F(StartupTest, ParametersTextsAndListsAsStartUpLeavesThem)
 {
-    EXPECT_EQ(State().messageFrequency, 0.5);
-    EXPECT_EQ(State().carrierFrequency, 32 / 5.0);
+    EXPECT_EQ(State().messageFrequencyDaHz, 0.5);
+    EXPECT_EQ(State().carrierFrequencyDaHz, 32 / 5.0);
     EXPECT_EQ(State().depth, 1.0);
     EXPECT_EQ(Get<QLineEdit>("messageFrequencyBox").text(), " 5");
     EXPECT_EQ(Get<QLineEdit>("carrierFrequencyBox").text(), " 64");
@@ -61,8 +61,8 @@ TEST_F(StartupTest, DisplayRunsAndSwitchesStandAsDesigned)
     for (Switch check :
          {Switch::twoSided, Switch::memory, Switch::modulatedTrace, Switch::modulatedSpectrum})
         EXPECT_EQ(form->panel().SwitchState(check), CheckState::unchecked);
-    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::scroll), 0);
-    EXPECT_EQ(form->panel().TimeBarPosition(TimeBar::zoom), 1);
+    EXPECT_EQ(form->panel().BarPosition(Bar::timeScroll), 0);
+    EXPECT_EQ(form->panel().BarPosition(Bar::timeZoom), 1);
 }
 
 TEST_F(StartupTest, StateIsClearUntilTheFirstTick)

@@ -10,9 +10,9 @@
 #include <cwchar>
 
 #include "app/PictureCursor.h"
+#include "base/Twips.h"
 #include "plot/SegmentClip.h"
 #include "plot/SegmentRaster.h"
-#include "plot/Twips.h"
 #include "ui/pictures/ShrinkImage.h"
 #include "ui/widgets/KeyboardFocus.h"
 #include "ui/window/Colour.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "app/ReadoutText.h"
-#include "plot/Twips.h"
+#include "base/Twips.h"
 #include "ui/accessibility/AccessibleControls.h"
 #include "ui/accessibility/ControlHelp.h"
 #include "ui/pictures/PictureBox.h"

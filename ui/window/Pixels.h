@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-#include "plot/Twips.h"
+#include "base/Twips.h"
 
 namespace quorvane {
 

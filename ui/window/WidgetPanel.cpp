@@ -60,8 +60,8 @@ void ShowParametersAsTheirBoxes(const WidgetPanel& panel)
     const auto show = [&panel](Bar bar, double (*shown)(int)) {
         static_cast<ScrollBar&>(panel.BarWidget(bar)).SetShownValue(shown);
     };
-    show(Bar::messageFrequency, [](int position) { return ShownFrequency(MessageFrequency(position)); });
-    show(Bar::carrierFrequency, [](int position) { return ShownFrequency(CarrierFrequency(position)); });
+    show(Bar::messageFrequency, [](int position) { return ShownHertz(MessageFrequencyDaHz(position)); });
+    show(Bar::carrierFrequency, [](int position) { return ShownHertz(CarrierFrequencyDaHz(position)); });
     show(Bar::depth, Depth);
 }
 
@@ -96,11 +96,6 @@ WidgetPanel::WidgetPanel(QWidget& window, QTimer& frameClock)
 CheckState WidgetPanel::SwitchState(Switch which) const
 {
     return FromQt(SwitchWidget(which).checkState());
-}
-
-std::int16_t WidgetPanel::TimeBarPosition(TimeBar bar) const
-{
-    return static_cast<std::int16_t>(BarWidget(bar == TimeBar::scroll ? Bar::timeScroll : Bar::timeZoom).value());
 }
 
 int WidgetPanel::BarPosition(Bar bar) const

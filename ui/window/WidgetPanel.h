@@ -35,7 +35,6 @@ public:
     Scheme ChosenScheme() const override { return scheme_; }
     PauseState ShownPauseState() const override { return pause_; }
     CheckState SwitchState(Switch which) const override;
-    std::int16_t TimeBarPosition(TimeBar bar) const override;
 
     int BarPosition(Bar bar) const override;
     void SetBarPosition(Bar bar, int position) override;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
+#include "engine/AverageSpectrum.h"
 #include "engine/FrameInputs.h"
 #include "engine/FrameMemo.h"
 #include "engine/NoiseSource.h"
@@ -24,5 +28,12 @@ struct FramePictures {
 // computes everything afresh, to the same bits.
 void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictures& pictures,
               NoiseSource& noise, FrameMemo* memo);
+
+// One spectrum's part of a frame: clears `picture`, folds `transform` into
+// the running average and its held copy, and draws them, the live average
+// with `drawLive`.
+void AverageAndPlotSpectrum(std::span<const double> transform, const RunningSpectrum& spectrum,
+                            PlotSurface& picture, std::int32_t colour, bool drawLive,
+                            const DisplaySettings& controls, LogMemo* logs);
 
 }  // namespace quorvane

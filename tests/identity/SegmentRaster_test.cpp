@@ -12,7 +12,7 @@
 #include <random>
 #include <vector>
 
-#include "engine/FrameCycle.h"
+#include "app/Frame.h"
 #include "plot/SegmentClip.h"
 #include "plot/SegmentRaster.h"
 #include "support/EnvironmentSize.h"
@@ -219,8 +219,8 @@ TEST(PictureBoxPixels, FramesShowWhatQPainterDrewThem)
     auto boxState = std::make_unique<SignalState>();
     auto paintedState = std::make_unique<SignalState>();
     for (SignalState* s : {boxState.get(), paintedState.get()}) {
-        s->messageFrequency = 0.5;
-        s->carrierFrequency = 6.4;
+        s->messageFrequencyDaHz = 0.5;
+        s->carrierFrequencyDaHz = 6.4;
         s->depth = 1.0;
     }
     NoiseSource boxNoise;

@@ -13,15 +13,15 @@
 #include <memory>
 #include <string>
 
-#include "support/OffscreenScreen.h"
+#include "app/Frame.h"
 #include "engine/Choices.h"
-#include "ui/window/Utf8.h"
-#include "engine/FrameCycle.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
 #include "support/FindControl.h"
-#include "ui/window/MainWindow.h"
+#include "support/OffscreenScreen.h"
 #include "ui/pictures/PictureBox.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/Utf8.h"
 
 
 namespace quorvane {
@@ -94,8 +94,8 @@ TEST(PictureBoxAllocation, DrawingFramesIntoThePicturesAllocatesNothing)
         boxes[i].resize(outer[i]);
     const FramePictures pictures{boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]};
     auto state = std::make_unique<SignalState>();
-    state->messageFrequency = 0.5;
-    state->carrierFrequency = 6.4;
+    state->messageFrequencyDaHz = 0.5;
+    state->carrierFrequencyDaHz = 6.4;
     state->depth = 1.0;
     auto memo = std::make_unique<FrameMemo>();
     NoiseSource rnd;

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "app/Frame.h"
 #include "engine/Choices.h"
-#include "engine/FrameCycle.h"
 #include "engine/nrFFT.h"
 #include "plot/SpectrumPlot.h"
 #include "plot/TraceColours.h"

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "app/Frame.h"
 #include "engine/SignalState.h"
-#include "perf/Straightforward.h"
+#include "identity/Straightforward.h"
 #include "plot/RoundToInt16.h"
 #include "plot/SpectrumExtremes.h"
-#include "plot/SpectrumPlot.h"
 #include "plot/TraceColours.h"
 #include "support/FakeControls.h"
 #include "support/RecordingSurface.h"
@@ -107,10 +107,11 @@ struct SpectrumPair {
     ::testing::AssertionResult Plot(const SampleBuffer& fft, bool drawLive,
                                     const FrameInputs& controls)
     {
-        PlotSpectrum(fft, *fast.average, *fast.held, fast.count, fast.memory, fast.surface,
-                     kModulatedColour, drawLive, controls, logs.get());
-        PlotSpectrum(fft, *reference.average, *reference.held, reference.count, reference.memory,
-                     reference.surface, kModulatedColour, drawLive, controls, nullptr);
+        AverageAndPlotSpectrum(fft, {*fast.average, *fast.held, fast.count, fast.memory}, fast.surface,
+                               kModulatedColour, drawLive, controls, logs.get());
+        AverageAndPlotSpectrum(fft,
+                               {*reference.average, *reference.held, reference.count, reference.memory},
+                               reference.surface, kModulatedColour, drawLive, controls, nullptr);
         if (!SameBits(*fast.average, *reference.average))
             return ::testing::AssertionFailure() << "averages differ";
         if (!SameBits(*fast.held, *reference.held))

@@ -38,8 +38,8 @@ TEST(FrameAllocation, ChangingParametersRefillTheKeptValuesWithoutAllocating)
     const Scheme schemes[] = {Scheme::fm, Scheme::pm};
     const long before = gAllocations.load();
     for (int tick = 0; tick < 200; ++tick) {
-        window.state->messageFrequency = (16 + tick % 49) / 64.0;
-        window.state->carrierFrequency = (16 + (tick * 7) % 49) / 5.0;
+        window.state->messageFrequencyDaHz = (16 + tick % 49) / 64.0;
+        window.state->carrierFrequencyDaHz = (16 + (tick * 7) % 49) / 5.0;
         window.state->depth = (10 - tick % 10) / 5.0;
         controls.messageType = types[tick % 2];
         controls.scheme = schemes[(tick / 2) % 2];

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plot/BitCast.h"
-#include "plot/PlotTypes.h"
+#include "base/BitCast.h"
+#include "base/Units.h"
 
 namespace quorvane {
 

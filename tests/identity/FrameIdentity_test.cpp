@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "engine/FrameCycle.h"
+#include "app/Frame.h"
 #include "engine/Choices.h"
 #include "support/EnvironmentSize.h"
 #include "support/FakeControls.h"
@@ -126,7 +126,7 @@ public:
         case 2: {
             const double f = (16 + Pick(49)) / 64.0;
             twins.Both([f](SignalState& s) {
-                s.messageFrequency = f;
+                s.messageFrequencyDaHz = f;
                 RestartAverages(s, true);
             });
             break;
@@ -134,7 +134,7 @@ public:
         case 3: {
             const double f = (16 + Pick(49)) / 5.0;
             twins.Both([f](SignalState& s) {
-                s.carrierFrequency = f;
+                s.carrierFrequencyDaHz = f;
                 RestartAverages(s, false);
             });
             break;
@@ -235,8 +235,8 @@ TEST(FrameIdentity, TwoWindowsTickingInTurnEachMatchTheirOwnReference)
     secondControls.messageType = MessageType::square;
     secondControls.linear = CheckState::unchecked;
     second.Both([](SignalState& s) {
-        s.messageFrequency = 0.75;
-        s.carrierFrequency = 9.6;
+        s.messageFrequencyDaHz = 0.75;
+        s.carrierFrequencyDaHz = 9.6;
         s.depth = 0.4;
     });
     Student student(7);
@@ -280,7 +280,7 @@ TEST(FrameIdentity, NeighbouringAndUnusualParametersAreNeverTakenForOneAnother)
             for (const double f : values) {
                 for (const int which : {0, 1, 2}) {
                     twins.Both([f, which](SignalState& s) {
-                        (which == 0 ? s.messageFrequency : which == 1 ? s.carrierFrequency : s.depth) = f;
+                        (which == 0 ? s.messageFrequencyDaHz : which == 1 ? s.carrierFrequencyDaHz : s.depth) = f;
                     });
                     twins.Tick(controls);
                     ASSERT_TRUE(Same(twins)) << type << " / " << scheme << ", value " << f
