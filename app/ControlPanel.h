@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/FrameInputs.h"
+#include "plot/Colour.h"
 
 namespace quorvane {
 
@@ -27,8 +28,7 @@ public:
 
     virtual void ShowText(Box box, std::string_view text) = 0;
     virtual void ShowPauseState(PauseState state) = 0;
-    // Colours are 0x00BBGGRR.
-    virtual void ColourMemoryCaption(std::int32_t colour) = 0;
+    virtual void ColourMemoryCaption(Colour colour) = 0;
     // Both markers stand at x, in the window's twips.
     virtual void PlaceZeroMarkers(std::int16_t x) = 0;
 

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kStartFrequencyPosition = 32;
 constexpr int kStartDepthPosition = 5;
-constexpr std::int32_t kBlack = 0x000000;
+constexpr Colour kBlack = 0x000000;
 
 bool Checked(const ControlPanel& panel, Switch which)
 {

@@ -10,7 +10,7 @@
 #include "engine/FrameMemo.h"
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
-#include "plot/Readout.h"
+#include "plot/PictureReading.h"
 
 namespace quorvane {
 
@@ -37,23 +37,18 @@ public:
     // their starting positions (whose change events set the parameters).
     void StartUp();
 
-    void MessageFrequencyChanged();
-    void CarrierFrequencyChanged();
-    void DepthChanged();
-    void TwoSidedChanged();
-    void MemoryChanged();
-    // The message type, the linear switch and the spectrum pictures' clicks
-    // change what both spectra average; the scheme only the modulated one's.
-    void RestartBothAverages();
-    void RestartModulatedAverage();
-    void TogglePause();
-
     // The handler a change of each bar, switch or list choice runs, for the
     // front ends to call with their controls' events; a control that sets
     // nothing here (the time bars, the modulated trace's switches) runs none.
     void BarChanged(Bar bar);
     void SwitchChanged(Switch which);
     void ListChosen(List list);
+    // A press of the pause button.
+    void TogglePause();
+    // A click on either spectrum picture. The message type and the linear
+    // switch also change what both spectra average; the scheme only the
+    // modulated one's.
+    void RestartBothAverages();
 
     // One frame, at the frame clock's call. A call made while a frame runs
     // (a message box inside a frame lets events through) is ignored; a frame
@@ -72,6 +67,12 @@ public:
     SignalState& State() { return *state_; }
 
 private:
+    void MessageFrequencyChanged();
+    void CarrierFrequencyChanged();
+    void DepthChanged();
+    void TwoSidedChanged();
+    void MemoryChanged();
+    void RestartModulatedAverage();
     PlotSurface& Surface(Picture picture) const;
 
     ControlPanel& panel_;

@@ -34,7 +34,7 @@ bool Checked(const DisplaySettings& controls, Switch which)
 // The picture is cleared before the average is taken, so a frame that stops
 // between the two leaves it blank rather than showing the last frame's traces.
 void AverageAndPlotSpectrum(std::span<const double> transform, const RunningSpectrum& spectrum,
-                            PlotSurface& picture, std::int32_t colour, bool drawLive,
+                            PlotSurface& picture, Colour colour, bool drawLive,
                             const DisplaySettings& controls, LogMemo* logs)
 {
     const bool linear = Checked(controls, Switch::linear);

@@ -33,7 +33,7 @@ void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictur
 // the running average and its held copy, and draws them, the live average
 // with `drawLive`.
 void AverageAndPlotSpectrum(std::span<const double> transform, const RunningSpectrum& spectrum,
-                            PlotSurface& picture, std::int32_t colour, bool drawLive,
+                            PlotSurface& picture, Colour colour, bool drawLive,
                             const DisplaySettings& controls, LogMemo* logs);
 
 }  // namespace quorvane

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "plot/Readout.h"
+#include "plot/PictureReading.h"
 
 namespace quorvane {
 

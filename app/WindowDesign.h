@@ -6,6 +6,7 @@
 
 #include "app/ControlPanel.h"
 #include "base/Twips.h"
+#include "plot/Colour.h"
 
 namespace quorvane {
 
@@ -46,7 +47,7 @@ struct ControlDesign {
     FontClass font = FontClass::None;
     ScrollSettings scroll = {};
     bool checked = false;
-    std::int32_t colour = 0;
+    Colour colour = 0;
 };
 
 // The three frames' borders, in pixels.

@@ -74,7 +74,7 @@ void DrawTrace(PlotSurface& picture, std::span<const double> values, const Scale
 
 }  // namespace
 
-void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, std::int32_t colour,
+void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, Colour colour,
                   const DisplaySettings& controls)
 {
     if (traces.average.size() < kUsedEntries || traces.held.size() < kUsedEntries)

@@ -20,7 +20,7 @@ struct SpectrumTraces {
 // Draws the traces into `picture`, which the caller has cleared, both on the
 // scale of the live average, linear or logarithmic, and one- or two-sided as
 // the switch says; the live one in `colour`, over the held copy.
-void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, std::int32_t colour,
+void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, Colour colour,
                   const DisplaySettings& controls);
 
 }  // namespace quorvane

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <cstdint>
+#include "plot/Colour.h"
 
 namespace quorvane {
 
-// Colours as 0x00BBGGRR: the message dark green, the carrier purple, the
-// modulated signal dark blue and the held spectrum copies brown.
-inline constexpr std::int32_t kMessageColour = 0x008000;
-inline constexpr std::int32_t kCarrierColour = 0x800080;
-inline constexpr std::int32_t kModulatedColour = 0x800000;
-inline constexpr std::int32_t kMemoryColour = 0x004080;
+// The message dark green, the carrier purple, the modulated signal dark blue
+// and the held spectrum copies brown.
+inline constexpr Colour kMessageColour = 0x008000;
+inline constexpr Colour kCarrierColour = 0x800080;
+inline constexpr Colour kModulatedColour = 0x800000;
+inline constexpr Colour kMemoryColour = 0x004080;
 
 }  // namespace quorvane

@@ -27,7 +27,7 @@ std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t
 
 }  // namespace
 
-void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int32_t colour,
+void PlotTrace(PlotSurface& picture, std::span<const double> samples, Colour colour,
                const DisplaySettings& controls)
 {
     const std::int16_t zoom = TimeBarPosition(controls, Bar::timeZoom);

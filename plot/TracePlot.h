@@ -10,7 +10,7 @@ namespace quorvane {
 
 // Draws the real parts of `samples` as a two-pixel line trace across
 // `picture`; the shown stretch follows the time zoom and scroll bars.
-void PlotTrace(PlotSurface& picture, std::span<const double> samples, std::int32_t colour,
+void PlotTrace(PlotSurface& picture, std::span<const double> samples, Colour colour,
                const DisplaySettings& controls);
 
 }  // namespace quorvane

@@ -18,11 +18,11 @@ constexpr std::uint32_t kInnerTopLeft = 0xFF767676;
 constexpr std::uint32_t kInnerBottomRight = 0xFFCACACA;
 constexpr std::uint32_t kOuterBottomRight = 0xFFFFFFFF;
 
-// Colours travel as 0x00BBGGRR.
-std::uint32_t FromBgr(std::int32_t colour)
+// The raster's pixels are 0xAARRGGBB.
+std::uint32_t FromBgr(Colour colour)
 {
-    const auto c = static_cast<std::uint32_t>(colour);
-    return 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    const Rgb rgb = ToRgb(colour);
+    return 0xFF000000u | static_cast<std::uint32_t>(rgb.red << 16 | rgb.green << 8 | rgb.blue);
 }
 
 // Which shade the border gives pixel (x, y) of a w x h box, drawn as the
@@ -69,7 +69,7 @@ void WebPicture::Clear()
     std::fill(inner_.begin(), inner_.end(), kBackground);
 }
 
-void WebPicture::SetColour(std::int32_t colour)
+void WebPicture::SetColour(Colour colour)
 {
     raster_.SetColour(FromBgr(colour));
 }

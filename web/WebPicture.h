@@ -19,7 +19,7 @@ public:
     float InnerWidth() const override;
     float InnerHeight() const override;
     void Clear() override;
-    void SetColour(std::int32_t colour) override;
+    void SetColour(Colour colour) override;
     void DrawLine(float x1, float y1, float x2, float y2) override;
     float OuterLeft() const override;
     float OuterWidth() const override;

@@ -99,13 +99,15 @@ TEST_P(Restarts, OnlyTheAffectedAveragesStartAgain)
 
 INSTANTIATE_TEST_SUITE_P(
     Handlers, Restarts,
-    ::testing::Values(RestartCase{"MessageFrequency", &Controller::MessageFrequencyChanged, true, true},
-                      RestartCase{"CarrierFrequency", &Controller::CarrierFrequencyChanged, false, true},
-                      RestartCase{"Depth", &Controller::DepthChanged, false, true},
+    ::testing::Values(RestartCase{"MessageFrequency", [](Controller& c) { c.BarChanged(Bar::messageFrequency); },
+                                  true, true},
+                      RestartCase{"CarrierFrequency", [](Controller& c) { c.BarChanged(Bar::carrierFrequency); },
+                                  false, true},
+                      RestartCase{"Depth", [](Controller& c) { c.BarChanged(Bar::depth); }, false, true},
                       RestartCase{"Both", &Controller::RestartBothAverages, true, true},
-                      RestartCase{"Modulated", &Controller::RestartModulatedAverage, false, true},
-                      RestartCase{"TwoSided", &Controller::TwoSidedChanged, false, false},
-                      RestartCase{"Memory", &Controller::MemoryChanged, false, false},
+                      RestartCase{"Modulated", [](Controller& c) { c.ListChosen(List::scheme); }, false, true},
+                      RestartCase{"TwoSided", [](Controller& c) { c.SwitchChanged(Switch::twoSided); }, false, false},
+                      RestartCase{"Memory", [](Controller& c) { c.SwitchChanged(Switch::memory); }, false, false},
                       RestartCase{"Pause", &Controller::TogglePause, false, false},
                       RestartCase{"LinearSwitch", [](Controller& c) { c.SwitchChanged(Switch::linear); }, true, true},
                       RestartCase{"TraceSwitch", [](Controller& c) { c.SwitchChanged(Switch::modulatedTrace); },
@@ -122,12 +124,12 @@ TEST_F(ControllerTest, SwitchesShowTheirStateAndGreyedCountsAsNeither)
         {CheckState::checked, 10448}, {CheckState::greyed, 6000}, {CheckState::unchecked, 6000}};
     for (const auto& [state, x] : markers) {
         panel.frame.twoSided = state;
-        controller.TwoSidedChanged();
+        controller.SwitchChanged(Switch::twoSided);
         EXPECT_EQ(panel.markerX, x) << state;
     }
     for (CheckState state : {CheckState::checked, CheckState::greyed, CheckState::unchecked}) {
         panel.frame.memory = state;
-        controller.MemoryChanged();
+        controller.SwitchChanged(Switch::memory);
     }
     EXPECT_EQ(panel.captionColours, (std::vector<std::int32_t>{kMemoryColour, 0x000000}));
 }

@@ -12,11 +12,11 @@
 
 #include "WindowFixture.h"
 #include "app/WindowDesign.h"
+#include "ui/magnification/Zoom.h"
 #include "ui/pictures/PictureBox.h"
-#include "ui/readout/Readout.h"
+#include "ui/readout/ReadoutLabel.h"
 #include "ui/window/Pixels.h"
 #include "ui/window/Utf8.h"
-#include "ui/magnification/Zoom.h"
 
 namespace quorvane::testing {
 namespace {

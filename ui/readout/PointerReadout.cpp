@@ -10,12 +10,12 @@
 #include "ui/accessibility/AccessibleControls.h"
 #include "ui/accessibility/ControlHelp.h"
 #include "ui/pictures/PictureBox.h"
-#include "ui/readout/Readout.h"
+#include "ui/readout/ReadoutLabel.h"
 
 namespace quorvane {
 
 PointerReadout::PointerReadout(QWidget& window, const Controller& controller)
-    : QObject(&window), window_(window), controller_(controller), readout_(std::make_unique<Readout>())
+    : QObject(&window), window_(window), controller_(controller), readout_(std::make_unique<ReadoutLabel>())
 {
 }
 

@@ -15,7 +15,7 @@ class QWidget;
 namespace quorvane {
 
 class PictureBox;
-class Readout;
+class ReadoutLabel;
 
 // The readout beside the pointer: what lies under it in the picture it rests
 // on, refreshed with every frame while it stays, gone when it leaves. The
@@ -44,7 +44,7 @@ private:
 
     QWidget& window_;
     const Controller& controller_;
-    std::unique_ptr<Readout> readout_;
+    std::unique_ptr<ReadoutLabel> readout_;
     // The picture box showing each picture, in the order of Picture.
     std::array<const PictureBox*, 5> shown_{};
     double zoom_ = 1.0;

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QColor>
-#include <cstdint>
+
+#include "plot/Colour.h"
 
 namespace quorvane {
 
-// Colours travel as 0x00BBGGRR: red is the low byte.
-inline QColor FromBgr(std::int32_t colour)
+inline QColor FromBgr(Colour colour)
 {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const Rgb rgb = ToRgb(colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 }  // namespace quorvane

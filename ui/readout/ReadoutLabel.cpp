@@ -1,4 +1,4 @@
-#include "ui/readout/Readout.h"
+#include "ui/readout/ReadoutLabel.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -30,7 +30,7 @@ QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& local
     return QString::fromStdString(SpectrumFigures(reading, DecimalPoint(locale), {noSignal, memory}));
 }
 
-Readout::Readout() : QLabel(nullptr, Qt::ToolTip)
+ReadoutLabel::ReadoutLabel() : QLabel(nullptr, Qt::ToolTip)
 {
     setObjectName(QStringLiteral("readout"));
     setPalette(QToolTip::palette());
@@ -40,7 +40,7 @@ Readout::Readout() : QLabel(nullptr, Qt::ToolTip)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Readout::ShowAt(QPoint global, const QString& text)
+void ReadoutLabel::ShowAt(QPoint global, const QString& text)
 {
     if (text != this->text()) {
         setText(text);

@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "plot/Readout.h"
+#include "plot/PictureReading.h"
 
 namespace quorvane {
 
@@ -14,11 +14,11 @@ QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& local
 
 // A small tooltip-like window of its own beside the pointer saying what lies
 // under it; it draws nothing into the pictures.
-class Readout final : public QLabel {
+class ReadoutLabel final : public QLabel {
     Q_OBJECT
 
 public:
-    Readout();
+    ReadoutLabel();
 
     // Shows the text beside the pointer at `global`, kept on the screen.
     void ShowAt(QPoint global, const QString& text);

@@ -1,4 +1,4 @@
-#include "plot/Readout.h"
+#include "plot/PictureReading.h"
 
 #include <algorithm>
 #include <cmath>

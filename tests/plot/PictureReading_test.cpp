@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/Units.h"
-#include "plot/Readout.h"
+#include "plot/PictureReading.h"
 
 namespace quorvane {
 namespace {
