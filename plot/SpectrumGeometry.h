@@ -26,7 +26,7 @@ inline int ShownBin(int i, bool twoSided)
 // The x of point i on a surface `width` twips wide.
 inline float PointX(int i, float width)
 {
-    return static_cast<float>(i) * width / 8192 * 4;
+    return static_cast<float>(i) * width / kPoints * 4;
 }
 
 }  // namespace quorvane
