@@ -6,8 +6,8 @@
 namespace quorvane {
 
 // Everything a frame reads from the window's controls, at the moment it needs
-// it: the plots' switches, the two lists' choices and the pause state. The
-// window implements it with its controls; tests with plain fakes.
+// it: the switches and time bars, the two lists' choices and the pause state.
+// The window implements it with its controls; tests with plain fakes.
 class FrameInputs : public DisplaySettings {
 public:
     virtual MessageType ChosenMessageType() const = 0;
