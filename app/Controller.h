@@ -14,8 +14,6 @@
 
 namespace quorvane {
 
-enum class Picture { message, messageSpectrum, carrier, modulated, modulatedSpectrum };
-
 // What lies at a place in a picture: nothing, a sample of a trace, or a bin
 // of a spectrum.
 using Reading = std::variant<std::monostate, TraceReading, SpectrumReading>;
@@ -47,6 +45,8 @@ public:
     void RestartBothAverages();
     void RestartModulatedAverage();
     void TogglePause();
+    // A click on a picture: a spectrum's restarts both averages.
+    void PictureClicked(Picture picture);
 
     // The handler a change of each bar, switch or list choice runs, for the
     // front ends to call with their controls' events; a control that sets

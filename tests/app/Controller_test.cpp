@@ -113,7 +113,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RestartCase{"TimeZoomBar", [](Controller& c) { c.BarChanged(Bar::timeZoom); }, false, false},
                       RestartCase{"DepthBar", [](Controller& c) { c.BarChanged(Bar::depth); }, false, true},
                       RestartCase{"TypeChosen", [](Controller& c) { c.ListChosen(List::messageType); }, true, true},
-                      RestartCase{"SchemeChosen", [](Controller& c) { c.ListChosen(List::scheme); }, false, true}),
+                      RestartCase{"SchemeChosen", [](Controller& c) { c.ListChosen(List::scheme); }, false, true},
+                      RestartCase{"SpectrumClicked",
+                                  [](Controller& c) { c.PictureClicked(Picture::modulatedSpectrum); }, true, true},
+                      RestartCase{"TraceClicked", [](Controller& c) { c.PictureClicked(Picture::message); }, false,
+                                  false}),
     CaseName{});
 
 TEST_F(ControllerTest, SwitchesShowTheirStateAndGreyedCountsAsNeither)
