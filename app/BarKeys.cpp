@@ -4,10 +4,9 @@
 
 namespace quorvane {
 
-int PositionAfterKey(const ControlDesign& bar, int now, BarKey key)
+int PositionAfterKey(const ScrollSettings& s, bool horizontal, int now, BarKey key)
 {
-    const ScrollSettings& s = bar.scroll;
-    const int rightward = bar.kind == ControlKind::HScrollBar ? s.smallStep : -s.smallStep;
+    const int rightward = horizontal ? s.smallStep : -s.smallStep;
     int next = now;
     switch (key) {
         case BarKey::left: next = now - rightward; break;

@@ -207,7 +207,8 @@ EMSCRIPTEN_KEEPALIVE int qv_bar_key(const char* name, const char* keyName)
     if (!bar || !key)
         return 0;
     const ControlDesign& design = DesignOf(ControlName(*bar));
-    page->panel.MoveBar(*bar, PositionAfterKey(design, page->panel.BarPosition(*bar), *key));
+    const bool horizontal = design.kind == ControlKind::HScrollBar;
+    page->panel.MoveBar(*bar, PositionAfterKey(design.scroll, horizontal, page->panel.BarPosition(*bar), *key));
     return 1;
 }
 

@@ -20,7 +20,8 @@ struct BarKeys : ::testing::TestWithParam<KeyCase> {};
 TEST_P(BarKeys, MoveTheBarInsideItsRange)
 {
     const KeyCase& c = GetParam();
-    EXPECT_EQ(PositionAfterKey(DesignOf(c.bar), c.now, c.key), c.next);
+    const ControlDesign& bar = DesignOf(c.bar);
+    EXPECT_EQ(PositionAfterKey(bar.scroll, bar.kind == ControlKind::HScrollBar, c.now, c.key), c.next);
 }
 
 // The frequency bars run 16 to 64 by 1 and 10; the vertical depth bar 0 to 9 by 1.
