@@ -278,15 +278,15 @@ function label() {
 // Every control's type size, as the core plans them from what the page
 // measures: whether a caption fits its box at a size, at the present zoom.
 const pixels = (points) => (points * zoom * 96 / 72).toFixed(2) + 'px';
+// The plan sets every size afterwards; only the caption is put back.
 function captionFits(name, caption, points) {
   const { node } = controls.get(name);
   const target = node.querySelector?.('span') || node;
-  const [shown, size] = [target.textContent, node.style.fontSize];
-  target.textContent = caption;
+  const shown = target.textContent;
+  if (shown !== caption) target.textContent = caption;
   node.style.fontSize = pixels(points);
   const fits = node.scrollWidth <= node.clientWidth;
-  target.textContent = shown;
-  node.style.fontSize = size;
+  if (shown !== caption) target.textContent = shown;
   return fits;
 }
 function fitCaptions() {
