@@ -13,6 +13,8 @@ enum class Box { messageFrequency, carrierFrequency, depth };
 
 enum class List { messageType, scheme };
 
+enum class Picture { message, messageSpectrum, carrier, modulated, modulatedSpectrum };
+
 // The window's controls as the controller sees them. A front end implements
 // it over its own controls and passes each control's events on to the
 // controller. Every change made here raises the control's own events, as the

@@ -125,6 +125,12 @@ void Controller::TogglePause()
     }
 }
 
+void Controller::PictureClicked(Picture picture)
+{
+    if (picture == Picture::messageSpectrum || picture == Picture::modulatedSpectrum)
+        RestartBothAverages();
+}
+
 void Controller::BarChanged(Bar bar)
 {
     switch (bar) {

@@ -14,8 +14,6 @@
 
 namespace quorvane {
 
-enum class Picture { message, messageSpectrum, carrier, modulated, modulatedSpectrum };
-
 // What lies at a place in a picture: nothing, a sample of a trace, or a bin
 // of a spectrum.
 using Reading = std::variant<std::monostate, TraceReading, SpectrumReading>;
@@ -45,10 +43,8 @@ public:
     void ListChosen(List list);
     // A press of the pause button.
     void TogglePause();
-    // A click on either spectrum picture. The message type and the linear
-    // switch also change what both spectra average; the scheme only the
-    // modulated one's.
-    void RestartBothAverages();
+    // A click on a picture: a spectrum's restarts both averages.
+    void PictureClicked(Picture picture);
 
     // One frame, at the frame clock's call. A call made while a frame runs
     // (a message box inside a frame lets events through) is ignored; a frame
@@ -72,6 +68,7 @@ private:
     void DepthChanged();
     void TwoSidedChanged();
     void MemoryChanged();
+    void RestartBothAverages();
     void RestartModulatedAverage();
     PlotSurface& Surface(Picture picture) const;
 

@@ -99,6 +99,24 @@ std::string_view ControlName(Switch which)
     return kSwitches[static_cast<std::size_t>(which)];
 }
 
+std::string_view ControlName(List list)
+{
+    return list == List::messageType ? "messageTypeList" : "schemeList";
+}
+
+std::string_view ControlName(Box box)
+{
+    constexpr std::array<std::string_view, 3> kBoxes{"messageFrequencyBox", "carrierFrequencyBox", "depthBox"};
+    return kBoxes[static_cast<std::size_t>(box)];
+}
+
+std::string_view ControlName(Picture picture)
+{
+    constexpr std::array<std::string_view, 5> kPictures{"messagePicture", "messageSpectrumPicture", "carrierPicture",
+                                                        "modulatedPicture", "modulatedSpectrumPicture"};
+    return kPictures[static_cast<std::size_t>(picture)];
+}
+
 const ControlDesign& DesignOf(std::string_view name)
 {
     return *std::find_if(kControls.begin(), kControls.end(),

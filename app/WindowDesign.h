@@ -52,6 +52,8 @@ struct ControlDesign {
 
 // The three frames' borders, in pixels.
 inline constexpr int kShapeBorderWidth = 3;
+// The picture boxes' sunken border, in pixels.
+inline constexpr int kPictureBorderWidth = 2;
 
 struct LineDesign {
     std::string_view name;
@@ -75,9 +77,12 @@ std::span<const ControlDesign> ControlDesigns();
 // The markers under the two spectra where 0 Hz is drawn.
 std::span<const LineDesign> ZeroMarkerDesigns();
 
-// The name the window gives each bar and switch.
+// The name the window gives each bar, switch, list, box and picture.
 std::string_view ControlName(Bar bar);
 std::string_view ControlName(Switch which);
+std::string_view ControlName(List list);
+std::string_view ControlName(Box box);
+std::string_view ControlName(Picture picture);
 
 // The design of the control of that name, which must be one of the window's.
 const ControlDesign& DesignOf(std::string_view name);

@@ -1,140 +1,129 @@
 // The page's way into the core: plain C functions the page's script calls
-// with the controls' events, and which hand back pixels and texts. What each
-// control does is the controller's (app/), the same the desktop window drives;
-// this file is the page's side of it, as ui/window is the desktop's.
+// with the controls' events, by the controls' names, and which hand back
+// pixels and, as JSON, the design, texts and state. What each control does,
+// what each text says and where each line stands is the core's (app/), the
+// same the desktop window drives; this file is the page's side of it, as
+// ui/window is the desktop's.
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <variant>
 
+#include "app/BarKeys.h"
+#include "app/CaptionFit.h"
 #include "app/Controller.h"
 #include "app/PictureCursor.h"
 #include "app/ReadoutText.h"
-#include "app/WindowDesign.h"
+#include "app/ZoomSteps.h"
+#include "web/PageJson.h"
 #include "web/WebPicture.h"
 
 namespace quorvane::web {
 namespace {
 
-// The page's controls as the controller sees them: their values, set by the
-// page's events, and what the controller asks them to show. Each change
-// raises what the same change raises on the desktop's widgets.
-class WebPanel final : public ControlPanel {
-public:
-    Controller* controller = nullptr;
-    std::array<int, 5> bars{};  // by Bar
-    std::array<CheckState, 5> switches{};
-    MessageType messageType = MessageType::sine;
-    Scheme scheme = Scheme::dsbSc;
-    PauseState pause = PauseState::running;
-    std::array<std::string, 3> texts;  // by Box
-    std::int32_t memoryColour = 0;
-    std::int16_t markerX = 0;
-    bool clockRunning = true;
-
-    // The design's starting values, which raise nothing.
-    WebPanel()
-    {
-        for (std::size_t i = 0; i < bars.size(); ++i)
-            bars[i] = DesignOf(ControlName(static_cast<Bar>(i))).scroll.value;
-        for (std::size_t i = 0; i < switches.size(); ++i)
-            switches[i] = DesignOf(ControlName(static_cast<Switch>(i))).checked ? CheckState::checked
-                                                                                : CheckState::unchecked;
-        markerX = static_cast<std::int16_t>(ZeroMarkerDesigns()[0].x1);
-    }
-
-    // A bar let go, or moved, at `position`: the parameter bars' handlers run.
-    void MoveBar(Bar bar, int position)
-    {
-        int& now = bars[static_cast<std::size_t>(bar)];
-        if (now == position)
-            return;
-        now = position;
-        controller->BarChanged(bar);
-    }
-
-    void Toggle(Switch which, bool on)
-    {
-        CheckState& now = switches[static_cast<std::size_t>(which)];
-        const CheckState next = on ? CheckState::checked : CheckState::unchecked;
-        if (now == next)
-            return;
-        now = next;
-        controller->SwitchChanged(which);
-    }
-
-    // A choice from a list: the choice reaches the panel first; its handler
-    // runs on every choice, as the desktop's click handler does.
-    void ChooseFromList(List list, int index)
-    {
-        if (list == List::messageType && index >= 0 && index < static_cast<int>(kMessageTypes.size()))
-            messageType = kMessageTypes[static_cast<std::size_t>(index)];
-        else if (list == List::scheme && index >= 0 && index < static_cast<int>(kSchemes.size()))
-            scheme = kSchemes[static_cast<std::size_t>(index)];
-        else
-            return;
-        controller->ListChosen(list);
-    }
-
-    CheckState SwitchState(Switch which) const override { return switches[static_cast<std::size_t>(which)]; }
-    MessageType ChosenMessageType() const override { return messageType; }
-    Scheme ChosenScheme() const override { return scheme; }
-    PauseState ShownPauseState() const override { return pause; }
-
-    int BarPosition(Bar bar) const override { return bars[static_cast<std::size_t>(bar)]; }
-    void SetBarPosition(Bar bar, int position) override { MoveBar(bar, position); }
-    void SetSwitch(Switch which, bool on) override { Toggle(which, on); }
-    void FillList(List list) override
-    {
-        if (list == List::messageType)
-            messageType = kMessageTypes[0];
-        else
-            scheme = kSchemes[0];
-        controller->ListChosen(list);
-    }
-    void Choose(MessageType type) override
-    {
-        if (type != messageType)
-            ChooseFromList(List::messageType, static_cast<int>(type));
-    }
-    void Choose(Scheme next) override
-    {
-        if (next != scheme)
-            ChooseFromList(List::scheme, static_cast<int>(next));
-    }
-    void ShowText(Box box, std::string_view text) override { texts[static_cast<std::size_t>(box)] = text; }
-    void ShowPauseState(PauseState state) override { pause = state; }
-    void ColourMemoryCaption(std::int32_t colour) override { memoryColour = colour; }
-    void PlaceZeroMarkers(std::int16_t x) override { markerX = x; }
-    bool FrameClockRunning() const override { return clockRunning; }
-    void StartFrameClock() override { clockRunning = true; }
-    void StopFrameClock() override { clockRunning = false; }
-};
-
 struct Page {
     WebPanel panel;
-    std::array<std::unique_ptr<WebPicture>, 5> pictures;  // top to bottom
+    std::array<std::unique_ptr<WebPicture>, 5> pictures;  // by Picture
     std::unique_ptr<Controller> controller;
+    Catalogue catalogue;
+    JsonWriter json;
     std::string reply;
-    std::string noSignal = "no signal";
-    std::string memoryWord = "memory";
     std::string decimalPoint = ".";
-    int cursorPicture = -1;  // the picture the keyboard cursor is on, if any
+    std::optional<Picture> cursorPicture;  // the picture the keyboard cursor is on
     float cursorTwips = 0;
 };
 
 Page* page = nullptr;
 
-void Append(std::string& json, std::string_view text)
+// The enumerator whose control has `name`, of the `count` there are.
+template <typename Enum, int count>
+std::optional<Enum> Named(const char* name)
 {
-    json += '"';
-    json += text;
-    json += '"';
+    for (int i = 0; i < count; ++i)
+        if (ControlName(static_cast<Enum>(i)) == name)
+            return static_cast<Enum>(i);
+    return std::nullopt;
+}
+
+// The browser's names of the keys the bars and the cursor take.
+template <typename Key, std::size_t count>
+std::optional<Key> KeyNamed(const std::array<std::pair<std::string_view, Key>, count>& keys, const char* name)
+{
+    for (const auto& [keyName, key] : keys)
+        if (keyName == name)
+            return key;
+    return std::nullopt;
+}
+
+constexpr std::array<std::pair<std::string_view, BarKey>, 8> kBarKeys{{
+    {"ArrowLeft", BarKey::left}, {"ArrowRight", BarKey::right}, {"ArrowUp", BarKey::up},
+    {"ArrowDown", BarKey::down}, {"PageUp", BarKey::pageUp}, {"PageDown", BarKey::pageDown},
+    {"Home", BarKey::home}, {"End", BarKey::end},
+}};
+
+constexpr std::array<std::pair<std::string_view, CursorKey>, 6> kCursorKeys{{
+    {"ArrowLeft", CursorKey::left}, {"ArrowRight", CursorKey::right}, {"PageUp", CursorKey::pageUp},
+    {"PageDown", CursorKey::pageDown}, {"Home", CursorKey::home}, {"End", CursorKey::end},
+}};
+
+// Whether `text` fits the box of control `name` at `points` at the page's
+// zoom, as the page's script measures it in the browser's typeface.
+EM_JS(int, CaptionFitsInPage, (const char* name, const char* text, double points), {
+    return Module.captionFits(UTF8ToString(name), UTF8ToString(text), points) ? 1 : 0;
+});
+
+class PageCaptionMeasure final : public CaptionMeasure {
+public:
+    explicit PageCaptionMeasure(const Catalogue& catalogue) : catalogue_(catalogue) {}
+
+    bool EnglishFits(const ControlDesign& design, double points) override
+    {
+        return Fits(design, design.text, points);
+    }
+    bool TranslationFits(const ControlDesign& design, double points) override
+    {
+        return Fits(design, Shown(design), points);
+    }
+    bool Translated(const ControlDesign& design) override { return Shown(design) != design.text; }
+
+private:
+    std::string_view Shown(const ControlDesign& design) const
+    {
+        return catalogue_.Translate("MainWindow", design.text);
+    }
+    static bool Fits(const ControlDesign& design, std::string_view text, double points)
+    {
+        return CaptionFitsInPage(std::string(design.name).c_str(), std::string(text).c_str(), points) != 0;
+    }
+
+    const Catalogue& catalogue_;
+};
+
+const char* Reply(JsonWriter& json)
+{
+    page->reply = json.Text();
+    return page->reply.c_str();
+}
+
+// What the readout says lies `x` twips along the inside of `picture`, shown
+// `zoom` times its size.
+std::string ReadingText(Picture picture, float x, double zoom)
+{
+    const auto snap = static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom);
+    const Reading reading = page->controller->ReadingAt(picture, x, snap);
+    if (const auto* trace = std::get_if<TraceReading>(&reading))
+        return TraceFigures(*trace, page->decimalPoint);
+    if (const auto* spectrum = std::get_if<SpectrumReading>(&reading)) {
+        const Catalogue& c = page->catalogue;
+        return SpectrumFigures(*spectrum, page->decimalPoint,
+                               {c.Translate("Readout", "no signal"), c.Translate("Readout", "memory")});
+    }
+    return {};
 }
 
 }  // namespace
@@ -151,13 +140,10 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void qv_start()
 {
     page = new Page();
-    std::size_t next = 0;
-    for (const ControlDesign& design : ControlDesigns()) {
-        if (design.kind != ControlKind::PictureBox || next == page->pictures.size())
-            continue;
-        const TwipsBox& b = design.box;
-        page->pictures[next++] = std::make_unique<WebPicture>(TwipsToPixels(b.left), TwipsToPixels(b.top),
-                                                              TwipsToPixels(b.width), TwipsToPixels(b.height));
+    for (std::size_t i = 0; i < page->pictures.size(); ++i) {
+        const TwipsBox& b = DesignOf(ControlName(static_cast<Picture>(i))).box;
+        page->pictures[i] = std::make_unique<WebPicture>(TwipsToPixels(b.left), TwipsToPixels(b.width),
+                                                         TwipsToPixels(b.height));
     }
     auto& p = page->pictures;
     page->controller =
@@ -166,92 +152,76 @@ EMSCRIPTEN_KEEPALIVE void qv_start()
     page->controller->StartUp();
 }
 
-// The design: the window, every control, the zero markers, the Tab order and
-// the lists' keys.
 EMSCRIPTEN_KEEPALIVE const char* qv_design()
 {
-    std::string& json = page->reply;
-    const WindowDesign window = MainWindowDesign();
-    json = "{\"window\":[" + std::to_string(window.clientWidth) + "," + std::to_string(window.clientHeight) + "," +
-           std::to_string(window.frameInterval) + "],\"controls\":[";
-    for (const ControlDesign& d : ControlDesigns()) {
-        if (json.back() == '}')
-            json += ",";
-        json += "{\"name\":";
-        Append(json, d.name);
-        json += ",\"text\":";
-        Append(json, d.text);
-        const ScrollSettings& s = d.scroll;
-        const int tenthsOfAPoint = static_cast<int>(PointSize(d.font) * 10);
-        for (const int value : {static_cast<int>(d.kind), d.box.left, d.box.top, d.box.width, d.box.height,
-                                tenthsOfAPoint, s.minimum, s.maximum, s.smallStep, s.largeStep, s.value,
-                                s.tracking ? 1 : 0, d.checked ? 1 : 0, d.colour})
-            json += (json.back() == ']' || json.back() == '"' ? ",\"numbers\":[" : ",") + std::to_string(value);
-        json += "]}";
-    }
-    json += "],\"lines\":[";
-    for (const LineDesign& line : ZeroMarkerDesigns())
-        json += (json.back() == '[' ? "[" : ",[") + std::to_string(line.x1) + "," + std::to_string(line.y1) + "," +
-                std::to_string(line.x2) + "," + std::to_string(line.y2) + "," + std::to_string(line.width) + "]";
-    json += "],\"focus\":[";
-    for (std::string_view name : FocusOrder()) {
-        if (json.back() != '[')
-            json += ",";
-        Append(json, name);
-    }
-    json += "],\"types\":[";
-    for (std::string_view key : kMessageTypeKeys) {
-        if (json.back() != '[')
-            json += ",";
-        Append(json, key);
-    }
-    json += "],\"schemes\":[";
-    for (std::string_view key : kSchemeKeys) {
-        if (json.back() != '[')
-            json += ",";
-        Append(json, key);
-    }
-    json += "]}";
-    return json.c_str();
+    page->json.Clear();
+    WriteDesign(page->json);
+    return Reply(page->json);
 }
 
-// The page's events: a bar at a position, a switch on or off, a list's
-// choice, Pause, a click on a spectrum, a guide's Set up link.
-EMSCRIPTEN_KEEPALIVE void qv_bar(int bar, int position)
+// The page's language: the catalogue's translations handed over one by one
+// after a clear, and the language's decimal sign (UTF-8).
+EMSCRIPTEN_KEEPALIVE void qv_clear_translations()
 {
-    if (bar >= 0 && bar < 5)
-        page->panel.MoveBar(static_cast<Bar>(bar), position);
+    page->catalogue.Clear();
 }
 
-// A key on a bar, as the desktop's scroll bars take it: 0 Left, 1 Right,
-// 2 Up, 3 Down, 4 Page Up, 5 Page Down, 6 Home, 7 End. Up and Page Up move
-// towards the minimum, which a vertical bar has at its top; Left and Right
-// go the way they point on a horizontal bar, the other way on a vertical one.
-// Returns whether the key is the bar's.
-EMSCRIPTEN_KEEPALIVE int qv_bar_key(int bar, int key)
+EMSCRIPTEN_KEEPALIVE void qv_translation(const char* context, const char* source, const char* translation)
 {
-    if (bar < 0 || bar >= 5 || key < 0 || key > 7)
+    page->catalogue.Add(context, source, translation);
+}
+
+EMSCRIPTEN_KEEPALIVE void qv_decimal_point(const char* sign)
+{
+    page->decimalPoint = sign;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* qv_texts()
+{
+    page->json.Clear();
+    WriteTexts(page->json, page->catalogue);
+    return Reply(page->json);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* qv_state()
+{
+    page->json.Clear();
+    WriteState(page->json, page->panel, page->catalogue, page->decimalPoint);
+    return Reply(page->json);
+}
+
+// The page's events, each by the control's name: a bar at a position, a key
+// on a bar (by the browser's name of it; returns whether the bar takes it), a
+// switch on or off, a list's choice, Pause, a click on a picture, a guide's
+// Set up link.
+EMSCRIPTEN_KEEPALIVE void qv_bar(const char* name, int position)
+{
+    if (const auto bar = Named<Bar, 5>(name))
+        page->panel.MoveBar(*bar, position);
+}
+
+EMSCRIPTEN_KEEPALIVE int qv_bar_key(const char* name, const char* keyName)
+{
+    const auto bar = Named<Bar, 5>(name);
+    const auto key = KeyNamed(kBarKeys, keyName);
+    if (!bar || !key)
         return 0;
-    const ControlDesign& design = DesignOf(ControlName(static_cast<Bar>(bar)));
-    const ScrollSettings& s = design.scroll;
-    const int horizontal = design.kind == ControlKind::HScrollBar ? 1 : -1;
-    const std::array<int, 6> steps{-horizontal * s.smallStep, horizontal * s.smallStep, -s.smallStep,
-                                   s.smallStep, -s.largeStep, s.largeStep};
-    const int now = page->panel.bars[static_cast<std::size_t>(bar)];
-    const int next = key == 6 ? s.minimum : key == 7 ? s.maximum : now + steps[static_cast<std::size_t>(key)];
-    page->panel.MoveBar(static_cast<Bar>(bar), std::clamp(next, s.minimum, s.maximum));
+    const ControlDesign& design = DesignOf(ControlName(*bar));
+    const bool horizontal = design.kind == ControlKind::HScrollBar;
+    page->panel.MoveBar(*bar, PositionAfterKey(design.scroll, horizontal, page->panel.BarPosition(*bar), *key));
     return 1;
 }
 
-EMSCRIPTEN_KEEPALIVE void qv_switch(int which, int on)
+EMSCRIPTEN_KEEPALIVE void qv_switch(const char* name, int on)
 {
-    if (which >= 0 && which < 5)
-        page->panel.Toggle(static_cast<Switch>(which), on != 0);
+    if (const auto which = Named<Switch, 5>(name))
+        page->panel.Toggle(*which, on != 0);
 }
 
-EMSCRIPTEN_KEEPALIVE void qv_list(int list, int index)
+EMSCRIPTEN_KEEPALIVE void qv_list(const char* name, int index)
 {
-    page->panel.ChooseFromList(list == 0 ? List::messageType : List::scheme, index);
+    if (const auto list = Named<List, 2>(name))
+        page->panel.ChooseFromList(*list, index);
 }
 
 EMSCRIPTEN_KEEPALIVE void qv_pause()
@@ -259,9 +229,10 @@ EMSCRIPTEN_KEEPALIVE void qv_pause()
     page->controller->TogglePause();
 }
 
-EMSCRIPTEN_KEEPALIVE void qv_spectrum_click()
+EMSCRIPTEN_KEEPALIVE void qv_picture_click(const char* name)
 {
-    page->controller->RestartBothAverages();
+    if (const auto picture = Named<Picture, 5>(name))
+        page->controller->PictureClicked(*picture);
 }
 
 EMSCRIPTEN_KEEPALIVE void qv_setup(int number)
@@ -269,93 +240,91 @@ EMSCRIPTEN_KEEPALIVE void qv_setup(int number)
     page->controller->SetUpExperiment(number);
 }
 
-// One frame at the clock's call; returns which pictures now look different,
-// one bit each, top to bottom.
-EMSCRIPTEN_KEEPALIVE int qv_frame()
+// Every control's type size, in points at 100 %, by the desktop's rule over
+// the widths the page measures at its present zoom.
+EMSCRIPTEN_KEEPALIVE const char* qv_plan_captions()
+{
+    PageCaptionMeasure measure(page->catalogue);
+    const CaptionPlan plan = PlanCaptions(ControlDesigns(), measure);
+    JsonWriter& json = page->json;
+    json.Clear();
+    json.BeginObject();
+    for (const ControlDesign& design : ControlDesigns())
+        if (design.font != FontClass::None)
+            json.Key(design.name).Number(plan.SizeOf(design));
+    return Reply(json.EndObject());
+}
+
+// The zoom step that fits the browser's room for the window, in pixels; the
+// step a ?zoom= names, or -1.
+EMSCRIPTEN_KEEPALIVE double qv_fitting_step(int room, int roomHeight)
+{
+    const WindowDesign window = MainWindowDesign();
+    return LargestFittingStep(TwipsToPixels(window.clientWidth), TwipsToPixels(window.clientHeight), room,
+                              roomHeight);
+}
+
+EMSCRIPTEN_KEEPALIVE double qv_named_step(double value)
+{
+    return StepNamed(value).value_or(-1);
+}
+
+// One frame at the clock's call; then whether each picture now looks
+// different, and its pixels.
+EMSCRIPTEN_KEEPALIVE void qv_frame()
 {
     page->controller->Tick();
-    int changed = 0;
-    for (std::size_t i = 0; i < page->pictures.size(); ++i)
-        if (page->pictures[i]->Compose())
-            changed |= 1 << i;
-    return changed;
+    for (auto& picture : page->pictures)
+        picture->Compose();
 }
 
-EMSCRIPTEN_KEEPALIVE const std::uint8_t* qv_pixels(int picture)
+EMSCRIPTEN_KEEPALIVE int qv_changed(const char* name)
 {
-    return page->pictures[static_cast<std::size_t>(picture)]->Rgba();
+    const auto picture = Named<Picture, 5>(name);
+    return picture && page->pictures[static_cast<std::size_t>(*picture)]->Changed() ? 1 : 0;
 }
 
-// What the page shows besides the pictures: the controls' values, the boxes'
-// texts, the pause state's key, whether the clock runs, the zero markers'
-// place in twips and the Memory caption's colour (0x00BBGGRR).
-EMSCRIPTEN_KEEPALIVE const char* qv_state()
+EMSCRIPTEN_KEEPALIVE const std::uint8_t* qv_pixels(const char* name)
 {
-    const WebPanel& panel = page->panel;
-    std::string& json = page->reply;
-    json = "{\"texts\":[";
-    for (std::string text : panel.texts) {
-        if (const auto point = text.find('.'); point != std::string::npos)
-            text.replace(point, 1, page->decimalPoint);
-        if (json.back() != '[')
-            json += ",";
-        Append(json, text);
+    const auto picture = Named<Picture, 5>(name);
+    return picture ? page->pictures[static_cast<std::size_t>(*picture)]->Rgba() : nullptr;
+}
+
+// What the readout says lies `x` twips along a picture's outer box, shown
+// `zoom` times its size; empty where nothing is drawn.
+EMSCRIPTEN_KEEPALIVE const char* qv_readout(const char* name, float x, double zoom)
+{
+    const auto picture = Named<Picture, 5>(name);
+    page->reply = picture ? ReadingText(*picture, x - kPictureBorderWidth * kTwipsPerPixel, zoom) : "";
+    return page->reply.c_str();
+}
+
+// The keyboard cursor on a picture: the browser's Left, Right, Page Up, Page
+// Down, Home and End move it, Escape puts it away, and no key ('') leaves it
+// where it stands. Answers whether the key was the cursor's and, while the
+// cursor is on the picture, its line and the reading there.
+EMSCRIPTEN_KEEPALIVE const char* qv_cursor(const char* name, const char* keyName, double zoom)
+{
+    const auto picture = Named<Picture, 5>(name);
+    const auto key = KeyNamed(kCursorKeys, keyName);
+    const bool away = picture && page->cursorPicture == picture && std::string_view(keyName) == "Escape";
+    if (!picture || away) {
+        page->cursorPicture.reset();
+    } else if (key) {
+        const std::optional<float> now =
+            page->cursorPicture == picture ? std::optional<float>(page->cursorTwips) : std::nullopt;
+        page->cursorTwips = CursorAfter(now, *key, page->pictures[static_cast<std::size_t>(*picture)]->InnerWidth());
+        page->cursorPicture = picture;
     }
-    json += "],\"bars\":[";
-    for (const int position : panel.bars)
-        json += (json.back() == '[' ? "" : ",") + std::to_string(position);
-    json += "],\"switches\":[";
-    for (const CheckState state : panel.switches)
-        json += (json.back() == '[' ? "" : ",") + std::to_string(state == CheckState::checked ? 1 : 0);
-    json += "],\"choices\":[" + std::to_string(static_cast<int>(panel.messageType)) + "," +
-            std::to_string(static_cast<int>(panel.scheme)) + "],\"pause\":";
-    Append(json, Key(panel.pause));
-    json += std::string(",\"running\":") + (panel.clockRunning ? "true" : "false") +
-            ",\"marker\":" + std::to_string(panel.markerX) + ",\"memoryColour\":" + std::to_string(panel.memoryColour) +
-            "}";
-    return json.c_str();
-}
-
-// The page's language: its decimal sign and the readout's words (UTF-8).
-EMSCRIPTEN_KEEPALIVE void qv_set_language(const char* decimalPoint, const char* noSignal, const char* memory)
-{
-    page->decimalPoint = decimalPoint;
-    page->noSignal = noSignal;
-    page->memoryWord = memory;
-}
-
-// What the readout says lies `x` twips along a picture shown `zoom` times its
-// size; empty where nothing is drawn.
-EMSCRIPTEN_KEEPALIVE const char* qv_readout(int picture, float x, double zoom)
-{
-    std::string& text = page->reply;
-    text.clear();
-    if (picture < 0 || picture >= 5)
-        return text.c_str();
-    const auto snap = static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom);
-    const Reading reading = page->controller->ReadingAt(static_cast<Picture>(picture), x, snap);
-    if (const auto* trace = std::get_if<TraceReading>(&reading))
-        text = TraceFigures(*trace, page->decimalPoint);
-    else if (const auto* spectrum = std::get_if<SpectrumReading>(&reading))
-        text = SpectrumFigures(*spectrum, page->decimalPoint, {page->noSignal, page->memoryWord});
-    return text.c_str();
-}
-
-// The keyboard cursor on a picture: key 0 Left, 1 Right, 2 Page Up, 3 Page
-// Down, 4 Home, 5 End move it; another (Escape, or the picture losing the
-// focus) puts it away. Returns its place in twips, or -1 when it is away.
-EMSCRIPTEN_KEEPALIVE float qv_cursor(int picture, int key)
-{
-    if (key < 0 || key > 5 || picture < 0 || picture >= 5) {
-        page->cursorPicture = -1;
-        return -1;
+    JsonWriter& json = page->json;
+    json.Clear();
+    json.BeginObject().Key("taken").Bool(picture && (key || away));
+    if (picture && page->cursorPicture == picture) {
+        json.Key("line");
+        WriteLine(json, CursorLine(DesignOf(name).box, page->cursorTwips));
+        json.Key("reading").String(ReadingText(*picture, page->cursorTwips, zoom));
     }
-    const std::optional<float> now =
-        page->cursorPicture == picture ? std::optional<float>(page->cursorTwips) : std::nullopt;
-    page->cursorPicture = picture;
-    page->cursorTwips = CursorAfter(now, static_cast<CursorKey>(key),
-                                    page->pictures[static_cast<std::size_t>(picture)]->InnerWidth());
-    return page->cursorTwips;
+    return Reply(json.EndObject());
 }
 
 }  // extern "C"

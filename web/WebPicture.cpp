@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/WindowDesign.h"
 #include "base/Twips.h"
 #include "plot/SegmentClip.h"
 
@@ -11,7 +12,7 @@ namespace {
 // The sunken panel of the desktop's picture boxes with the palette its tests
 // and a plain desktop use: two shades above and left, two below and right,
 // around the window's background.
-constexpr int kBorder = 2;
+constexpr int kBorder = kPictureBorderWidth;
 constexpr std::uint32_t kBackground = 0xFFEFEFEF;
 constexpr std::uint32_t kOuterTopLeft = 0xFF9F9F9F;
 constexpr std::uint32_t kInnerTopLeft = 0xFF767676;
@@ -41,7 +42,7 @@ std::uint32_t BorderAt(int x, int y, int w, int h)
 
 }  // namespace
 
-WebPicture::WebPicture(int left, int top, int width, int height)
+WebPicture::WebPicture(int left, int width, int height)
     : left_(left),
       width_(width),
       height_(height),
@@ -50,7 +51,6 @@ WebPicture::WebPicture(int left, int top, int width, int height)
       inner_(static_cast<std::size_t>(innerWidth_ * innerHeight_), kBackground),
       rgba_(static_cast<std::size_t>(width * height) * 4, 0)
 {
-    (void)top;
     raster_.Target({inner_.data(), innerWidth_, innerWidth_, innerHeight_});
 }
 
@@ -91,7 +91,7 @@ float WebPicture::OuterWidth() const
     return static_cast<float>(width_ * kTwipsPerPixel);
 }
 
-bool WebPicture::Compose()
+void WebPicture::Compose()
 {
     bool changed = false;
     std::uint8_t* out = rgba_.data();
@@ -108,7 +108,7 @@ bool WebPicture::Compose()
             std::copy(rgba, rgba + 4, out);
         }
     }
-    return changed;
+    changed_ = changed;
 }
 
 }  // namespace quorvane::web

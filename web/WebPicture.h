@@ -13,8 +13,8 @@ namespace quorvane::web {
 // at 100 %, sunken two-pixel border included, as bytes a canvas takes.
 class WebPicture final : public PlotSurface {
 public:
-    // The box's outer place in the design, in pixels.
-    WebPicture(int left, int top, int width, int height);
+    // The box's outer left edge and size in the design, in pixels.
+    WebPicture(int left, int width, int height);
 
     float InnerWidth() const override;
     float InnerHeight() const override;
@@ -24,8 +24,10 @@ public:
     float OuterLeft() const override;
     float OuterWidth() const override;
 
-    // Composes the box for the canvas; true when it differs from the last.
-    bool Compose();
+    // Composes the box for the canvas.
+    void Compose();
+    // Whether the last composition differs from the one before.
+    bool Changed() const { return changed_; }
     const std::uint8_t* Rgba() const { return rgba_.data(); }
 
 private:
@@ -37,6 +39,7 @@ private:
     std::vector<std::uint32_t> inner_;  // 0xAARRGGBB, what the rasteriser draws
     std::vector<std::uint8_t> rgba_;    // the whole box, R G B A bytes
     SegmentRaster raster_;
+    bool changed_ = false;
 };
 
 }  // namespace quorvane::web

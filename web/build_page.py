@@ -9,7 +9,8 @@ The core's WebAssembly is read from beside its script (the .wasm of the
 same name).
 
 Everything is converted here from the files the desktop program is built
-from, so the page and the desktop never carry two copies of a text.
+from, so the page and the desktop never carry two copies of a text; the
+design, the help texts and the zoom steps come from the core itself.
 """
 import base64
 import hashlib
@@ -35,33 +36,6 @@ def catalogue(path):
             if translation.text:
                 table.setdefault(name, {})[message.findtext("source")] = translation.text
     return table
-
-
-# One C++ string literal, with its escapes as C++ reads them.
-LITERAL = r'"((?:[^"\\]|\\.)*)"'
-
-
-def unescape(text):
-    return re.sub(r'\\(.)', r'\1', text)
-
-
-def control_help(source):
-    """Each control's accessible name, description and tooltip keys, read from
-    the desktop's one table of them."""
-    item = r'\s*(?:QT_TRANSLATE_NOOP\("ControlHelp",\s*' + LITERAL + r'\)|\{\})'
-    pattern = re.compile(r'ControlText\{' + LITERAL + ',' + item + ',' + item + ',' + item + r'\s*\}')
-    help_texts = {}
-    for match in pattern.finditer(source):
-        control, name, description, tool_tip = (unescape(g) if g else "" for g in match.groups())
-        help_texts[control] = [name, description, tool_tip]
-    # The texts said outside the table: the guide's hint and the pause button's.
-    extra = re.findall(r'translate\("ControlHelp",\s*' + LITERAL + r'\)', source)
-    return help_texts, [unescape(text) for text in extra]
-
-
-def zoom_steps(source):
-    match = re.search(r'kZoomSteps\{([^}]*)\}', source)
-    return [float(step) for step in match.group(1).split(",")]
 
 
 def inline(text):
@@ -138,13 +112,9 @@ def main(root, core_path, output):
         languages[path.stem[len("quorvane_"):]] = catalogue(path)
     guides = {language_of(path, "guide_"): guide_html(path.read_text(encoding="utf-8"))
               for path in sorted((root / "docs").glob("guide*.md"))}
-    help_texts, help_extra = control_help((root / "ui" / "accessibility" / "ControlHelp.cpp").read_text(encoding="utf-8"))
     data = {
         "languages": languages,
         "guides": guides,
-        "help": help_texts,
-        "helpTexts": help_extra,
-        "zoomSteps": zoom_steps((root / "ui" / "magnification" / "Zoom.h").read_text(encoding="utf-8")),
         "logo": "data:image/png;base64," + base64.b64encode((web / "logo.png").read_bytes()).decode(),
     }
     icon = base64.b64encode((root / "packaging" / "icons" / "32x32" / "quorvane.png").read_bytes()).decode()

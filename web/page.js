@@ -1,33 +1,25 @@
 // Quorvane's page. It builds the window from the core's design table, carries
-// each control's events into the core, and puts the core's pixels and texts
-// on the page; what a control does is decided in the core, never here.
+// each control's events into the core by the control's name, and puts the
+// core's pixels, texts and lines on the page. What a control does, what a text
+// says, how small a caption may get and where a line stands are the core's;
+// the page only measures the browser's text.
 /* global QuorvaneCore */
 
 const data = JSON.parse(document.getElementById('texts').textContent);
 const wasmText = atob(document.getElementById('core').textContent);
 const wasmBinary = new Uint8Array(wasmText.length);
 for (let i = 0; i < wasmText.length; i += 1) wasmBinary[i] = wasmText.charCodeAt(i);
-const core = await QuorvaneCore({ wasmBinary });
+// The core asks the page to measure captions in the browser's typeface.
+const core = await QuorvaneCore({ wasmBinary, captionFits: (...args) => captionFits(...args) });
 const text = (pointer) => core.UTF8ToString(pointer);
+// The core's calls: those that name a control take its name; those that
+// answer with text answer JSON.
+const call = (name, ...args) => core.ccall(name, 'number', args.map((a) => (typeof a === 'string' ? 'string' : 'number')), args);
+const ask = (name, ...args) => JSON.parse(text(call(name, ...args)));
 core._qv_start();
-// The design table, its numbers unpacked (type sizes come in tenths of a point).
-const design = JSON.parse(text(core._qv_design()));
-design.controls = design.controls.map(({ name, text: caption, numbers: n }) => ({
-  name, text: caption, kind: n[0], box: n.slice(1, 5), font: n[5] / 10, scroll: n.slice(6, 12), checked: n[12], colour: n[13],
-}));
-const [designWidth, designHeight, interval] = design.window.map((twips, i) => (i < 2 ? twips / 15 : twips));
-
-// The design's kinds, in the order of its table.
-const Kind = { Picture: 0, HBar: 1, VBar: 2, Shape: 3, Label: 4, List: 5, TextBox: 6, Check: 7, ButtonCheck: 8, Button: 9, Image: 10 };
-// Which of the core's bars, switches, lists and boxes each control is.
-const bars = { messageFrequencyBar: 0, carrierFrequencyBar: 1, depthBar: 2, timeScrollBar: 3, timeZoomBar: 4 };
-const checks = { linearCheckBox: 0, twoSidedCheckBox: 1, memoryButton: 2, modulatedTraceButton: 3, modulatedSpectrumButton: 4 };
-const lists = { messageTypeList: [0, design.types], schemeList: [1, design.schemes] };
-const boxes = { messageFrequencyBox: 0, carrierFrequencyBox: 1, depthBox: 2 };
-const listLabels = { messageTypeLabel: 'messageTypeList', schemeLabel: 'schemeList' };
-const spectra = [1, 4];  // the pictures whose click restarts the averages
-// The keys a bar takes, as the core numbers them.
-const BarKeys = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, PageUp: 4, PageDown: 5, Home: 6, End: 7 };
+const design = ask('qv_design');
+const [designWidth, designHeight] = [design.window.width / 15, design.window.height / 15];
+const pixelsOf = ({ left, top, width, height }) => [left, top, width, height].map((twips) => twips / 15);
 
 // The language: ?lang=, else the first of the browser's that the page has.
 const params = new URLSearchParams(location.search);
@@ -54,33 +46,26 @@ const pictures = [];
 const markers = [];
 function element(d) {
   switch (d.kind) {
-    case Kind.Picture: {
+    case 'PictureBox': {
       const canvas = document.createElement('canvas');
       canvas.tabIndex = 0;
       canvas.setAttribute('role', 'img');
-      const [w, h] = [Math.floor(d.box[2] / 15), Math.floor(d.box[3] / 15)];
-      const index = design.controls.filter((c) => c.kind === Kind.Picture).indexOf(d);
-      pictures.push({ canvas, w, h, index, image: new ImageData(w, h) });
+      const [, , w, h] = pixelsOf(d.box).map(Math.floor);
+      pictures.push({ canvas, w, h, name: d.name, image: new ImageData(w, h) });
       return canvas;
     }
-    case Kind.HBar: case Kind.VBar: {
+    case 'HScrollBar': case 'VScrollBar': {
       const bar = document.createElement('input');
       bar.type = 'range';
-      [bar.min, bar.max, bar.step] = d.scroll;
-      if (d.kind === Kind.VBar) bar.classList.add('vertical');
+      [bar.min, bar.max, bar.step] = [d.scroll.minimum, d.scroll.maximum, d.scroll.smallStep];
+      if (d.kind === 'VScrollBar') bar.classList.add('vertical');
       return bar;
     }
-    case Kind.Shape: {
-      const shape = document.createElement('div');
-      shape.className = 'shape';
-      const c = d.colour;
-      shape.style.borderColor = `rgb(${c & 255},${(c >> 8) & 255},${(c >> 16) & 255})`;
-      return shape;
-    }
-    case Kind.Label: { const label = document.createElement('div'); label.className = 'label'; return label; }
-    case Kind.List: return document.createElement('select');
-    case Kind.TextBox: { const box = document.createElement('input'); box.readOnly = true; return box; }
-    case Kind.Check: {
+    case 'Shape': { const shape = document.createElement('div'); shape.className = 'shape'; shape.style.borderColor = d.colour; return shape; }
+    case 'Label': { const label = document.createElement('div'); label.className = 'label'; return label; }
+    case 'ComboBox': return document.createElement('select');
+    case 'TextBox': { const box = document.createElement('input'); box.readOnly = true; return box; }
+    case 'CheckBox': {
       const label = document.createElement('label');
       label.className = 'check';
       const box = document.createElement('input');
@@ -88,13 +73,13 @@ function element(d) {
       label.append(box, document.createElement('span'));
       return label;
     }
-    case Kind.ButtonCheck: case Kind.Button: {
+    case 'ButtonCheckBox': case 'CommandButton': {
       const button = document.createElement('button');
       button.type = 'button';
-      if (d.kind === Kind.ButtonCheck) button.setAttribute('aria-pressed', 'false');
+      if (d.kind === 'ButtonCheckBox') button.setAttribute('aria-pressed', 'false');
       return button;
     }
-    case Kind.Image: {
+    case 'Image': {
       // The desktop's own logo, drawn by its code (web/logo.png).
       const logo = new Image();
       logo.src = data.logo;
@@ -115,41 +100,34 @@ for (const name of order) {
   windowArea.append(node);
   controls.set(name, { design: d, node });
 }
-for (const line of design.lines) {
-  const marker = document.createElement('div');
-  marker.className = 'marker';
-  windowArea.append(marker);
-  markers.push({ line, node: marker });
-}
 const input = (name) => controls.get(name).node.querySelector?.('input') || controls.get(name).node;
 
 // The position a bar stands for: a vertical bar's top is its minimum, as on
 // the desktop, while a vertical range input's top is its maximum.
-const barPosition = (node, d) => (d.kind === Kind.VBar ? d.scroll[0] + d.scroll[1] - Number(node.value) : Number(node.value));
-const barValue = (position, d) => String(d.kind === Kind.VBar ? d.scroll[0] + d.scroll[1] - position : position);
+const flipped = (d, value) => d.scroll.minimum + d.scroll.maximum - value;
+const barPosition = (node, d) => (d.kind === 'VScrollBar' ? flipped(d, Number(node.value)) : Number(node.value));
+const barValue = (position, d) => String(d.kind === 'VScrollBar' ? flipped(d, position) : position);
 
-// Events in.
-for (const [name, { design: d, node }] of controls) {
-  if (name in bars) {
-    // The parameter bars take the settled position, the time bars follow the thumb.
-    node.addEventListener(d.scroll[5] ? 'input' : 'change', () => { core._qv_bar(bars[name], barPosition(node, d)); show(); });
-    // Keys move the bar as the desktop's bars take them.
-    node.addEventListener('keydown', (event) => {
-      if (event.altKey || event.ctrlKey || event.metaKey || !(event.key in BarKeys)) return;
-      if (core._qv_bar_key(bars[name], BarKeys[event.key])) { event.preventDefault(); show(); }
-    });
-  } else if (name in checks) {
-    if (d.kind === Kind.Check) {
-      input(name).addEventListener('change', (e) => { core._qv_switch(checks[name], e.target.checked ? 1 : 0); show(); });
-    } else {
-      node.addEventListener('click', () => { core._qv_switch(checks[name], node.getAttribute('aria-pressed') === 'true' ? 0 : 1); show(); });
-    }
-  } else if (name in lists) {
-    node.addEventListener('change', () => { core._qv_list(lists[name][0], node.selectedIndex); show(); });
-  } else if (name === 'pauseButton') {
-    node.addEventListener('click', () => { core._qv_pause(); show(); });
-  }
+// Events in, each followed by what the core then says the controls show.
+const send = (...args) => { call(...args); show(); };
+const pressed = (node) => node.getAttribute('aria-pressed') === 'true';
+// The parameter bars take the settled position, the time bars follow the thumb.
+function wireBar(name, node, d) {
+  node.addEventListener(d.scroll.tracking ? 'input' : 'change', () => send('qv_bar', name, barPosition(node, d)));
+  node.addEventListener('keydown', (event) => {
+    if (event.altKey || event.ctrlKey || event.metaKey) return;
+    if (call('qv_bar_key', name, event.key)) { event.preventDefault(); show(); }
+  });
 }
+const wiring = {
+  HScrollBar: wireBar,
+  VScrollBar: wireBar,
+  CheckBox: (name) => input(name).addEventListener('change', (e) => send('qv_switch', name, e.target.checked ? 1 : 0)),
+  ButtonCheckBox: (name, node) => node.addEventListener('click', () => send('qv_switch', name, pressed(node) ? 0 : 1)),
+  ComboBox: (name, node) => node.addEventListener('change', () => send('qv_list', name, node.selectedIndex)),
+  CommandButton: (name, node) => node.addEventListener('click', () => send('qv_pause')),
+};
+for (const [name, { design: d, node }] of controls) wiring[d.kind]?.(name, node, d);
 // The readout under the pointer or finger, and the keyboard cursor: the core
 // says what lies under a place; the page shows it beside that place.
 const readout = document.createElement('div');
@@ -161,11 +139,9 @@ cursorMarker.className = 'marker cursor';
 cursorMarker.hidden = true;
 windowArea.append(cursorMarker);
 let hovered = null;  // { picture, twips, clientX, clientY }
-let cursor = null;   // { picture, twips }
-const Keys = { ArrowLeft: 0, ArrowRight: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5, Escape: 6 };
-const twipsAt = (picture, clientX) => ((clientX - picture.canvas.getBoundingClientRect().left) / zoom - 2) * 15;
-function showReadout(picture, twips, clientX, clientY) {
-  const reading = text(core._qv_readout(picture.index, twips, zoom));
+let cursor = null;   // { picture }
+const twipsAt = (picture, clientX) => ((clientX - picture.canvas.getBoundingClientRect().left) / zoom) * 15;
+function showReadout(reading, clientX, clientY) {
   readout.hidden = !reading;
   if (!reading) return reading;
   readout.textContent = reading;
@@ -175,25 +151,22 @@ function showReadout(picture, twips, clientX, clientY) {
   return reading;
 }
 function refreshReadout() {
-  if (hovered) showReadout(hovered.picture, hovered.twips, hovered.clientX, hovered.clientY);
-  else if (cursor) placeCursor(false);
+  if (hovered) showReadout(text(call('qv_readout', hovered.picture.name, hovered.twips, zoom)), hovered.clientX, hovered.clientY);
+  else if (cursor) placeCursor(ask('qv_cursor', cursor.picture.name, '', zoom), false);
 }
-function placeCursor(announce) {
-  const { picture, twips } = cursor;
-  const box = picture.canvas.getBoundingClientRect();
-  const area = windowArea.getBoundingClientRect();
-  const left = box.left - area.left + (2 + twips / 15) * zoom;
-  Object.assign(cursorMarker.style, {
-    left: Math.round(left) + 'px', top: Math.round(box.top - area.top + 2 * zoom) + 'px',
-    width: Math.max(1, Math.round(zoom)) + 'px', height: Math.round(box.height - 4 * zoom) + 'px',
-  });
+// The cursor where the core's answer puts it.
+function placeCursor(answer, announce) {
+  const { picture } = cursor;
+  placeLine(cursorMarker, answer.line);
   cursorMarker.hidden = false;
-  const reading = showReadout(picture, twips, left + area.left, box.top + box.height / 2);
+  const box = picture.canvas.getBoundingClientRect();
+  const left = windowArea.getBoundingClientRect().left + parseInt(cursorMarker.style.left, 10);
+  const reading = showReadout(answer.reading, left, box.top + box.height / 2);
   if (announce) picture.canvas.setAttribute('aria-description', (reading || '').replace(/\n/g, ', '));
 }
 function hideCursor() {
   if (!cursor) return;
-  core._qv_cursor(cursor.picture.index, -1);
+  call('qv_cursor', cursor.picture.name, 'Escape', zoom);
   cursor.picture.canvas.removeAttribute('aria-description');
   help(cursor.picture.canvas.id);
   cursor = null;
@@ -202,7 +175,7 @@ function hideCursor() {
 }
 for (const picture of pictures) {
   const { canvas } = picture;
-  if (spectra.includes(picture.index)) canvas.addEventListener('click', () => core._qv_spectrum_click());
+  canvas.addEventListener('click', () => call('qv_picture_click', picture.name));
   for (const type of ['pointermove', 'pointerdown']) {
     canvas.addEventListener(type, (event) => {
       hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
@@ -214,16 +187,16 @@ for (const picture of pictures) {
     if (event.pointerType === 'touch') return;
     hovered = null;
     readout.hidden = !cursor;
-    if (cursor) placeCursor(false);
+    if (cursor) refreshReadout();
   });
   canvas.addEventListener('keydown', (event) => {
-    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || !(event.key in Keys)) return;
-    if (event.key === 'Escape' && !cursor) return;
-    const twips = core._qv_cursor(picture.index, Keys[event.key]);
+    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
+    const answer = ask('qv_cursor', picture.name, event.key, zoom);
+    if (!answer.taken) return;
     event.preventDefault();
-    if (twips < 0) { hideCursor(); return; }
-    cursor = { picture, twips };
-    placeCursor(true);
+    if (!answer.line) { hideCursor(); return; }
+    cursor = { picture };
+    placeCursor(answer, true);
   });
   canvas.addEventListener('blur', hideCursor);
 }
@@ -236,7 +209,7 @@ document.addEventListener('pointerdown', (event) => {
 // Pixels out: each picture's box at 100 %, enlarged pixel for pixel to the
 // zoom and the screen's density, with no smoothing.
 function draw(picture) {
-  const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, core._qv_pixels(picture.index), picture.w * picture.h * 4);
+  const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, call('qv_pixels', picture.name), picture.w * picture.h * 4);
   picture.image.data.set(bytes);
   const { canvas } = picture;
   const context = canvas.getContext('2d');
@@ -244,56 +217,55 @@ function draw(picture) {
     context.putImageData(picture.image, 0, 0);
     return;
   }
-  picture.source ??= canvasOf(picture.w, picture.h);
+  picture.source ??= Object.assign(document.createElement('canvas'), { width: picture.w, height: picture.h });
   picture.source.getContext('2d').putImageData(picture.image, 0, 0);
   context.imageSmoothingEnabled = false;
   context.drawImage(picture.source, 0, 0, canvas.width, canvas.height);
 }
-function canvasOf(w, h) {
-  const canvas = document.createElement('canvas');
-  canvas.width = w;
-  canvas.height = h;
-  return canvas;
-}
 
-// Texts out: captions, names and descriptions in the page's language, and
+// Texts out: the core's texts for every control in the page's language, and
 // what the core says the controls now show.
+let texts = {};
 function help(name) {
-  const [accessible, description, tip] = data.help[name] || [];
-  const hint = tr('ControlHelp', data.helpTexts[0]);
+  const { name: accessible, description, toolTip } = texts[name] || {};
   const node = controls.get(name)?.node;
   if (!node || !accessible) return;
   const target = input(name);
-  target.setAttribute('aria-label', tr('ControlHelp', accessible));
-  target.setAttribute('aria-description', description ? tr('ControlHelp', description) + '\n' + hint : hint);
-  if (tip) node.title = tr('ControlHelp', tip) + '\n' + hint;
+  target.setAttribute('aria-label', accessible);
+  target.setAttribute('aria-description', description);
+  if (toolTip) node.title = toolTip;
 }
-// The language's decimal sign and the readout's words, for the core. The
-// browser's number formats take a while to load the first time; the boxes'
-// starting numbers have no decimals, so the first frame does not wait for them.
+// The language's decimal sign, for the core. The browser's number formats
+// take a while to load the first time; the boxes' starting numbers have no
+// decimals, so the first frame does not wait for them.
 let numbersReady = false;
 function numberFormat() {
   numbersReady = true;
   const separator = new Intl.NumberFormat(bcp47()).formatToParts(1.5).find((p) => p.type === 'decimal')?.value || '.';
-  core.ccall('qv_set_language', null, ['string', 'string', 'string'],
-    [separator, tr('Readout', 'no signal'), tr('Readout', 'memory')]);
+  call('qv_decimal_point', separator);
+}
+// The catalogue of the page's language, handed to the core.
+function translate() {
+  core._qv_clear_translations();
+  for (const [context, table] of Object.entries(data.languages[language] || {})) {
+    for (const [source, translation] of Object.entries(table)) call('qv_translation', context, source, translation);
+  }
+  texts = ask('qv_texts');
 }
 function label() {
   document.documentElement.lang = bcp47();
+  translate();
   for (const [name, { design: d, node }] of controls) {
-    if (d.kind === Kind.Label) node.textContent = tr('MainWindow', d.text);
-    if (d.kind === Kind.Check) node.querySelector('span').textContent = tr('MainWindow', d.text);
-    if (d.kind === Kind.ButtonCheck) node.textContent = d.text ? tr('MainWindow', d.text) : '';
-    if (name in lists) {
+    const { caption, choices, labelledBy } = texts[name] || {};
+    if (d.kind === 'CheckBox') node.querySelector('span').textContent = caption;
+    else if (caption !== undefined) node.textContent = caption;
+    if (choices) {
       const index = Math.max(0, node.selectedIndex);
-      node.replaceChildren(...lists[name][1].map((key) => new Option(tr('MainWindow', key))));
+      node.replaceChildren(...choices.map((choice) => new Option(choice)));
       node.selectedIndex = index;
     }
+    if (labelledBy && controls.has(labelledBy)) input(name).setAttribute('aria-labelledby', labelledBy);
     help(name);
-  }
-  for (const [labelName, listName] of Object.entries(listLabels)) {
-    const node = controls.get(labelName)?.node;
-    if (node) input(listName).setAttribute('aria-labelledby', labelName);
   }
   const guideButton = document.getElementById('guide-button');
   guideButton.textContent = tr('MainWindow', 'Class guide');
@@ -303,55 +275,52 @@ function label() {
   fitCaptions();
   show();
 }
-// Each control's text at its design size, or, where a translation is too
-// wide for its box in the browser's font, as much smaller as it takes, half a
-// point at a time, as the desktop's translated captions do.
-function fitCaption({ design: d, node }) {
-  if (!d.font) return;
-  const pixels = (points) => (points * zoom * 96 / 72).toFixed(2) + 'px';
-  let points = d.font;  // at 100 %
+// Every control's type size, as the core plans them from what the page
+// measures: whether a caption fits its box at a size, at the present zoom.
+const pixels = (points) => (points * zoom * 96 / 72).toFixed(2) + 'px';
+// The plan sets every size afterwards; only the caption is put back.
+function captionFits(name, caption, points) {
+  const { node } = controls.get(name);
+  const target = node.querySelector?.('span') || node;
+  const shown = target.textContent;
+  if (shown !== caption) target.textContent = caption;
   node.style.fontSize = pixels(points);
-  if (d.kind !== Kind.Label && d.kind !== Kind.Button && d.kind !== Kind.ButtonCheck) return;
-  while (node.scrollWidth > node.clientWidth && points > d.font * 0.75) {
-    points -= 0.5;
-    node.style.fontSize = pixels(points);
-  }
+  const fits = node.scrollWidth <= node.clientWidth;
+  if (shown !== caption) target.textContent = shown;
+  return fits;
 }
 function fitCaptions() {
-  for (const control of controls.values()) fitCaption(control);
+  if (!windowArea.style.width) return;  // nothing to measure before the window is placed
+  const plan = ask('qv_plan_captions');
+  for (const [name, points] of Object.entries(plan)) controls.get(name).node.style.fontSize = pixels(points);
 }
 
 let clock = null;
 let held = false;
+let markerLines = [];
 function show() {
-  const state = JSON.parse(text(core._qv_state()));
-  for (const [name, index] of Object.entries(boxes)) input(name).value = state.texts[index];
-  for (const [name, id] of Object.entries(bars)) {
+  const state = ask('qv_state');
+  for (const [name, shown] of Object.entries(state.boxes)) input(name).value = shown;
+  for (const [name, { position, text: shown }] of Object.entries(state.bars)) {
     const { design: d, node } = controls.get(name);
-    const position = state.bars[id];
     if (node.value !== barValue(position, d)) node.value = barValue(position, d);
-    if (id < 3) node.setAttribute('aria-valuetext', state.texts[id]);
+    if (shown !== undefined) node.setAttribute('aria-valuetext', shown);
   }
-  for (const [name, id] of Object.entries(checks)) {
+  for (const [name, on] of Object.entries(state.switches)) {
     const { design: d, node } = controls.get(name);
-    if (d.kind === Kind.Check) input(name).checked = state.switches[id] === 1;
-    else node.setAttribute('aria-pressed', String(state.switches[id] === 1));
+    if (d.kind === 'CheckBox') input(name).checked = on;
+    else node.setAttribute('aria-pressed', String(on));
   }
-  for (const [name, [id]] of Object.entries(lists)) input(name).selectedIndex = state.choices[id];
+  for (const [name, index] of Object.entries(state.lists)) input(name).selectedIndex = index;
   const pause = input('pauseButton');
-  const caption = tr('MainWindow', state.pause);
-  if (pause.textContent !== caption) {
-    pause.textContent = caption;
-    fitCaption(controls.get('pauseButton'));
-  }
+  if (pause.textContent !== state.pause.caption) pause.textContent = state.pause.caption;
   // Its tooltip and description say what the next press will do.
-  pause.title = tr('ControlHelp', data.helpTexts[state.pause === 'Pause' ? 1 : 2]) + '\n' + tr('ControlHelp', data.helpTexts[0]);
+  pause.title = state.pause.help;
   pause.setAttribute('aria-description', pause.title);
-  const m = state.memoryColour;
-  input('memoryButton').style.color = `rgb(${m & 255},${(m >> 8) & 255},${(m >> 16) & 255})`;
-  for (const marker of markers) marker.x = state.marker;
+  for (const [name, colour] of Object.entries(state.colours)) input(name).style.color = colour;
+  markerLines = state.markers;
   placeMarkers();
-  if (state.running && !clock && !held) clock = setInterval(frame, interval);
+  if (state.running && !clock && !held) clock = setInterval(frame, design.window.interval);
   if (!state.running && clock) { clearInterval(clock); clock = null; }
 }
 
@@ -359,26 +328,22 @@ let framesRun = 0;
 let firstFrameAt = null;
 function frame() {
   framesRun += 1;
-  const changed = core._qv_frame();
-  for (const picture of pictures) if (changed & (1 << picture.index)) draw(picture);
+  core._qv_frame();
+  for (const picture of pictures) if (call('qv_changed', picture.name)) draw(picture);
   firstFrameAt ??= performance.now();
   refreshReadout();
 }
 
 // Magnification: the desktop's steps; the page fits the browser's window
-// unless ?zoom= names a step (as a factor or a percentage).
-const steps = data.zoomSteps;
-const askedZoom = (() => {
-  const value = Number(params.get('zoom'));
-  return steps.find((s) => s === value || Math.round(s * 100) === value) ?? null;
-})();
+// unless ?zoom= names a step.
+const named = call('qv_named_step', Number(params.get('zoom')));
+const askedZoom = named > 0 ? named : null;
 let zoom = 1;
 const scaled = (pixels) => Math.round(pixels * zoom);
 function fittingStep() {
   const guide = document.getElementById('guide');
   const room = document.documentElement.clientWidth - 16 - (guide.hidden ? 0 : guide.offsetWidth + 8);
-  const height = window.innerHeight - document.getElementById('bar').offsetHeight - 8;
-  return steps.filter((s) => Math.round(designWidth * s) <= room && Math.round(designHeight * s) <= height).pop() ?? steps[0];
+  return call('qv_fitting_step', room, window.innerHeight - document.getElementById('bar').offsetHeight - 8);
 }
 function place() {
   zoom = askedZoom ?? fittingStep();
@@ -388,11 +353,11 @@ function place() {
   readout.style.fontSize = (12 * zoom).toFixed(1) + 'px';
   const density = window.devicePixelRatio || 1;
   for (const { design: d, node } of controls.values()) {
-    const [x, y, w, h] = d.box.map((twips) => twips / 15);
+    const [x, y, w, h] = pixelsOf(d.box);
     const [left, top] = [scaled(Math.floor(x)), scaled(Math.floor(y))];
     const [right, bottom] = [scaled(Math.floor(x) + Math.floor(w)), scaled(Math.floor(y) + Math.floor(h))];
     Object.assign(node.style, { left: left + 'px', top: top + 'px', width: right - left + 'px', height: bottom - top + 'px' });
-    if (d.kind === Kind.Shape) node.style.borderWidth = Math.max(1, Math.round(3 * zoom)) + 'px';
+    if (d.border) node.style.borderWidth = Math.max(1, Math.round(d.border * zoom)) + 'px';
   }
   fitCaptions();
   for (const picture of pictures) {
@@ -403,17 +368,23 @@ function place() {
     if (framesRun) draw(picture);
   }
   placeMarkers();
-  if (cursor) placeCursor(false);
+  if (cursor) refreshReadout();
+}
+// A line of the core's, in the window's twips, at the zoom.
+function placeLine(node, { left, top, height, width }) {
+  Object.assign(node.style, {
+    left: Math.round((left / 15) * zoom) + 'px', top: Math.round((top / 15) * zoom) + 'px',
+    width: Math.max(1, Math.round(width * zoom)) + 'px', height: Math.round((height / 15) * zoom) + 'px',
+  });
 }
 function placeMarkers() {
-  for (const { line, node, x = line[0] } of markers) {
-    const [, y1, , y2, width] = line;
-    const w = Math.max(1, Math.round(width * zoom));
-    Object.assign(node.style, {
-      left: Math.round((x / 15) * zoom - w / 2) + 'px', top: Math.round((y1 / 15) * zoom) + 'px',
-      width: w + 'px', height: Math.round(((y2 - y1) / 15) * zoom) + 'px',
-    });
+  while (markers.length < markerLines.length) {
+    const marker = document.createElement('div');
+    marker.className = 'marker';
+    windowArea.insertBefore(marker, cursorMarker);
+    markers.push(marker);
   }
+  markerLines.forEach((line, i) => placeLine(markers[i], line));
 }
 
 // The language choice and the class guide.
@@ -445,8 +416,7 @@ guide.addEventListener('click', (event) => {
   const link = event.target.closest('a[data-setup]');
   if (!link) return;
   event.preventDefault();
-  core._qv_setup(Number(link.dataset.setup));
-  show();
+  send('qv_setup', Number(link.dataset.setup));
 });
 document.addEventListener('keydown', (event) => {
   if (event.key === 'F1') { event.preventDefault(); toggleGuide(); }

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RestartCase{"CarrierFrequency", [](Controller& c) { c.BarChanged(Bar::carrierFrequency); },
                                   false, true},
                       RestartCase{"Depth", [](Controller& c) { c.BarChanged(Bar::depth); }, false, true},
-                      RestartCase{"Both", &Controller::RestartBothAverages, true, true},
+                      RestartCase{"Both", [](Controller& c) { c.PictureClicked(Picture::messageSpectrum); }, true, true},
                       RestartCase{"Modulated", [](Controller& c) { c.ListChosen(List::scheme); }, false, true},
                       RestartCase{"TwoSided", [](Controller& c) { c.SwitchChanged(Switch::twoSided); }, false, false},
                       RestartCase{"Memory", [](Controller& c) { c.SwitchChanged(Switch::memory); }, false, false},
@@ -115,7 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RestartCase{"TimeZoomBar", [](Controller& c) { c.BarChanged(Bar::timeZoom); }, false, false},
                       RestartCase{"DepthBar", [](Controller& c) { c.BarChanged(Bar::depth); }, false, true},
                       RestartCase{"TypeChosen", [](Controller& c) { c.ListChosen(List::messageType); }, true, true},
-                      RestartCase{"SchemeChosen", [](Controller& c) { c.ListChosen(List::scheme); }, false, true}),
+                      RestartCase{"SchemeChosen", [](Controller& c) { c.ListChosen(List::scheme); }, false, true},
+                      RestartCase{"SpectrumClicked",
+                                  [](Controller& c) { c.PictureClicked(Picture::modulatedSpectrum); }, true, true},
+                      RestartCase{"TraceClicked", [](Controller& c) { c.PictureClicked(Picture::message); }, false,
+                                  false}),
     CaseName{});
 
 TEST_F(ControllerTest, SwitchesShowTheirStateAndGreyedCountsAsNeither)

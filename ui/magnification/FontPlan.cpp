@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/CaptionFit.h"
 #include "ui/language/ShownText.h"
 #include "ui/magnification/Zoom.h"
 #include "ui/magnification/ZoomStyle.h"
@@ -14,13 +15,6 @@
 
 namespace quorvane {
 namespace {
-
-constexpr double kSmallestPointSize = 6.0;
-constexpr double kPointStep = 0.5;
-// At the design's 96 dots per inch half a point often rounds to the same
-// pixel size, so a translation may go one whole point below its class: one
-// pixel of type.
-constexpr double kLargestOwnShrink = 1.0;
 
 struct TextRoom {
     QSize size;
@@ -80,50 +74,32 @@ bool FitsAtEveryStep(const ControlDesign& design, const QString& text, double si
     return true;
 }
 
-// Whether every caption of the class fits at `size`: in English at 100 %, so
-// that no language makes the class larger than English has it, and a
-// translation also at every step, at `size` or at a size of its own, which
-// goes into `ownSizes`.
-bool AllFit(double size, FontClass fontClass, std::span<const ControlDesign> controls,
-            StepStyles& styles, std::map<std::string_view, double>& ownSizes)
+QString English(const ControlDesign& design)
 {
-    QFont font = DesignFont(fontClass);
-    font.setPointSizeF(size);
-    for (const ControlDesign& design : controls) {
-        if (design.font != fontClass || design.text.empty())
-            continue;
-        const QString english = QString::fromUtf8(design.text.data(), static_cast<qsizetype>(design.text.size()));
-        if (!CaptionFits(design.kind, ToPixels(design.box).size(), english, font, styles.Base()))
-            return false;
-        const QString text = ShownText(design.text);
-        if (text == english)
-            continue;
-        double own = size;
-        while (own >= size - kLargestOwnShrink && !FitsAtEveryStep(design, text, own, styles))
-            own -= kPointStep;
-        if (own < size - kLargestOwnShrink)
-            return false;
-        if (own < size)
-            ownSizes[design.name] = own;
-    }
-    return true;
+    return QString::fromUtf8(design.text.data(), static_cast<qsizetype>(design.text.size()));
 }
 
-QFont FittedFont(FontClass fontClass, std::span<const ControlDesign> controls, StepStyles& styles,
-                 std::map<std::string_view, double>& ownSizes)
-{
-    QFont font = DesignFont(fontClass);
-    for (double size = PointSize(fontClass); size > kSmallestPointSize; size -= kPointStep) {
-        std::map<std::string_view, double> sizes;
-        if (AllFit(size, fontClass, controls, styles, sizes)) {
-            ownSizes.merge(sizes);
-            font.setPointSizeF(size);
-            return font;
-        }
+// English at 100 %, so that no language makes a class larger than English
+// has it; a translation at every step.
+class WidgetCaptionMeasure final : public CaptionMeasure {
+public:
+    explicit WidgetCaptionMeasure(const QStyle& style) : styles_(style) {}
+
+    bool EnglishFits(const ControlDesign& design, double points) override
+    {
+        QFont font = DesignFont(design.font);
+        font.setPointSizeF(points);
+        return CaptionFits(design.kind, ToPixels(design.box).size(), English(design), font, styles_.Base());
     }
-    font.setPointSizeF(kSmallestPointSize);
-    return font;
-}
+    bool TranslationFits(const ControlDesign& design, double points) override
+    {
+        return FitsAtEveryStep(design, ShownText(design.text), points, styles_);
+    }
+    bool Translated(const ControlDesign& design) override { return ShownText(design.text) != English(design); }
+
+private:
+    StepStyles styles_;
+};
 
 }  // namespace
 
@@ -150,22 +126,23 @@ QFont DesignFont(FontClass font)
 
 FontPlan::FontPlan(std::span<const ControlDesign> controls, const QStyle& style)
 {
-    StepStyles styles(style);
-    for (FontClass font : {FontClass::Small, FontClass::Medium, FontClass::Large})
-        fonts_[static_cast<std::size_t>(font)] = FittedFont(font, controls, styles, ownSizes_);
-    fonts_[static_cast<std::size_t>(FontClass::None)] = DesignFont(FontClass::None);
+    WidgetCaptionMeasure measure(style);
+    plan_ = PlanCaptions(controls, measure);
 }
 
 QFont FontPlan::Font(FontClass font) const
 {
-    return fonts_[static_cast<std::size_t>(font)];
+    QFont shown = DesignFont(font);
+    if (font != FontClass::None)
+        shown.setPointSizeF(plan_.classSizes[static_cast<std::size_t>(font)]);
+    return shown;
 }
 
 QFont FontPlan::Font(const ControlDesign& design) const
 {
-    QFont font = Font(design.font);
-    if (const auto own = ownSizes_.find(design.name); own != ownSizes_.end())
-        font.setPointSizeF(own->second);
+    QFont font = DesignFont(design.font);
+    if (design.font != FontClass::None)
+        font.setPointSizeF(plan_.SizeOf(design));
     return font;
 }
 

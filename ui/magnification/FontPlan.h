@@ -3,11 +3,9 @@
 #include <QFont>
 #include <QSize>
 #include <QString>
-#include <array>
-#include <map>
 #include <span>
-#include <string_view>
 
+#include "app/CaptionFit.h"
 #include "app/WindowDesign.h"
 
 class QStyle;
@@ -28,13 +26,9 @@ bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& 
 // The design's typeface at the design size of the class.
 QFont DesignFont(FontClass font);
 
-// One font per class of the design. The typeface asked for is often missing
-// and replaced by a wider one, so each class keeps the largest size, up to its
-// design size, at which every caption of the class fits its box; all controls
-// of a class then share one size. A translated caption that would not fit its
-// box at that size, at 100 % or at any zoom step, takes a size of its own, at
-// most one point smaller: one long word does not shrink the others, and the
-// English window keeps exactly the sizes it always had.
+// One font per class of the design, as app/CaptionFit plans them: the
+// typeface asked for is often missing and replaced by a wider one. A
+// translation is measured at 100 % and at every zoom step.
 class FontPlan {
 public:
     FontPlan(std::span<const ControlDesign> controls, const QStyle& style);
@@ -44,8 +38,7 @@ public:
     QFont Font(const ControlDesign& design) const;
 
 private:
-    std::array<QFont, 4> fonts_;
-    std::map<std::string_view, double> ownSizes_;
+    CaptionPlan plan_;
 };
 
 }  // namespace quorvane

@@ -15,13 +15,8 @@ int Scaled(int pixels, double factor)
 
 double LargestFittingStep(QSize client, QSize decoration, QSize available)
 {
-    double best = kZoomSteps.front();
-    for (const double step : kZoomSteps) {
-        const QSize window = QSize(Scaled(client.width(), step), Scaled(client.height(), step)) + decoration;
-        if (window.width() <= available.width() && window.height() <= available.height())
-            best = step;
-    }
-    return best;
+    const QSize room = available - decoration;
+    return LargestFittingStep(client.width(), client.height(), room.width(), room.height());
 }
 
 double StepAbove(double current)

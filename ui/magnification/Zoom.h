@@ -3,14 +3,10 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <array>
+
+#include "app/ZoomSteps.h"
 
 namespace quorvane {
-
-// The magnifications the window steps through, as a display scale would
-// magnify it; 1 is the design's own size.
-inline constexpr std::array kZoomSteps{0.5, 0.67, 0.75, 0.8, 0.9, 1.0, 1.1,
-                                       1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0};
 
 // The largest step at which a window of `client` pixels at 100 %, plus
 // `decoration` around it, fits `available`; the smallest step where none does.

@@ -3,20 +3,42 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
+#include "app/BarKeys.h"
 #include "ui/widgets/KeyboardFocus.h"
 
 namespace quorvane {
 
+namespace {
+
+std::optional<BarKey> BarKeyOf(int key, bool rightToLeft)
+{
+    switch (key) {
+        case Qt::Key_Left: return rightToLeft ? BarKey::right : BarKey::left;
+        case Qt::Key_Right: return rightToLeft ? BarKey::left : BarKey::right;
+        case Qt::Key_Up: return BarKey::up;
+        case Qt::Key_Down: return BarKey::down;
+        case Qt::Key_PageUp: return BarKey::pageUp;
+        case Qt::Key_PageDown: return BarKey::pageDown;
+        case Qt::Key_Home: return BarKey::home;
+        case Qt::Key_End: return BarKey::end;
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+// The keys move the bar by the core's table, which the page's bars share.
 void ScrollBar::keyPressEvent(QKeyEvent* event)
 {
-    const bool left = event->key() == Qt::Key_Left;
-    if (orientation() != Qt::Horizontal || (!left && event->key() != Qt::Key_Right)) {
+    const std::optional<BarKey> key = BarKeyOf(event->key(), isRightToLeft());
+    if (!key) {
         QScrollBar::keyPressEvent(event);
         return;
     }
-    const bool towardsMinimum = left != isRightToLeft();
-    triggerAction(towardsMinimum ? SliderSingleStepSub : SliderSingleStepAdd);
+    const ScrollSettings range{minimum(), maximum(), singleStep(), pageStep()};
+    setValue(PositionAfterKey(range, orientation() == Qt::Horizontal, value(), *key));
     event->accept();
 }
 

@@ -8,7 +8,8 @@
 namespace quorvane {
 
 // Qt 6.4's scroll bars take the left and right arrow keys the wrong way round
-// (right lowers the value); here right moves the thumb right, as it looks.
+// (right lowers the value); here the keys move the bar as app/BarKeys says,
+// right moving the thumb right, as it looks.
 // Focus that arrives from the keyboard is shown by a ring round the bar.
 class ScrollBar final : public QScrollBar {
 public:

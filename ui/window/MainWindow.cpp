@@ -116,9 +116,9 @@ void MainWindow::connectControls()
 
     connectLists();
 
-    for (Picture spectrum : {Picture::messageSpectrum, Picture::modulatedSpectrum})
-        connect(pictures_[static_cast<std::size_t>(spectrum)], &PictureBox::clicked, this,
-                [controller] { controller->RestartBothAverages(); });
+    for (std::size_t i = 0; i < pictures_.size(); ++i)
+        connect(pictures_[i], &PictureBox::clicked, this,
+                [controller, i] { controller->PictureClicked(static_cast<Picture>(i)); });
 
     connect(&frameTimer_, &QTimer::timeout, this, &MainWindow::runFrame);
 }

@@ -1,0 +1,162 @@
+#include "web/PageJson.h"
+
+#include <array>
+#include <cstdio>
+
+#include "app/HelpTexts.h"
+#include "app/MarkerLines.h"
+#include "plot/Colour.h"
+
+namespace quorvane::web {
+namespace {
+
+constexpr char kWindowContext[] = "MainWindow";
+
+std::string_view KindName(ControlKind kind)
+{
+    constexpr std::array<std::string_view, 11> kNames{"PictureBox", "HScrollBar", "VScrollBar",    "Shape",
+                                                      "Label",      "ComboBox",   "TextBox",       "CheckBox",
+                                                      "ButtonCheckBox", "CommandButton", "Image"};
+    return kNames[static_cast<std::size_t>(kind)];
+}
+
+void WriteBox(JsonWriter& json, const TwipsBox& box)
+{
+    json.BeginObject()
+        .Key("left").Number(box.left).Key("top").Number(box.top)
+        .Key("width").Number(box.width).Key("height").Number(box.height)
+        .EndObject();
+}
+
+void WriteControl(JsonWriter& json, const ControlDesign& d)
+{
+    json.BeginObject().Key("name").String(d.name).Key("kind").String(KindName(d.kind)).Key("box");
+    WriteBox(json, d.box);
+    if (d.font != FontClass::None)
+        json.Key("points").Number(PointSize(d.font));
+    if (d.kind == ControlKind::HScrollBar || d.kind == ControlKind::VScrollBar) {
+        const ScrollSettings& s = d.scroll;
+        json.Key("scroll").BeginObject()
+            .Key("minimum").Number(s.minimum).Key("maximum").Number(s.maximum)
+            .Key("smallStep").Number(s.smallStep).Key("largeStep").Number(s.largeStep)
+            .Key("tracking").Bool(s.tracking)
+            .EndObject();
+    }
+    if (d.kind == ControlKind::Shape)
+        json.Key("colour").String(CssColour(d.colour)).Key("border").Number(kShapeBorderWidth);
+    json.EndObject();
+}
+
+// The help of one control; the pause button's follows its state.
+void WriteHelp(JsonWriter& json, const ControlHelpText& help, const Catalogue& catalogue)
+{
+    const std::string_view hint = catalogue.Translate(kHelpContext, GuideHintKey());
+    json.Key("name").String(catalogue.Translate(kHelpContext, help.name));
+    json.Key("description").String(WithGuideHint(catalogue.Translate(kHelpContext, help.description), hint));
+    if (!help.toolTip.empty())
+        json.Key("toolTip").String(WithGuideHint(catalogue.Translate(kHelpContext, help.toolTip), hint));
+}
+
+void WriteChoices(JsonWriter& json, std::span<const std::string_view> keys, const Catalogue& catalogue)
+{
+    json.Key("choices").BeginArray();
+    for (const std::string_view key : keys)
+        json.String(catalogue.Translate(kWindowContext, key));
+    json.EndArray();
+}
+
+}  // namespace
+
+void WriteLine(JsonWriter& json, const MarkerLine& line)
+{
+    json.BeginObject()
+        .Key("left").Number(line.left).Key("top").Number(line.top)
+        .Key("height").Number(line.height).Key("width").Number(line.width)
+        .EndObject();
+}
+
+std::string CssColour(Colour colour)
+{
+    const Rgb rgb = ToRgb(colour);
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+    return text.data();
+}
+
+void WriteDesign(JsonWriter& json)
+{
+    const WindowDesign window = MainWindowDesign();
+    json.BeginObject().Key("window").BeginObject()
+        .Key("width").Number(window.clientWidth).Key("height").Number(window.clientHeight)
+        .Key("interval").Number(window.frameInterval)
+        .EndObject();
+    json.Key("controls").BeginArray();
+    for (const ControlDesign& d : ControlDesigns())
+        WriteControl(json, d);
+    json.EndArray().Key("focus").BeginArray();
+    for (const std::string_view name : FocusOrder())
+        json.String(name);
+    json.EndArray().EndObject();
+}
+
+void WriteTexts(JsonWriter& json, const Catalogue& catalogue)
+{
+    json.BeginObject();
+    for (const ControlDesign& d : ControlDesigns()) {
+        json.Key(d.name).BeginObject();
+        if (d.kind == ControlKind::Label || d.kind == ControlKind::CheckBox || d.kind == ControlKind::ButtonCheckBox)
+            json.Key("caption").String(catalogue.Translate(kWindowContext, d.text));
+        if (d.name == ControlName(List::messageType))
+            WriteChoices(json, kMessageTypeKeys, catalogue);
+        if (d.name == ControlName(List::scheme))
+            WriteChoices(json, kSchemeKeys, catalogue);
+        if (const ControlHelpText* help = HelpOf(d.name))
+            WriteHelp(json, *help, catalogue);
+        for (const LabelledControl& pair : LabelledControls())
+            if (pair.control == d.name)
+                json.Key("labelledBy").String(pair.label);
+        json.EndObject();
+    }
+    json.EndObject();
+}
+
+void WriteState(JsonWriter& json, const WebPanel& panel, const Catalogue& catalogue, std::string_view decimalPoint)
+{
+    const auto shown = [&](Box box) {
+        std::string text = panel.texts[static_cast<std::size_t>(box)];
+        if (const auto point = text.find('.'); point != std::string::npos)
+            text.replace(point, 1, decimalPoint);
+        return text;
+    };
+    json.BeginObject().Key("bars").BeginObject();
+    for (const Bar bar : {Bar::messageFrequency, Bar::carrierFrequency, Bar::depth, Bar::timeScroll, Bar::timeZoom}) {
+        json.Key(ControlName(bar)).BeginObject().Key("position").Number(panel.BarPosition(bar));
+        if (bar == Bar::messageFrequency || bar == Bar::carrierFrequency || bar == Bar::depth)
+            json.Key("text").String(shown(static_cast<Box>(bar)));
+        json.EndObject();
+    }
+    json.EndObject().Key("boxes").BeginObject();
+    for (const Box box : {Box::messageFrequency, Box::carrierFrequency, Box::depth})
+        json.Key(ControlName(box)).String(shown(box));
+    json.EndObject().Key("switches").BeginObject();
+    for (const Switch which : {Switch::linear, Switch::twoSided, Switch::memory, Switch::modulatedTrace,
+                               Switch::modulatedSpectrum})
+        json.Key(ControlName(which)).Bool(panel.SwitchState(which) == CheckState::checked);
+    json.EndObject().Key("lists").BeginObject()
+        .Key(ControlName(List::messageType)).Number(static_cast<int>(panel.messageType))
+        .Key(ControlName(List::scheme)).Number(static_cast<int>(panel.scheme))
+        .EndObject();
+    const std::string_view hint = catalogue.Translate(kHelpContext, GuideHintKey());
+    json.Key("pause").BeginObject()
+        .Key("caption").String(catalogue.Translate(kWindowContext, Key(panel.pause)))
+        .Key("help").String(WithGuideHint(catalogue.Translate(kHelpContext, PauseHelpKey(panel.pause)), hint))
+        .EndObject();
+    json.Key("running").Bool(panel.clockRunning);
+    json.Key("colours").BeginObject().Key(ControlName(Switch::memory)).String(CssColour(panel.memoryColour)).EndObject();
+    json.Key("markers").BeginArray();
+    for (const MarkerLine& line : ZeroMarkerLines(panel.markerX))
+        WriteLine(json, line);
+    json.EndArray().EndObject();
+}
+
+}  // namespace quorvane::web

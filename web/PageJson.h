@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/JsonWriter.h"
+#include "app/MarkerLines.h"
+#include "plot/Colour.h"
+#include "web/Catalogue.h"
+#include "web/WebPanel.h"
+
+namespace quorvane::web {
+
+// A colour the core holds (0x00BBGGRR) as the page's style writes it, "#rrggbb".
+std::string CssColour(Colour colour);
+
+// A marker's or the cursor's line, in the window's twips.
+void WriteLine(JsonWriter& json, const MarkerLine& line);
+
+// The design: the window, every control by name with its kind, box, type
+// size, scroll range and colour, and the Tab order.
+void WriteDesign(JsonWriter& json);
+
+// Every control's texts in the page's language: caption, list choices,
+// accessible name, description and tooltip, as the window shows them.
+void WriteTexts(JsonWriter& json, const Catalogue& catalogue);
+
+// What the controls now show, each by name, the pause button's caption and
+// help, whether the clock runs, the controls' colours and the zero markers.
+void WriteState(JsonWriter& json, const WebPanel& panel, const Catalogue& catalogue, std::string_view decimalPoint);
+
+}  // namespace quorvane::web
