@@ -1,0 +1,58 @@
+#include "engine/BandFilters.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/nrFFT.h"
+
+namespace quorvane {
+namespace {
+
+// A tone sin(i f / 32) turns f / 16 radians a point, so over the 8192 points
+// it makes f x 8192 / (32 pi) turns: that many bins.
+constexpr double kBinsPerUnit = kPoints / (32.0 * std::numbers::pi);
+constexpr int kBandOrder = 8;
+constexpr int kLowPassOrder = 8;
+
+double Butterworth(double distance, double edge, int order)
+{
+    const double ratio = (distance * distance) / (edge * edge);
+    double power = 1.0;
+    for (int n = 0; n < order; ++n)
+        power *= ratio;
+    return 1.0 / std::sqrt(1.0 + power);
+}
+
+void Scale(SampleBuffer& work, int bin, double gain)
+{
+    work[2 * bin] *= gain;
+    work[2 * bin + 1] *= gain;
+}
+
+}  // namespace
+
+// The transform's forward exponent is positive, so a point turning forward,
+// exp(+j w n), lands at bin 8192 - k: the analytic signal keeps, doubled,
+// only the upper half of the bins.
+void KeepBand(SampleBuffer& work, double centre, double halfWidth)
+{
+    nrFFT::FFT(work, kPoints, false);
+    const double centreBin = centre * kBinsPerUnit;
+    const double edge = halfWidth * kBinsPerUnit;
+    for (int bin = 0; bin <= kPoints / 2; ++bin)
+        Scale(work, bin, 0.0);
+    for (int bin = kPoints / 2 + 1; bin < kPoints; ++bin)
+        Scale(work, bin, 2.0 * Butterworth(kPoints - bin - centreBin, edge, kBandOrder));
+    nrFFT::FFT(work, kPoints, true);
+}
+
+void KeepBelow(SampleBuffer& work, double cutOff)
+{
+    nrFFT::FFT(work, kPoints, false);
+    const double edge = cutOff * kBinsPerUnit;
+    for (int bin = 0; bin < kPoints; ++bin)
+        Scale(work, bin, Butterworth(bin <= kPoints / 2 ? bin : kPoints - bin, edge, kLowPassOrder));
+    nrFFT::FFT(work, kPoints, true);
+}
+
+}  // namespace quorvane
