@@ -16,6 +16,12 @@ double CarrierPhase(std::int16_t i, double f)
     return static_cast<double>(i) * f / 32.0;
 }
 
+// Brings a phase into [-pi, pi] by whole turns.
+double Wrapped(double phase)
+{
+    return phase - 2.0 * kPi * std::nearbyint(phase / (2.0 * kPi));
+}
+
 double Argument(const SampleBuffer& band, std::int16_t i)
 {
     return std::atan2(band[i + 1], band[i]);
@@ -69,12 +75,12 @@ void Frequency(const SampleBuffer& band, double f, SampleBuffer& out)
 
 // The phase detector of a PM set: the signal's phase against the carrier's.
 // The carrier is a sine, whose analytic signal is a quarter turn behind the
-// cosine's; the difference is brought back into (-pi, pi], the range any
+// cosine's; the difference is brought back into [-pi, pi], the range any
 // phase detector has.
 void Phase(const SampleBuffer& band, double f, SampleBuffer& out)
 {
     for (std::int16_t i = 0; i <= kLastEven; i += 2) {
-        out[i] = std::remainder(Argument(band, i) - CarrierPhase(i, f) + kPi / 2.0, 2.0 * kPi);
+        out[i] = Wrapped(Argument(band, i) - CarrierPhase(i, f) + kPi / 2.0);
         out[i + 1] = 0.0;
     }
 }
