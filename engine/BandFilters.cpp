@@ -15,9 +15,12 @@ constexpr int kBandOrder = 8;
 constexpr int kLowPassOrder = 8;
 
 // Past 30 edges out a gain is below 1e-11 at either order: it is taken as 0
-// rather than paying a square root and a division for each far bin.
+// rather than paying a square root and a division for each far bin. A band
+// of no width (a message frequency of 0) passes its centre alone.
 double Butterworth(double distance, double edge, int order)
 {
+    if (!(edge > 0.0))
+        return distance == 0.0 ? 1.0 : 0.0;
     const double ratio = (distance * distance) / (edge * edge);
     if (ratio > 900.0)
         return 0.0;

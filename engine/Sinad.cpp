@@ -57,11 +57,12 @@ MessageFit FitMessage(const SampleBuffer& message, const SampleBuffer& recovered
                       int last, int mostLag)
 {
     MessageFit best = Fit(SumOver(message, recovered, first, last, 0), 0);
-    for (int lag = -mostLag; lag <= mostLag; ++lag) {
-        const MessageFit fit = Fit(SumOver(message, recovered, first, last, lag), lag);
-        if (Better(fit, best))
-            best = fit;
-    }
+    for (int step = 1; step <= mostLag; ++step)
+        for (const int lag : {-step, step}) {
+            const MessageFit fit = Fit(SumOver(message, recovered, first, last, lag), lag);
+            if (Better(fit, best))
+                best = fit;
+        }
     return best;
 }
 

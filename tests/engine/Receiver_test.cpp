@@ -156,6 +156,13 @@ const TeachingCase kCases[] = {
          EXPECT_EQ(SinadDecibels(1.0, 0.0), kMostSinad);
          RestartReceiverAverage(*receiver);
          EXPECT_EQ(ReceiverSinad(*receiver), kLeastSinad);
+         // A message frequency of 0 gives the filters no band at all.
+         silent->messageFrequency = 0.0;
+         for (const Detector detector : kDetectors) {
+             RunReceiver(*receiver, *silent, Scheme::fm, {detector, 0, 5});
+             EXPECT_TRUE(std::isfinite(receiver->recoveredMessage[2 * 4096])) << Key(detector);
+             EXPECT_EQ(ReceiverSinad(*receiver), kLeastSinad) << Key(detector);
+         }
      }},
 };
 
