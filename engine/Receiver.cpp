@@ -15,7 +15,7 @@ constexpr std::int16_t kLastEven = 16382;
 // within 0.1 dB and a filtered-noise message whole.
 constexpr double kMessageBandPerFrequency = 1.6;
 // The filters delay nothing; the fit still looks this far either way.
-constexpr int kMostLag = 4;
+constexpr int kMostLag = 2;
 
 double MessagePeak(const SampleBuffer& message)
 {
