@@ -38,9 +38,11 @@ void Scale(SampleBuffer& work, int bin, double gain)
 
 }  // namespace
 
-// The transform's forward exponent is positive, so a point turning forward,
-// exp(+j w n), lands at bin 8192 - k: the analytic signal keeps, doubled,
-// only the upper half of the bins.
+// The intermediate-frequency strip of a superhet, which lets the one
+// station's band through to the detector and keeps the rest of the channel's
+// noise out. The transform's forward exponent is positive, so a point
+// turning forward, exp(+j w n), lands at bin 8192 - k: the analytic signal
+// keeps, doubled, only the upper half of the bins.
 void KeepBand(SampleBuffer& work, double centre, double halfWidth)
 {
     nrFFT::FFT(work, kPoints, false);

@@ -27,9 +27,9 @@ double MessagePeak(const SampleBuffer& message)
 
 // Half the band the transmission takes around its carrier: the message band
 // either side for AM and DSB-SC; Carson's rule, peak deviation plus message
-// band, for FM and PM. FM's deviation is depth x message in the state's
-// frequency units; PM's depth x message is in radians, each turning at up to
-// the message frequency.
+// band, for FM and PM. FM's peak deviation is depth x the message's peak, in
+// the state's frequency units; PM's is its peak phase shift (the same
+// product, in radians) times the message frequency.
 double HalfBand(Scheme scheme, const SignalState& signal, double messageBand)
 {
     const double peak = signal.depth * MessagePeak(signal.messageSignal);
@@ -42,10 +42,12 @@ double HalfBand(Scheme scheme, const SignalState& signal, double messageBand)
     return messageBand;
 }
 
-// What an in-step detector gives for a message x: level + gain x. The
-// envelope and product detectors see AM's carrier, half the carrier's size,
-// and each scheme's message part; the angle detectors what the modulator
-// turned the phase by.
+// What a detector in step with its own scheme gives for a message x, as
+// level + gain x, so that the recovered message can be drawn on the
+// message's scale. The amplitude detectors see the carrier's level (half the
+// carrier for AM, none for DSB-SC, the whole constant envelope of FM and PM)
+// and the message's part of the amplitude; the angle detectors how far the
+// modulator turned the frequency or the phase.
 struct Calibration {
     double level;
     double gain;
