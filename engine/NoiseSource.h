@@ -8,6 +8,10 @@ namespace quorvane {
 // fixed start, never reseeded, so every run repeats the same noise frames.
 class NoiseSource {
 public:
+    NoiseSource() = default;
+    // Another sequence, for a consumer that must not take the window's draws.
+    explicit NoiseSource(std::uint64_t start) : state_(start) {}
+
     float Next();
 
 private:

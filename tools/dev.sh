@@ -169,7 +169,7 @@ web)
 bench)
     install_missing "${packages[@]}" "${test_packages[@]}"
     build
-    for program in bench_fft bench_engine bench_tick; do
+    for program in bench_fft bench_engine bench_receiver bench_tick; do
         build/bench/$program --benchmark_format=console
     done
     tools/cpu-use.sh build/ui/quorvane

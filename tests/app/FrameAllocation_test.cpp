@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "engine/Choices.h"
+#include "engine/Receiver.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
 #include "support/RecordingWindow.h"
@@ -46,6 +49,19 @@ TEST(FrameAllocation, ChangingParametersRefillTheKeptValuesWithoutAllocating)
         window.Tick(controls);
         window.Tick(controls);  // the kept values in use
     }
+    EXPECT_EQ(gAllocations.load() - before, 0);
+}
+
+TEST(FrameAllocation, ReceiverFramesAllocateNothing)
+{
+    RecordingWindow window;
+    FakeControls controls;
+    window.Tick(controls);
+    auto receiver = std::make_unique<ReceiverState>();
+    const long before = gAllocations.load();
+    for (int frame = 0; frame < 44; ++frame)
+        RunReceiver(*receiver, *window.state, kSchemes[frame % 4],
+                    {kDetectors[(frame / 4) % 4], frame % 13, frame % 11});
     EXPECT_EQ(gAllocations.load() - before, 0);
 }
 
