@@ -15,7 +15,7 @@ namespace {
 TEST(MessageBox, TheTransformsComplaintShowsWithOnlyAnOkButton)
 {
     QApplication::setApplicationName("Quorvane");
-    nrFFT::SetMessageHook(&showMessage);
+    nrFFT::SetMessageHook(&ShowMessage);
     struct Seen {
         QString title, text;
         QMessageBox::StandardButtons buttons;

@@ -126,16 +126,16 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kBuddies{
 
 constexpr char kContext[] = "ControlHelp";
 
-const ControlText* textOf(const QWidget& control)
+const ControlText* TextOf(const QWidget& control)
 {
     for (const ControlText& text : kTexts)
-        if (control.objectName() == toQString(text.control))
+        if (control.objectName() == ToQString(text.control))
             return &text;
     return nullptr;
 }
 
 // Every accessible description is set here.
-void describe(QWidget& control, const QString& description)
+void Describe(QWidget& control, const QString& description)
 {
     if (control.accessibleDescription() != description)
         control.setAccessibleDescription(description);
@@ -143,53 +143,53 @@ void describe(QWidget& control, const QString& description)
 
 }  // namespace
 
-QString withGuideHint(const QString& text)
+QString WithGuideHint(const QString& text)
 {
     const QString hint = QCoreApplication::translate("ControlHelp", "F1: class guide");
     return text.isEmpty() ? hint : text + QLatin1Char('\n') + hint;
 }
 
-void setHelp(QWidget& control)
+void SetHelp(QWidget& control)
 {
-    const ControlText* text = textOf(control);
+    const ControlText* text = TextOf(control);
     if (!text)
         return;
-    control.setAccessibleName(translated(kContext, text->name));
-    describe(control, withGuideHint(translated(kContext, text->description)));
+    control.setAccessibleName(Translated(kContext, text->name));
+    Describe(control, WithGuideHint(Translated(kContext, text->description)));
     if (!text->toolTip.empty())
-        control.setToolTip(withGuideHint(translated(kContext, text->toolTip)));
+        control.setToolTip(WithGuideHint(Translated(kContext, text->toolTip)));
 }
 
-void setControlHelp(QWidget& window)
+void SetControlHelp(QWidget& window)
 {
     for (const ControlText& text : kTexts)
-        if (auto* control = window.findChild<QWidget*>(toQString(text.control)))
-            setHelp(*control);
+        if (auto* control = window.findChild<QWidget*>(ToQString(text.control)))
+            SetHelp(*control);
     for (const auto& [label, control] : kBuddies) {
-        auto* labelWidget = window.findChild<QLabel*>(toQString(label));
-        auto* controlWidget = window.findChild<QWidget*>(toQString(control));
+        auto* labelWidget = window.findChild<QLabel*>(ToQString(label));
+        auto* controlWidget = window.findChild<QWidget*>(ToQString(control));
         if (labelWidget && controlWidget)
             labelWidget->setBuddy(controlWidget);
     }
 }
 
-void setPauseHelp(QWidget& button, PauseState state)
+void SetPauseHelp(QWidget& button, PauseState state)
 {
-    const QString next = withGuideHint(
+    const QString next = WithGuideHint(
         state == PauseState::running
             ? QCoreApplication::translate("ControlHelp", "Pause the display: the pictures stand still")
             : QCoreApplication::translate("ControlHelp", "Continue the display"));
     button.setToolTip(next);
-    describe(button, next);
+    Describe(button, next);
 }
 
 // The live reading is spoken alone; the guide's hint belongs to what the
 // picture shows.
-void describeReading(QWidget& picture, const QString& figures)
+void DescribeReading(QWidget& picture, const QString& figures)
 {
-    const ControlText* text = textOf(picture);
-    describe(picture, !figures.isEmpty() ? figures
-                      : text          ? withGuideHint(translated(kContext, text->description))
+    const ControlText* text = TextOf(picture);
+    Describe(picture, !figures.isEmpty() ? figures
+                      : text          ? WithGuideHint(Translated(kContext, text->description))
                                       : QString());
 }
 

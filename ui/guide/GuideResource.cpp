@@ -10,7 +10,7 @@ constexpr auto kEnglishGuide = QLatin1StringView(":/guide/guide.md");
 
 }  // namespace
 
-QString guideResourcePath(const QStringList& uiLanguages)
+QString GuideResourcePath(const QStringList& uiLanguages)
 {
     for (QString language : uiLanguages) {
         // Qt writes "pt-BR" and "zh-Hans-CN"; the files are guide_pt_BR.md and guide_zh_CN.md.
@@ -22,9 +22,9 @@ QString guideResourcePath(const QStringList& uiLanguages)
     return kEnglishGuide;
 }
 
-QString guideText(const QLocale& locale)
+QString GuideText(const QLocale& locale)
 {
-    QFile file(guideResourcePath(locale.uiLanguages()));
+    QFile file(GuideResourcePath(locale.uiLanguages()));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());

@@ -16,7 +16,7 @@ public:
     GuideWindow();
 
     // The text grows with the main window's magnification.
-    void setZoom(double factor);
+    void SetZoom(double factor);
 
 signals:
     // A "Set up" link under experiment `number` was followed.
@@ -27,7 +27,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void followLink(const QUrl& link);
+    void FollowLink(const QUrl& link);
 
     QFont designFont_;
 };

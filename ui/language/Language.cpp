@@ -11,7 +11,7 @@ namespace {
 constexpr auto kCatalogues = QLatin1StringView(":/i18n");
 
 // The variables the C library takes its number format from, strongest first.
-QString numericLocaleName()
+QString NumericLocaleName()
 {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
         const QString name = qEnvironmentVariable(variable);
@@ -23,14 +23,14 @@ QString numericLocaleName()
 
 }  // namespace
 
-QLocale numberLocale(const QLocale& spoken, const QString& numeric)
+QLocale NumberLocale(const QLocale& spoken, const QString& numeric)
 {
     // "de_AT.UTF-8@euro": QLocale knows the language and territory only.
     const QLocale system(numeric.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0));
     return system.language() == spoken.language() ? system : spoken;
 }
 
-void setFontLanguage()
+void SetFontLanguage()
 {
     if (qEnvironmentVariableIsSet("FC_LANG"))
         return;
@@ -41,7 +41,7 @@ void setFontLanguage()
     qputenv("FC_LANG", tag.toLatin1());
 }
 
-void loadLanguage(QCoreApplication& app, const QLocale& system)
+void LoadLanguage(QCoreApplication& app, const QLocale& system)
 {
     auto* own = new QTranslator(&app);
     if (!own->load(system, QStringLiteral("quorvane"), QStringLiteral("_"), kCatalogues)) {
@@ -56,7 +56,7 @@ void loadLanguage(QCoreApplication& app, const QLocale& system)
         delete qt;
     // Qt takes the names from LANGUAGE but the numbers from LANG, so that
     // LANGUAGE=de with LANG=C would show German words with "5.1".
-    QLocale::setDefault(numberLocale(QLocale(own->language()), numericLocaleName()));
+    QLocale::setDefault(NumberLocale(QLocale(own->language()), NumericLocaleName()));
 }
 
 }  // namespace quorvane

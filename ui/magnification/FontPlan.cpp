@@ -27,12 +27,12 @@ struct TextRoom {
     int flags;
 };
 
-std::optional<TextRoom> captionRoom(ControlKind kind, QSize box, const QStyle& style)
+std::optional<TextRoom> CaptionRoom(ControlKind kind, QSize box, const QStyle& style)
 {
     switch (kind) {
         case ControlKind::Label: return TextRoom{box, Qt::AlignRight | Qt::AlignTop};
         case ControlKind::CheckBox:
-            return TextRoom{box - QSize(CheckBox::captionIndent(style), 0),
+            return TextRoom{box - QSize(CheckBox::CaptionIndent(style), 0),
                             CheckBox::kCaptionFlags};
         case ControlKind::CommandButton:
         case ControlKind::ButtonCheckBox: {
@@ -50,9 +50,9 @@ class StepStyles {
 public:
     explicit StepStyles(const QStyle& style) : style_(style) {}
 
-    const QStyle& base() const { return style_; }
+    const QStyle& Base() const { return style_; }
 
-    const QStyle& at(std::size_t step)
+    const QStyle& At(std::size_t step)
     {
         if (kZoomSteps[step] == 1.0)
             return style_;
@@ -66,15 +66,15 @@ private:
     std::array<std::unique_ptr<ZoomStyle>, kZoomSteps.size()> zoomed_;
 };
 
-bool fitsAtEveryStep(const ControlDesign& design, const QString& text, double size, StepStyles& styles)
+bool FitsAtEveryStep(const ControlDesign& design, const QString& text, double size, StepStyles& styles)
 {
-    QFont font = designFont(design.font);
+    QFont font = DesignFont(design.font);
     for (std::size_t step = 0; step < kZoomSteps.size(); ++step) {
         const double factor = kZoomSteps[step];
         font.setPointSizeF(size * factor);
         const QSize slack(factor == 1.0 ? 0 : kMagnifiedSlack, 0);
-        const QSize box = magnified(toPixels(design.box), factor).size() + slack;
-        if (!captionFits(design.kind, box, text, font, styles.at(step)))
+        const QSize box = Magnified(ToPixels(design.box), factor).size() + slack;
+        if (!CaptionFits(design.kind, box, text, font, styles.At(step)))
             return false;
     }
     return true;
@@ -84,22 +84,22 @@ bool fitsAtEveryStep(const ControlDesign& design, const QString& text, double si
 // that no language makes the class larger than English has it, and a
 // translation also at every step, at `size` or at a size of its own, which
 // goes into `ownSizes`.
-bool allFit(double size, FontClass fontClass, std::span<const ControlDesign> controls,
+bool AllFit(double size, FontClass fontClass, std::span<const ControlDesign> controls,
             StepStyles& styles, std::map<std::string_view, double>& ownSizes)
 {
-    QFont font = designFont(fontClass);
+    QFont font = DesignFont(fontClass);
     font.setPointSizeF(size);
     for (const ControlDesign& design : controls) {
         if (design.font != fontClass || design.text.empty())
             continue;
         const QString english = QString::fromUtf8(design.text.data(), static_cast<qsizetype>(design.text.size()));
-        if (!captionFits(design.kind, toPixels(design.box).size(), english, font, styles.base()))
+        if (!CaptionFits(design.kind, ToPixels(design.box).size(), english, font, styles.Base()))
             return false;
-        const QString text = shownText(design.text);
+        const QString text = ShownText(design.text);
         if (text == english)
             continue;
         double own = size;
-        while (own >= size - kLargestOwnShrink && !fitsAtEveryStep(design, text, own, styles))
+        while (own >= size - kLargestOwnShrink && !FitsAtEveryStep(design, text, own, styles))
             own -= kPointStep;
         if (own < size - kLargestOwnShrink)
             return false;
@@ -109,13 +109,13 @@ bool allFit(double size, FontClass fontClass, std::span<const ControlDesign> con
     return true;
 }
 
-QFont fittedFont(FontClass fontClass, std::span<const ControlDesign> controls, StepStyles& styles,
+QFont FittedFont(FontClass fontClass, std::span<const ControlDesign> controls, StepStyles& styles,
                  std::map<std::string_view, double>& ownSizes)
 {
-    QFont font = designFont(fontClass);
+    QFont font = DesignFont(fontClass);
     for (double size = PointSize(fontClass); size > kSmallestPointSize; size -= kPointStep) {
         std::map<std::string_view, double> sizes;
-        if (allFit(size, fontClass, controls, styles, sizes)) {
+        if (AllFit(size, fontClass, controls, styles, sizes)) {
             ownSizes.merge(sizes);
             font.setPointSizeF(size);
             return font;
@@ -127,10 +127,10 @@ QFont fittedFont(FontClass fontClass, std::span<const ControlDesign> controls, S
 
 }  // namespace
 
-bool captionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
+bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
                  const QStyle& style)
 {
-    const auto room = captionRoom(kind, box, style);
+    const auto room = CaptionRoom(kind, box, style);
     if (!room)
         return true;
     const QRect needed =
@@ -138,7 +138,7 @@ bool captionFits(ControlKind kind, QSize box, const QString& text, const QFont& 
     return needed.width() <= room->size.width() && needed.height() <= room->size.height();
 }
 
-QFont designFont(FontClass font)
+QFont DesignFont(FontClass font)
 {
     QFont design(QStringLiteral("MS Sans Serif"));
     design.setStyleHint(QFont::SansSerif);
@@ -152,21 +152,21 @@ FontPlan::FontPlan(std::span<const ControlDesign> controls, const QStyle& style)
 {
     StepStyles styles(style);
     for (FontClass font : {FontClass::Small, FontClass::Medium, FontClass::Large})
-        fonts_[static_cast<std::size_t>(font)] = fittedFont(font, controls, styles, ownSizes_);
-    fonts_[static_cast<std::size_t>(FontClass::None)] = designFont(FontClass::None);
+        fonts_[static_cast<std::size_t>(font)] = FittedFont(font, controls, styles, ownSizes_);
+    fonts_[static_cast<std::size_t>(FontClass::None)] = DesignFont(FontClass::None);
 }
 
-QFont FontPlan::font(FontClass font) const
+QFont FontPlan::Font(FontClass font) const
 {
     return fonts_[static_cast<std::size_t>(font)];
 }
 
-QFont FontPlan::font(const ControlDesign& design) const
+QFont FontPlan::Font(const ControlDesign& design) const
 {
-    QFont chosen = font(design.font);
+    QFont font = Font(design.font);
     if (const auto own = ownSizes_.find(design.name); own != ownSizes_.end())
-        chosen.setPointSizeF(own->second);
-    return chosen;
+        font.setPointSizeF(own->second);
+    return font;
 }
 
 }  // namespace quorvane

@@ -22,11 +22,11 @@ inline constexpr int kMagnifiedSlack = 2;
 
 // Whether `text` in `font` fits, unclipped, where a control of `kind` that is
 // `box` large in `style` draws its caption; true for controls without one.
-bool captionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
+bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
                  const QStyle& style);
 
 // The design's typeface at the design size of the class.
-QFont designFont(FontClass font);
+QFont DesignFont(FontClass font);
 
 // One font per class of the design. The typeface asked for is often missing
 // and replaced by a wider one, so each class keeps the largest size, up to its
@@ -39,9 +39,9 @@ class FontPlan {
 public:
     FontPlan(std::span<const ControlDesign> controls, const QStyle& style);
 
-    QFont font(FontClass font) const;
+    QFont Font(FontClass font) const;
     // The font of the control `design` describes: its class's, or its own.
-    QFont font(const ControlDesign& design) const;
+    QFont Font(const ControlDesign& design) const;
 
 private:
     std::array<QFont, 4> fonts_;

@@ -6,48 +6,48 @@
 namespace quorvane {
 namespace {
 
-int scaled(int pixels, double factor)
+int Scaled(int pixels, double factor)
 {
     return static_cast<int>(std::lround(pixels * factor));
 }
 
 }  // namespace
 
-double largestFittingStep(QSize client, QSize decoration, QSize available)
+double LargestFittingStep(QSize client, QSize decoration, QSize available)
 {
     double best = kZoomSteps.front();
     for (const double step : kZoomSteps) {
-        const QSize window = QSize(scaled(client.width(), step), scaled(client.height(), step)) + decoration;
+        const QSize window = QSize(Scaled(client.width(), step), Scaled(client.height(), step)) + decoration;
         if (window.width() <= available.width() && window.height() <= available.height())
             best = step;
     }
     return best;
 }
 
-double stepAbove(double current)
+double StepAbove(double current)
 {
     const auto above = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), current);
     return above == kZoomSteps.end() ? kZoomSteps.back() : *above;
 }
 
-double stepBelow(double current)
+double StepBelow(double current)
 {
     const auto below = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), current);
     return below == kZoomSteps.begin() ? kZoomSteps.front() : *(below - 1);
 }
 
-double fullScreenFactor(QSize client, QSize screen)
+double FullScreenFactor(QSize client, QSize screen)
 {
     return std::min(static_cast<double>(screen.width()) / client.width(),
                     static_cast<double>(screen.height()) / client.height());
 }
 
-QRect magnified(const QRect& design, double factor, QPoint offset)
+QRect Magnified(const QRect& design, double factor, QPoint offset)
 {
-    const int left = scaled(design.left(), factor);
-    const int top = scaled(design.top(), factor);
-    const int right = scaled(design.left() + design.width(), factor);
-    const int bottom = scaled(design.top() + design.height(), factor);
+    const int left = Scaled(design.left(), factor);
+    const int top = Scaled(design.top(), factor);
+    const int right = Scaled(design.left() + design.width(), factor);
+    const int bottom = Scaled(design.top() + design.height(), factor);
     return QRect(left, top, right - left, bottom - top).translated(offset);
 }
 

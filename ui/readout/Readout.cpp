@@ -11,23 +11,23 @@
 namespace quorvane {
 namespace {
 
-std::string decimalPoint(const QLocale& locale)
+std::string DecimalPoint(const QLocale& locale)
 {
     return locale.decimalPoint().toStdString();
 }
 
 }  // namespace
 
-QString traceReadoutText(const TraceReading& reading, const QLocale& locale)
+QString TraceReadoutText(const TraceReading& reading, const QLocale& locale)
 {
-    return QString::fromStdString(TraceFigures(reading, decimalPoint(locale)));
+    return QString::fromStdString(TraceFigures(reading, DecimalPoint(locale)));
 }
 
-QString spectrumReadoutText(const SpectrumReading& reading, const QLocale& locale)
+QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& locale)
 {
     const std::string noSignal = QCoreApplication::translate("Readout", "no signal").toStdString();
     const std::string memory = QCoreApplication::translate("Readout", "memory").toStdString();
-    return QString::fromStdString(SpectrumFigures(reading, decimalPoint(locale), {noSignal, memory}));
+    return QString::fromStdString(SpectrumFigures(reading, DecimalPoint(locale), {noSignal, memory}));
 }
 
 Readout::Readout() : QLabel(nullptr, Qt::ToolTip)
@@ -40,7 +40,7 @@ Readout::Readout() : QLabel(nullptr, Qt::ToolTip)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Readout::showAt(QPoint global, const QString& text)
+void Readout::ShowAt(QPoint global, const QString& text)
 {
     if (text != this->text()) {
         setText(text);

@@ -18,16 +18,16 @@ constexpr double kWaveMiddle = kLogoHeight / 2.0;
 constexpr double kWaveHeight = 17.0;
 constexpr double kCarrierPeriod = 8.0;
 
-double envelope(double x)
+double Envelope(double x)
 {
     return kWaveHeight * (0.6 + 0.4 * std::sin(2.0 * std::numbers::pi * x / kWaveWidth));
 }
 
-QPainterPath envelopePath(double sign)
+QPainterPath EnvelopePath(double sign)
 {
     QPainterPath path;
     for (double x = 0.0; x <= kWaveWidth; x += 1.0) {
-        const QPointF point(kWaveLeft + x, kWaveMiddle - sign * envelope(x));
+        const QPointF point(kWaveLeft + x, kWaveMiddle - sign * Envelope(x));
         if (x == 0.0)
             path.moveTo(point);
         else
@@ -36,11 +36,11 @@ QPainterPath envelopePath(double sign)
     return path;
 }
 
-QPainterPath modulatedPath()
+QPainterPath ModulatedPath()
 {
     QPainterPath path;
     for (double x = 0.0; x <= kWaveWidth; x += 0.25) {
-        const double y = envelope(x) * std::sin(2.0 * std::numbers::pi * x / kCarrierPeriod);
+        const double y = Envelope(x) * std::sin(2.0 * std::numbers::pi * x / kCarrierPeriod);
         const QPointF point(kWaveLeft + x, kWaveMiddle - y);
         if (x == 0.0)
             path.moveTo(point);
@@ -50,20 +50,20 @@ QPainterPath modulatedPath()
     return path;
 }
 
-void drawWordmark(QPainter& painter)
+void DrawWordmark(QPainter& painter)
 {
     QFont font(QStringLiteral("Sans Serif"));
     font.setPixelSize(34);
     font.setWeight(QFont::DemiBold);
     painter.setFont(font);
-    painter.setPen(fromBgr(kCarrierColour));
+    painter.setPen(FromBgr(kCarrierColour));
     const QRectF room(kWaveLeft + kWaveWidth + 12.0, 0.0, kLogoWidth, kLogoHeight);
     painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvane"));
 }
 
 }  // namespace
 
-QPixmap drawLogo(qreal devicePixelRatio)
+QPixmap DrawLogo(qreal devicePixelRatio)
 {
     QPixmap logo(QSize(kLogoWidth, kLogoHeight) * devicePixelRatio);
     logo.setDevicePixelRatio(devicePixelRatio);
@@ -71,12 +71,12 @@ QPixmap drawLogo(qreal devicePixelRatio)
 
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(fromBgr(kModulatedColour), 1.4));
-    painter.drawPath(modulatedPath());
-    painter.setPen(QPen(fromBgr(kMessageColour), 2.0));
-    painter.drawPath(envelopePath(1.0));
-    painter.drawPath(envelopePath(-1.0));
-    drawWordmark(painter);
+    painter.setPen(QPen(FromBgr(kModulatedColour), 1.4));
+    painter.drawPath(ModulatedPath());
+    painter.setPen(QPen(FromBgr(kMessageColour), 2.0));
+    painter.drawPath(EnvelopePath(1.0));
+    painter.drawPath(EnvelopePath(-1.0));
+    DrawWordmark(painter);
     return logo;
 }
 

@@ -9,6 +9,6 @@ inline constexpr int kLogoHeight = 48;
 
 // The wordmark with a small amplitude-modulated wave, in the trace colours,
 // rendered for the given device pixel ratio.
-QPixmap drawLogo(qreal devicePixelRatio);
+QPixmap DrawLogo(qreal devicePixelRatio);
 
 }  // namespace quorvane

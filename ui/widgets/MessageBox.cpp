@@ -7,9 +7,9 @@
 
 namespace quorvane {
 
-void showMessage(std::string_view text)
+void ShowMessage(std::string_view text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), toQString(text),
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -35,7 +35,7 @@ void ScrollBar::paintEvent(QPaintEvent* event)
 
 void ScrollBar::focusInEvent(QFocusEvent* event)
 {
-    keyboardFocus_ = cameFromKeyboard(*event);
+    keyboardFocus_ = CameFromKeyboard(*event);
     update();
     QScrollBar::focusInEvent(event);
 }

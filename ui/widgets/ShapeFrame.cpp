@@ -11,7 +11,7 @@ ShapeFrame::ShapeFrame(QColor colour, int borderWidth, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ShapeFrame::setBorderWidth(int borderWidth)
+void ShapeFrame::SetBorderWidth(int borderWidth)
 {
     borderWidth_ = borderWidth;
     update();

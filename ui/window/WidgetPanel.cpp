@@ -21,12 +21,12 @@ namespace quorvane {
 namespace {
 
 template <typename Control>
-Control* find(const QWidget& window, std::string_view name)
+Control* Find(const QWidget& window, std::string_view name)
 {
-    return window.findChild<Control*>(toQString(name), Qt::FindDirectChildrenOnly);
+    return window.findChild<Control*>(ToQString(name), Qt::FindDirectChildrenOnly);
 }
 
-CheckState fromQt(Qt::CheckState state)
+CheckState FromQt(Qt::CheckState state)
 {
     switch (state) {
         case Qt::Unchecked: return CheckState::unchecked;
@@ -36,7 +36,7 @@ CheckState fromQt(Qt::CheckState state)
     return CheckState::unchecked;
 }
 
-void setCaptionColour(QWidget& control, const QColor& colour)
+void SetCaptionColour(QWidget& control, const QColor& colour)
 {
     QPalette palette = control.palette();
     palette.setColor(QPalette::ButtonText, colour);
@@ -45,20 +45,20 @@ void setCaptionColour(QWidget& control, const QColor& colour)
 }
 
 template <std::size_t Count>
-void fill(QComboBox& list, const std::array<std::string_view, Count>& keys)
+void Fill(QComboBox& list, const std::array<std::string_view, Count>& keys)
 {
     list.clear();
     for (std::string_view key : keys)
-        list.addItem(shownText(key));
+        list.addItem(ShownText(key));
     list.setCurrentIndex(0);
 }
 
 // Screen readers read each parameter bar as the number its box shows. Every
 // bar of the window is a ScrollBar (ControlFactory).
-void showParametersAsTheirBoxes(const WidgetPanel& panel)
+void ShowParametersAsTheirBoxes(const WidgetPanel& panel)
 {
     const auto show = [&panel](Bar bar, double (*shown)(int)) {
-        static_cast<ScrollBar&>(panel.barWidget(bar)).setShownValue(shown);
+        static_cast<ScrollBar&>(panel.BarWidget(bar)).SetShownValue(shown);
     };
     show(Bar::messageFrequency, [](int position) { return ShownFrequency(MessageFrequency(position)); });
     show(Bar::carrierFrequency, [](int position) { return ShownFrequency(CarrierFrequency(position)); });
@@ -70,15 +70,15 @@ void showParametersAsTheirBoxes(const WidgetPanel& panel)
 WidgetPanel::WidgetPanel(QWidget& window, QTimer& frameClock)
     : window_(window),
       frameClock_(frameClock),
-      lists_{find<QComboBox>(window, "messageTypeList"), find<QComboBox>(window, "schemeList")},
-      boxes_{find<QLineEdit>(window, "messageFrequencyBox"), find<QLineEdit>(window, "carrierFrequencyBox"),
-             find<QLineEdit>(window, "depthBox")},
-      pauseButton_(find<QPushButton>(window, "pauseButton"))
+      lists_{Find<QComboBox>(window, "messageTypeList"), Find<QComboBox>(window, "schemeList")},
+      boxes_{Find<QLineEdit>(window, "messageFrequencyBox"), Find<QLineEdit>(window, "carrierFrequencyBox"),
+             Find<QLineEdit>(window, "depthBox")},
+      pauseButton_(Find<QPushButton>(window, "pauseButton"))
 {
     for (std::size_t i = 0; i < bars_.size(); ++i)
-        bars_[i] = find<QScrollBar>(window, ControlName(static_cast<Bar>(i)));
+        bars_[i] = Find<QScrollBar>(window, ControlName(static_cast<Bar>(i)));
     for (std::size_t i = 0; i < switches_.size(); ++i)
-        switches_[i] = find<QCheckBox>(window, ControlName(static_cast<Switch>(i)));
+        switches_[i] = Find<QCheckBox>(window, ControlName(static_cast<Switch>(i)));
     const auto lines = ZeroMarkerDesigns();
     for (std::size_t i = 0; i < zeroMarkers_.size(); ++i) {
         const LineDesign& line = lines[i];
@@ -86,58 +86,58 @@ WidgetPanel::WidgetPanel(QWidget& window, QTimer& frameClock)
                            static_cast<std::int16_t>(line.x2), static_cast<std::int16_t>(line.y2),
                            line.width};
     }
-    setPauseHelp(*pauseButton_, pause_);
-    showParametersAsTheirBoxes(*this);
+    SetPauseHelp(*pauseButton_, pause_);
+    ShowParametersAsTheirBoxes(*this);
     // Black from the start, as the memory handler leaves it, whatever the
     // desktop's palette.
-    setCaptionColour(switchWidget(Switch::memory), Qt::black);
+    SetCaptionColour(SwitchWidget(Switch::memory), Qt::black);
 }
 
 CheckState WidgetPanel::SwitchState(Switch which) const
 {
-    return fromQt(switchWidget(which).checkState());
+    return FromQt(SwitchWidget(which).checkState());
 }
 
 std::int16_t WidgetPanel::TimeBarPosition(TimeBar bar) const
 {
-    return static_cast<std::int16_t>(barWidget(bar == TimeBar::scroll ? Bar::timeScroll : Bar::timeZoom).value());
+    return static_cast<std::int16_t>(BarWidget(bar == TimeBar::scroll ? Bar::timeScroll : Bar::timeZoom).value());
 }
 
 int WidgetPanel::BarPosition(Bar bar) const
 {
-    return barWidget(bar).value();
+    return BarWidget(bar).value();
 }
 
 void WidgetPanel::SetBarPosition(Bar bar, int position)
 {
-    barWidget(bar).setValue(position);
+    BarWidget(bar).setValue(position);
 }
 
 void WidgetPanel::SetSwitch(Switch which, bool on)
 {
-    switchWidget(which).setChecked(on);
+    SwitchWidget(which).setChecked(on);
 }
 
 void WidgetPanel::FillList(List list)
 {
     if (list == List::messageType)
-        fill(listWidget(list), kMessageTypeKeys);
+        Fill(ListWidget(list), kMessageTypeKeys);
     else
-        fill(listWidget(list), kSchemeKeys);
+        Fill(ListWidget(list), kSchemeKeys);
 }
 
 void WidgetPanel::Choose(MessageType type)
 {
-    listWidget(List::messageType).setCurrentIndex(static_cast<int>(type));
+    ListWidget(List::messageType).setCurrentIndex(static_cast<int>(type));
 }
 
 void WidgetPanel::Choose(Scheme scheme)
 {
-    listWidget(List::scheme).setCurrentIndex(static_cast<int>(scheme));
+    ListWidget(List::scheme).setCurrentIndex(static_cast<int>(scheme));
 }
 
 // A list that is emptied while it is filled keeps answering with its last choice.
-void WidgetPanel::listChanged(List list, int index)
+void WidgetPanel::ListChanged(List list, int index)
 {
     if (index < 0)
         return;
@@ -149,20 +149,20 @@ void WidgetPanel::listChanged(List list, int index)
 
 void WidgetPanel::ShowText(Box box, std::string_view text)
 {
-    boxes_.at(static_cast<std::size_t>(box))->setText(toQString(text));
+    boxes_.at(static_cast<std::size_t>(box))->setText(ToQString(text));
 }
 
 void WidgetPanel::ShowPauseState(PauseState state)
 {
-    pauseButton_->setText(shownText(Key(state)));
-    setPauseHelp(*pauseButton_, state);
-    announce(*pauseButton_, pauseButton_->text());
+    pauseButton_->setText(ShownText(Key(state)));
+    SetPauseHelp(*pauseButton_, state);
+    Announce(*pauseButton_, pauseButton_->text());
     pause_ = state;
 }
 
 void WidgetPanel::ColourMemoryCaption(std::int32_t colour)
 {
-    setCaptionColour(switchWidget(Switch::memory), fromBgr(colour));
+    SetCaptionColour(SwitchWidget(Switch::memory), FromBgr(colour));
 }
 
 void WidgetPanel::PlaceZeroMarkers(std::int16_t x)
