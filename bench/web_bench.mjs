@@ -2,7 +2,8 @@
 // plain and with the processor throttled four times (a cheap Chromebook), the
 // first frame after opening, memory over 6000 frames, and the frames shown
 // after a hidden tab comes back. Prints figures; asserts nothing.
-//   node bench/web_bench.mjs [dist/quorvane.html]   (after npm ci in tests/web)
+//   QUORVANE_WEB_DRIVER=build/tests/web/driver node bench/web_bench.mjs [dist/quorvane.html]
+// (the driver as the web_driver test installs it; tools/dev.sh bench does)
 import { launch, open } from '../tests/web/browser.mjs';
 
 const file = process.argv[2] ?? 'dist/quorvane.html';

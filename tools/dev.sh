@@ -4,12 +4,16 @@
 #   tools/dev.sh start   build and start the program
 #   tools/dev.sh test    build and run all tests (what CI runs), on a PC as
 #                        arm64 code too
+#   tools/dev.sh check   the contributor's quick loop: the program, the page
+#                        and their tests (the default workflow), installing
+#                        nothing
 #   tools/dev.sh bench   build and run the benchmarks and the CPU-use measurement
 #   tools/dev.sh package build dist/quorvane_<version>_<arch>.deb from the
 #                        committed tree and check it as Debian's archive would
 #   tools/dev.sh arm64   on a PC: cross-build for a Raspberry Pi (64-bit), run
 #                        every test under qemu, and build the arm64 package
-#   tools/dev.sh web     build dist/quorvane.html, the program as one page
+#   tools/dev.sh web     build dist/quorvane.html, the program as one page,
+#                        alone
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -68,6 +72,7 @@ enable_arm64() {
 arm64() {
     if [[ $(dpkg --print-architecture) == arm64 ]]; then
         install_missing "${packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
+        install_web
         cmake --workflow --preset default
         package
         return
@@ -115,24 +120,11 @@ check_package() {
     echo "Package checked: $deb"
 }
 
-# The core compiled to WebAssembly and put, with the page, its languages and
-# guides, into dist/quorvane.html.
-web() {
-    install_missing "${web_packages[@]}"
-    # Emscripten's optimizer needs Debian's acorn, which a node that is not
-    # Debian's own finds only through NODE_PATH.
-    export NODE_PATH=/usr/share/nodejs
-    emcmake cmake -S web -B build-web >/dev/null
-    cmake --build build-web
-    python3 web/build_page.py . build-web/quorvane.js dist/quorvane.html
-}
-
-# The browser tests' driver, exactly as the lockfile pins it; the browsers
-# are Debian's, so puppeteer fetches none of its own.
-browser_driver() {
-    install_missing "${browser_packages[@]}"
+# What the default workflow needs beyond the program's own packages: the page's
+# toolchain, the browsers, and npm, which installs the browsers' driver.
+install_web() {
+    install_missing "${web_packages[@]}" "${browser_packages[@]}"
     command -v npm >/dev/null || install_missing npm
-    (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
 }
 
 case "${1:-}" in
@@ -143,11 +135,10 @@ start)
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
-    # The page first, which the default preset's browser tests open; then the
-    # program and every test; then everything again under the sanitizers;
-    # then the libFuzzer targets, each for a bounded time.
-    web
-    browser_driver
+    install_web
+    # The program, the page and every test; then everything again under the
+    # sanitizers, without the page; then the libFuzzer targets, each for a
+    # bounded time.
     cmake --workflow --preset default
     cmake --workflow --preset sanitize
     cmake --workflow --preset fuzz
@@ -160,26 +151,30 @@ package)
     install_missing "${package_packages[@]}"
     package
     ;;
+check)
+    cmake --workflow --preset default
+    ;;
 arm64)
     arm64
     ;;
 web)
-    web
+    install_missing "${web_packages[@]}"
+    cmake --workflow --preset web
     ;;
 bench)
     install_missing "${packages[@]}" "${test_packages[@]}"
+    install_web
     build
     for program in bench_fft bench_engine bench_receiver bench_tick; do
         build/bench/$program --benchmark_format=console
     done
     tools/cpu-use.sh build/ui/quorvane
-    # The page in Chromium.
-    web
-    browser_driver
-    node bench/web_bench.mjs dist/quorvane.html
+    # The page in Chromium, with the driver the browser tests use.
+    ctest --preset default -R '^web_driver$' >/dev/null
+    QUORVANE_WEB_DRIVER=build/tests/web/driver node bench/web_bench.mjs dist/quorvane.html
     ;;
 *)
-    echo "usage: $0 start|test|bench|package|arm64|web" >&2
+    echo "usage: $0 start|test|check|bench|package|arm64|web" >&2
     exit 2
     ;;
 esac

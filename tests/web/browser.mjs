@@ -3,19 +3,29 @@
 // profile and nothing of its own that reaches out to the network.
 import fs from 'node:fs';
 import os from 'node:os';
+import { createRequire } from 'node:module';
 import path from 'node:path';
-import puppeteer from 'puppeteer-core';
+
+// The driver lies in the build tree (tests/web/run.sh names it), not beside
+// this script, where an import would look for it.
+const puppeteer = createRequire(path.join(process.env.QUORVANE_WEB_DRIVER, 'package.json'))('puppeteer-core');
+const programs = { chromium: '/usr/bin/chromium', firefox: '/usr/bin/firefox-esr' };
 
 export async function launch(browser) {
+  const executablePath = programs[browser];
+  if (!fs.existsSync(executablePath)) {
+    console.error(`${executablePath} is not installed`);
+    process.exit(1);
+  }
   const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), `quorvane-${browser}-`));
   if (browser === 'firefox') {
     return puppeteer.launch({
-      browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true, userDataDir,
+      browser: 'firefox', executablePath, headless: true, userDataDir,
       extraPrefsFirefox: { 'network.captive-portal-service.enabled': false, 'network.connectivity-service.enabled': false },
     });
   }
   return puppeteer.launch({
-    executablePath: '/usr/bin/chromium', headless: true, userDataDir,
+    executablePath, headless: true, userDataDir,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });

@@ -8,8 +8,11 @@ import sys
 
 import gi
 
-gi.require_version("Gtk", "3.0")
-gi.require_version("WebKit2", "4.1")
+try:
+    gi.require_version("Gtk", "3.0")
+    gi.require_version("WebKit2", "4.1")
+except ValueError as missing:
+    sys.exit(f"WebKitGTK is not installed: {missing}")
 from gi.repository import GLib, Gtk, WebKit2  # noqa: E402
 
 # What the page must show: the core started, a dark green trace pixel in the
