@@ -45,8 +45,8 @@ std::unique_ptr<MainWindow> HeaviestForm(bool linear, int type, int scheme)
     auto form = std::make_unique<MainWindow>();
     Get<QTimer>(*form, "frameTimer").stop();
     form->show();
-    Get<QComboBox>(*form, "messageTypeList").setCurrentText(ToQString(Key(kMessageTypes[type])));
-    Get<QComboBox>(*form, "schemeList").setCurrentText(ToQString(Key(kSchemes[scheme])));
+    Get<QComboBox>(*form, "messageTypeList").setCurrentText(toQString(Key(kMessageTypes[type])));
+    Get<QComboBox>(*form, "schemeList").setCurrentText(toQString(Key(kSchemes[scheme])));
     Get<QScrollBar>(*form, "timeZoomBar").setValue(4);
     Get<QCheckBox>(*form, "modulatedTraceButton").setChecked(true);
     Get<QCheckBox>(*form, "modulatedSpectrumButton").setChecked(true);

@@ -13,5 +13,5 @@ int main(int argc, char** argv)
     // Qt's default offscreen screen will do: the logo's text is sized in pixels.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    return quorvane::DrawLogo(4.0).toImage().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return quorvane::drawLogo(4.0).toImage().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

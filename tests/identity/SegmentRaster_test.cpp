@@ -157,7 +157,7 @@ public:
     }
     void SetColour(std::int32_t colour) override
     {
-        const QRgb next = FromBgr(colour).rgb();
+        const QRgb next = fromBgr(colour).rgb();
         if (next != colour_)
             Flush();
         colour_ = next;

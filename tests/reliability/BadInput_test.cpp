@@ -29,7 +29,7 @@ protected:
     int PixelsOf(const char* picture, std::int32_t colour)
     {
         const QImage image = Get<PictureBox>(picture).grab().toImage();
-        const QRgb wanted = FromBgr(colour).rgb();
+        const QRgb wanted = fromBgr(colour).rgb();
         int count = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -171,8 +171,8 @@ TEST_F(BadInput, GreyedTwoSidedDrawsOneSided)
     twoSides.setCheckState(Qt::PartiallyChecked);
     Tick();
     EXPECT_EQ(Get<PictureBox>("messageSpectrumPicture").grab().toImage(), oneSided);
-    EXPECT_EQ(form->panel().ZeroMarkers()[0].x1, 6000);
-    EXPECT_EQ(form->panel().ZeroMarkers()[1].x1, 6000);
+    EXPECT_EQ(form->panel().zeroMarkers()[0].x1, 6000);
+    EXPECT_EQ(form->panel().zeroMarkers()[1].x1, 6000);
 }
 
 }  // namespace

@@ -342,17 +342,17 @@ private:
             std::abs(state.depth - (10 - depth) / 5.0) > 1e-12)
             return "a signal parameter disagrees with its scroll bar";
         const std::string point = QLocale().decimalPoint().toStdString();
-        if (texts_[0]->text() != ToQString(FrequencyText(state.messageFrequencyDaHz, point)) ||
-            texts_[1]->text() != ToQString(FrequencyText(state.carrierFrequencyDaHz, point)) ||
-            texts_[2]->text() != ToQString(DepthText(state.depth, point)))
+        if (texts_[0]->text() != toQString(FrequencyText(state.messageFrequencyDaHz, point)) ||
+            texts_[1]->text() != toQString(FrequencyText(state.carrierFrequencyDaHz, point)) ||
+            texts_[2]->text() != toQString(DepthText(state.depth, point)))
             return "a text box does not show its parameter";
         const int marker = checks_[0]->checkState() == Qt::Checked ? 10448 : 6000;
         for (int i : {0, 1})
-            if (form_.panel().ZeroMarkers()[i].x1 != marker || form_.panel().ZeroMarkers()[i].x2 != marker)
+            if (form_.panel().zeroMarkers()[i].x1 != marker || form_.panel().zeroMarkers()[i].x2 != marker)
                 return "a zero-frequency marker is not where the two-sided switch puts it";
         const QString caption = pause_->text();
-        if ((caption != ToQString(Key(PauseState::running)) && caption != ToQString(Key(PauseState::paused))) ||
-            caption != ToQString(Key(form_.panel().ShownPauseState())))
+        if ((caption != toQString(Key(PauseState::running)) && caption != toQString(Key(PauseState::paused))) ||
+            caption != toQString(Key(form_.panel().ShownPauseState())))
             return "the pause button shows neither Pause nor Cont";
         return {};
     }

@@ -62,9 +62,9 @@ TEST_F(AccessibilityTest, PicturesSayWhatTheyShow)
 
 TEST_F(AccessibilityTest, PauseButtonIsNamedByItsCaption)
 {
-    EXPECT_EQ(AccessibleText(Get<QWidget>("pauseButton"), QAccessible::Name), ToQString(Key(PauseState::running)));
+    EXPECT_EQ(AccessibleText(Get<QWidget>("pauseButton"), QAccessible::Name), toQString(Key(PauseState::running)));
     QTest::mouseClick(&Get<QWidget>("pauseButton"), Qt::LeftButton);
-    EXPECT_EQ(AccessibleText(Get<QWidget>("pauseButton"), QAccessible::Name), ToQString(Key(PauseState::paused)));
+    EXPECT_EQ(AccessibleText(Get<QWidget>("pauseButton"), QAccessible::Name), toQString(Key(PauseState::paused)));
 }
 
 // Tab from the first control reaches every control in the designed order, and

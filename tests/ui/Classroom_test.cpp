@@ -31,7 +31,7 @@ bool IsPicture(std::string_view name)
 TEST_F(ClassroomTest, EveryTabStopButThePicturesHasATooltip)
 {
     for (std::string_view name : FocusOrder()) {
-        const QWidget& control = Get<QWidget>(ToQString(name));
+        const QWidget& control = Get<QWidget>(toQString(name));
         EXPECT_EQ(control.toolTip().isEmpty(), IsPicture(name)) << name;
     }
     auto& pause = Get<QPushButton>("pauseButton");
@@ -71,11 +71,11 @@ TEST_F(ClassroomTest, ReadoutFollowsThePointerAndGoesWhenItLeaves)
 TEST(ReadoutText, UsesTheLocaleDecimalSignAndATrueMinus)
 {
     const QLocale german(QLocale::German);
-    EXPECT_EQ(SpectrumReadoutText({8152, -4.91, -3.44, -2.0}, german),
+    EXPECT_EQ(spectrumReadoutText({8152, -4.91, -3.44, -2.0}, german),
               QStringLiteral("−4,9 Hz\n−3,4 dB\nmemory −2,0 dB"));
-    EXPECT_EQ(TraceReadoutText({0, 0.2621, -0.004}, german), QStringLiteral("0,262 s\n0,00"));
+    EXPECT_EQ(traceReadoutText({0, 0.2621, -0.004}, german), QStringLiteral("0,262 s\n0,00"));
     // A bin holding nothing but rounding has no level worth a number.
-    EXPECT_EQ(SpectrumReadoutText({100, 12.27, -303.2, -199.9}, QLocale::c()),
+    EXPECT_EQ(spectrumReadoutText({100, 12.27, -303.2, -199.9}, QLocale::c()),
               QStringLiteral("12.3 Hz\nno signal\nmemory −199.9 dB"));
 }
 
@@ -88,7 +88,7 @@ TEST_F(ClassroomTest, MagnifiedEveryControlKeepsItsPlaceAndPicturesDoubleExactly
     form->magnifier().setZoom(2.0);
     EXPECT_EQ(form->size(), window * 2);
     for (const ControlDesign& design : ControlDesigns())
-        EXPECT_EQ(Get<QWidget>(ToQString(design.name)).geometry(), Magnified(ToPixels(design.box), 2.0))
+        EXPECT_EQ(Get<QWidget>(toQString(design.name)).geometry(), magnified(toPixels(design.box), 2.0))
             << design.name;
     EXPECT_EQ(picture.InnerWidth(), 8835.0f);
     EXPECT_EQ(picture.grab().toImage().convertToFormat(atDesign.format()),

@@ -79,13 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
 void ExpectMarkersAt(const MainWindow& form, int x)
 {
     for (int i : {0, 1}) {
-        EXPECT_EQ(form.panel().ZeroMarkers()[i].x1, x);
-        EXPECT_EQ(form.panel().ZeroMarkers()[i].x2, x);
+        EXPECT_EQ(form.panel().zeroMarkers()[i].x1, x);
+        EXPECT_EQ(form.panel().zeroMarkers()[i].x2, x);
     }
-    EXPECT_EQ(form.panel().ZeroMarkers()[0].y1, 4080);
-    EXPECT_EQ(form.panel().ZeroMarkers()[0].y2, 4320);
-    EXPECT_EQ(form.panel().ZeroMarkers()[1].y1, 9840);
-    EXPECT_EQ(form.panel().ZeroMarkers()[1].y2, 10080);
+    EXPECT_EQ(form.panel().zeroMarkers()[0].y1, 4080);
+    EXPECT_EQ(form.panel().zeroMarkers()[0].y2, 4320);
+    EXPECT_EQ(form.panel().zeroMarkers()[1].y1, 9840);
+    EXPECT_EQ(form.panel().zeroMarkers()[1].y2, 10080);
 }
 
 TEST_F(SwitchTest, MarkersFollowTheTwoSidedSwitch)
@@ -127,11 +127,11 @@ TEST_F(SwitchTest, PauseThenContinueRestoresTheInterval)
     auto& timer = Get<QTimer>("frameTimer");
     timer.setInterval(250);
     Click(*form, "pauseButton");
-    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), ToQString(Key(PauseState::paused)));
+    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), toQString(Key(PauseState::paused)));
     EXPECT_EQ(form->panel().ShownPauseState(), PauseState::paused);
     EXPECT_FALSE(timer.isActive());
     Click(*form, "pauseButton");
-    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), ToQString(Key(PauseState::running)));
+    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), toQString(Key(PauseState::running)));
     EXPECT_EQ(form->panel().ShownPauseState(), PauseState::running);
     EXPECT_TRUE(timer.isActive());
     EXPECT_EQ(timer.interval(), 100);
@@ -156,7 +156,7 @@ TEST_F(SwitchTest, WhilePausedTicksDoNothingAndHandlersStillWork)
     EXPECT_EQ(State().carrierFrequencyDaHz, 8.0);
     EXPECT_EQ(State().depth, 2.0);
     EXPECT_EQ(State().modulatedAverageCount, 0);
-    EXPECT_EQ(form->panel().ZeroMarkers()[0].x1, 10448);
+    EXPECT_EQ(form->panel().zeroMarkers()[0].x1, 10448);
     EXPECT_EQ(MemoryCaption(), QColor(128, 64, 0));
 }
 

@@ -36,7 +36,7 @@ const QRect kAvailable(0, 40, 1920, 1040);
 
 TEST_P(Placement, BesideTheWindowWhereThereIsRoom)
 {
-    EXPECT_EQ(GuidePlacement(GetParam().main, GetParam().preferred, 316, kAvailable), GetParam().expected);
+    EXPECT_EQ(guidePlacement(GetParam().main, GetParam().preferred, 316, kAvailable), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,15 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GuideResource, EachLanguagePicksItsOwnGuideAndAnyOtherTheEnglish)
 {
-    EXPECT_EQ(GuideResourcePath({QStringLiteral("it-IT")}), QStringLiteral(":/guide/guide.md"));
+    EXPECT_EQ(guideResourcePath({QStringLiteral("it-IT")}), QStringLiteral(":/guide/guide.md"));
     for (QString file : QDir(QStringLiteral(":/guide")).entryList({QStringLiteral("guide_*.md")}))
-        EXPECT_EQ(GuideResourcePath({file.mid(6).chopped(3).replace(QLatin1Char('_'), QLatin1Char('-'))}),
+        EXPECT_EQ(guideResourcePath({file.mid(6).chopped(3).replace(QLatin1Char('_'), QLatin1Char('-'))}),
                   QStringLiteral(":/guide/") + file);
 }
 
 TEST(GuideResource, EveryExperimentHasItsSetUpLink)
 {
-    const QString guide = GuideText(QLocale::c());
+    const QString guide = guideText(QLocale::c());
     const QRegularExpression setUpLink(QStringLiteral(R"(\[Set up[^\]]*\]\(setup:(\d)\))"));
     QStringList numbers;
     for (const auto& link : setUpLink.globalMatch(guide))

@@ -54,7 +54,7 @@ private:
 std::array<QFont, 3> PlannedFonts(const QStyle& style)
 {
     const FontPlan plan(ControlDesigns(), style);
-    return {plan.Font(FontClass::Small), plan.Font(FontClass::Medium), plan.Font(FontClass::Large)};
+    return {plan.font(FontClass::Small), plan.font(FontClass::Medium), plan.font(FontClass::Large)};
 }
 
 // The first list text wider than the field beside the arrow, where the closed
@@ -106,9 +106,9 @@ TEST_P(EachLanguage, EveryCaptionAndListTextFitsAtEveryZoomStepWithTheDesignFont
             // The pause button shows its paused caption in the same box.
             QStringList captions{Caption(control)};
             if (design.name == "pauseButton")
-                captions << ShownText(Key(PauseState::paused));
+                captions << shownText(Key(PauseState::paused));
             for (const QString& caption : captions)
-                EXPECT_TRUE(CaptionFits(design.kind, control.size() + slack, caption, control.font(),
+                EXPECT_TRUE(captionFits(design.kind, control.size() + slack, caption, control.font(),
                                         *control.style()))
                     << design.name << " \"" << caption.toStdString() << "\" at " << step;
         }
@@ -123,7 +123,7 @@ TEST(English, EveryControlKeepsItsClassFont)
     const FontPlan plan(ControlDesigns(), *form.style());
     for (const ControlDesign& design : ControlDesigns()) {
         if (design.font != FontClass::None) {
-            EXPECT_EQ(Find<QWidget>(form, QString::fromUtf8(design.name.data())).font(), plan.Font(design.font))
+            EXPECT_EQ(Find<QWidget>(form, QString::fromUtf8(design.name.data())).font(), plan.font(design.font))
                 << design.name;
         }
     }
@@ -179,10 +179,10 @@ TEST_P(EachGuide, NamesOnlyCaptionsTheWindowShows)
 {
     Spoken language(QString::fromLatin1(GetParam()));
     MainWindow form;
-    QStringList shown{ShownText(Key(PauseState::paused))};
+    QStringList shown{shownText(Key(PauseState::paused))};
     for (const ControlDesign& design : ControlDesigns())
         shown << Caption(Find<QWidget>(form, QString::fromUtf8(design.name.data())));
-    const QStringList named = NamedControls(GuideText());
+    const QStringList named = NamedControls(guideText());
     EXPECT_GE(named.size(), 9);
     for (const QString& name : named)
         EXPECT_TRUE(shown.contains(name)) << name.toStdString();
@@ -228,7 +228,7 @@ class NumberLocales : public ::testing::TestWithParam<NumberLocaleCase> {};
 TEST_P(NumberLocales, NumbersFollowTheSpokenLanguageUnlessTheSystemSpeaksItToo)
 {
     const NumberLocaleCase& c = GetParam();
-    EXPECT_EQ(NumberLocale(QLocale(QString::fromLatin1(c.spoken)), c.numeric).name(), c.expected);
+    EXPECT_EQ(numberLocale(QLocale(QString::fromLatin1(c.spoken)), c.numeric).name(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,10 +243,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Only a language the program speaks changes anything; everything else leaves
 // it English, in the number format it had.
-TEST(LoadLanguage, AnUnknownOrMalformedLocaleLeavesTheWindowEnglish)
+TEST(loadLanguage, AnUnknownOrMalformedLocaleLeavesTheWindowEnglish)
 {
     for (const char* name : {"xx_YY", "garbage", "C", "en_US", ""}) {
-        LoadLanguage(*QCoreApplication::instance(), QLocale(QString::fromLatin1(name)));
+        loadLanguage(*QCoreApplication::instance(), QLocale(QString::fromLatin1(name)));
         EXPECT_EQ(QCoreApplication::translate("MainWindow", "Sine Wave"), "Sine Wave") << name;
         EXPECT_EQ(QLocale().name(), QLocale::c().name()) << name;
     }
@@ -254,10 +254,10 @@ TEST(LoadLanguage, AnUnknownOrMalformedLocaleLeavesTheWindowEnglish)
 
 // Qt's own texts (the boxes' context menu) come in the same language, and the
 // numbers with it.
-TEST(LoadLanguage, GermanBringsQtsOwnTextsAndTheDecimalComma)
+TEST(loadLanguage, GermanBringsQtsOwnTextsAndTheDecimalComma)
 {
     auto& app = *QCoreApplication::instance();
-    LoadLanguage(app, QLocale(QStringLiteral("de_DE")));
+    loadLanguage(app, QLocale(QStringLiteral("de_DE")));
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), "&Kopieren");
     EXPECT_EQ(QCoreApplication::translate("MainWindow", "Cont"), "Weiter");
     EXPECT_EQ(QLocale().toString(5.1, 'f', 1), "5,1");

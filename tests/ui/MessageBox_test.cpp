@@ -15,7 +15,7 @@ namespace {
 TEST(MessageBox, TheTransformsComplaintShowsWithOnlyAnOkButton)
 {
     QApplication::setApplicationName("Quorvane");
-    nrFFT::SetMessageHook(&ShowMessage);
+    nrFFT::SetMessageHook(&showMessage);
     struct Seen {
         QString title, text;
         QMessageBox::StandardButtons buttons;

@@ -66,7 +66,7 @@ TEST_P(QtFrameAllocation, AllocationsPerTickDoNotGrowWithTheTicks)
         for (const char* box : {"modulatedTraceButton", "modulatedSpectrumButton", "twoSidedCheckBox", "memoryButton"})
             Get<QCheckBox>(form, box).setCheckState(Qt::Checked);
         Get<QCheckBox>(form, "linearCheckBox").setCheckState(settings.linear ? Qt::Checked : Qt::Unchecked);
-        Get<QComboBox>(form, "schemeList").setCurrentText(ToQString(Key(Scheme::fm)));
+        Get<QComboBox>(form, "schemeList").setCurrentText(toQString(Key(Scheme::fm)));
     }
     AllocationsOver(form, 20);
     const long first = AllocationsOver(form, 200);

@@ -26,7 +26,7 @@ QStringList ToQStrings(const std::array<std::string_view, Count>& texts)
 {
     QStringList list;
     for (std::string_view text : texts)
-        list << ToQString(text);
+        list << toQString(text);
     return list;
 }
 
@@ -55,7 +55,7 @@ TEST_F(StartupTest, DisplayRunsAndSwitchesStandAsDesigned)
     EXPECT_EQ(form->maximumSize(), QSize(1003, 678));
     EXPECT_TRUE(Get<QTimer>("frameTimer").isActive());
     EXPECT_EQ(Get<QTimer>("frameTimer").interval(), 100);
-    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), ToQString(Key(PauseState::running)));
+    EXPECT_EQ(Get<QPushButton>("pauseButton").text(), toQString(Key(PauseState::running)));
     EXPECT_EQ(form->panel().ShownPauseState(), PauseState::running);
     EXPECT_EQ(form->panel().SwitchState(Switch::linear), CheckState::checked);
     for (Switch check :

@@ -94,7 +94,7 @@ TEST_F(LayoutTest, PicturesMeasureTheirInsideInTwips)
 
 QRect CaptionRoom(const CheckBox& box)
 {
-    return box.rect().adjusted(CheckBox::CaptionIndent(*box.style()), 0, 0, 0);
+    return box.rect().adjusted(CheckBox::captionIndent(*box.style()), 0, 0, 0);
 }
 
 QRect CaptionNeeds(const CheckBox& box)

@@ -26,8 +26,8 @@ public:
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QString text(int start, int end) const override { return Content().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(Content().size()); }
+    QString text(int start, int end) const override { return content().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(content().size()); }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
@@ -39,7 +39,7 @@ public:
     }
 
 protected:
-    virtual QString Content() const = 0;
+    virtual QString content() const = 0;
 };
 
 class AccessibleReadOnlyBox final : public QAccessibleWidget, public ReadOnlyText {
@@ -60,14 +60,14 @@ public:
     }
     QString text(QAccessible::Text which) const override
     {
-        return which == QAccessible::Value ? Content() : QAccessibleWidget::text(which);
+        return which == QAccessible::Value ? content() : QAccessibleWidget::text(which);
     }
     using ReadOnlyText::text;
-    int cursorPosition() const override { return Box().cursorPosition(); }
+    int cursorPosition() const override { return box().cursorPosition(); }
 
 private:
-    const QLineEdit& Box() const { return *static_cast<QLineEdit*>(widget()); }
-    QString Content() const override { return Box().text(); }
+    const QLineEdit& box() const { return *static_cast<QLineEdit*>(widget()); }
+    QString content() const override { return box().text(); }
 };
 
 // Orca reads a list's choice from its text, there being no selection to read
@@ -84,12 +84,12 @@ public:
     }
     QString text(QAccessible::Text which) const override
     {
-        return which == QAccessible::Value ? Content() : QAccessibleWidget::text(which);
+        return which == QAccessible::Value ? content() : QAccessibleWidget::text(which);
     }
     using ReadOnlyText::text;
 
 private:
-    QString Content() const override { return static_cast<QComboBox*>(widget())->currentText(); }
+    QString content() const override { return static_cast<QComboBox*>(widget())->currentText(); }
 };
 
 // A switch drawn as a button over its whole box, so its extent is the box,
@@ -103,8 +103,8 @@ public:
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = true;
-        state.checked = Box().checkState() == Qt::Checked;
-        state.checkStateMixed = Box().checkState() == Qt::PartiallyChecked;
+        state.checked = box().checkState() == Qt::Checked;
+        state.checkStateMixed = box().checkState() == Qt::PartiallyChecked;
         return state;
     }
     QStringList actionNames() const override
@@ -114,13 +114,13 @@ public:
     void doAction(const QString& action) override
     {
         if (action == toggleAction())
-            Box().click();
+            box().click();
         else
             QAccessibleWidget::doAction(action);
     }
 
 private:
-    ButtonCheckBox& Box() const { return *static_cast<ButtonCheckBox*>(widget()); }
+    ButtonCheckBox& box() const { return *static_cast<ButtonCheckBox*>(widget()); }
 };
 
 // A bar read in the units of its box, if it has one; Increase raises that
@@ -137,25 +137,25 @@ public:
     }
     QString text(QAccessible::Text which) const override
     {
-        return which == QAccessible::Value ? QString::number(Shown(Bar().value()))
+        return which == QAccessible::Value ? QString::number(shown(bar().value()))
                                            : QAccessibleWidget::text(which);
     }
 
-    QVariant currentValue() const override { return Shown(Bar().value()); }
-    QVariant minimumValue() const override { return std::min(Shown(Bar().minimum()), Shown(Bar().maximum())); }
-    QVariant maximumValue() const override { return std::max(Shown(Bar().minimum()), Shown(Bar().maximum())); }
+    QVariant currentValue() const override { return shown(bar().value()); }
+    QVariant minimumValue() const override { return std::min(shown(bar().minimum()), shown(bar().maximum())); }
+    QVariant maximumValue() const override { return std::max(shown(bar().minimum()), shown(bar().maximum())); }
     QVariant minimumStepSize() const override
     {
-        return std::abs(Shown(Bar().minimum() + Bar().singleStep()) - Shown(Bar().minimum()));
+        return std::abs(shown(bar().minimum() + bar().singleStep()) - shown(bar().minimum()));
     }
     void setCurrentValue(const QVariant& value) override
     {
         const double wanted = value.toDouble();
-        int nearest = Bar().minimum();
-        for (int position = Bar().minimum(); position <= Bar().maximum(); ++position)
-            if (std::abs(Shown(position) - wanted) < std::abs(Shown(nearest) - wanted))
+        int nearest = bar().minimum();
+        for (int position = bar().minimum(); position <= bar().maximum(); ++position)
+            if (std::abs(shown(position) - wanted) < std::abs(shown(nearest) - wanted))
                 nearest = position;
-        Bar().setValue(nearest);
+        bar().setValue(nearest);
     }
 
     QStringList actionNames() const override
@@ -168,14 +168,14 @@ public:
             QAccessibleWidget::doAction(action);
             return;
         }
-        const bool risesWithPosition = Shown(Bar().maximum()) > Shown(Bar().minimum());
+        const bool risesWithPosition = shown(bar().maximum()) > shown(bar().minimum());
         const bool up = (action == increaseAction()) == risesWithPosition;
-        Bar().triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        bar().triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
     }
 
 private:
-    ScrollBar& Bar() const { return *static_cast<ScrollBar*>(widget()); }
-    double Shown(int position) const { return Bar().ShownValue(position).value_or(position); }
+    ScrollBar& bar() const { return *static_cast<ScrollBar*>(widget()); }
+    double shown(int position) const { return bar().shownValue(position).value_or(position); }
 };
 
 // A text standing for a control's new state, as an object of its own inside
@@ -214,7 +214,7 @@ private:
     QString text_;
 };
 
-QAccessibleInterface* CreateAccessible(const QString&, QObject* object)
+QAccessibleInterface* createAccessible(const QString&, QObject* object)
 {
     // Chosen by kind alone: the interface is made, and kept, at the bar's
     // first change, before the window says what the bar's box shows.
@@ -235,16 +235,16 @@ QAccessibleInterface* CreateAccessible(const QString&, QObject* object)
 
 }  // namespace
 
-void InstallAccessibleControls()
+void installAccessibleControls()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(CreateAccessible);
+        QAccessible::installFactory(createAccessible);
         return true;
     }();
     (void)installed;
 }
 
-void Announce(QWidget& control, const QString& text)
+void announce(QWidget& control, const QString& text)
 {
     if (!QAccessible::isActive() || !control.hasFocus() || text.isEmpty())
         return;

@@ -9,10 +9,10 @@ namespace quorvane {
 // the parameter bars in the units their boxes show, the pictures as images,
 // the button-like switches over their whole box, the lists with their choice
 // as text, and the read-only boxes with no text that can be written. Installed once; later calls do nothing.
-void InstallAccessibleControls();
+void installAccessibleControls();
 
 // Has a screen reader speak a control's new state, such as a list's new
 // choice or a button's new caption, while the control keeps the focus.
-void Announce(QWidget& control, const QString& text);
+void announce(QWidget& control, const QString& text);
 
 }  // namespace quorvane

@@ -13,13 +13,13 @@
 namespace quorvane {
 namespace {
 
-const ControlHelpText* TextOf(const QWidget& control)
+const ControlHelpText* textOf(const QWidget& control)
 {
     return HelpOf(control.objectName().toStdString());
 }
 
 // Every accessible description is set here.
-void Describe(QWidget& control, const QString& description)
+void describe(QWidget& control, const QString& description)
 {
     if (control.accessibleDescription() != description)
         control.setAccessibleDescription(description);
@@ -27,50 +27,50 @@ void Describe(QWidget& control, const QString& description)
 
 }  // namespace
 
-QString WithGuideHint(const QString& text)
+QString withGuideHint(const QString& text)
 {
-    const QString hint = Translated(kHelpContext, GuideHintKey());
-    return ToQString(WithGuideHint(text.toStdString(), hint.toStdString()));
+    const QString hint = translated(kHelpContext, GuideHintKey());
+    return toQString(WithGuideHint(text.toStdString(), hint.toStdString()));
 }
 
-void SetHelp(QWidget& control)
+void setHelp(QWidget& control)
 {
-    const ControlHelpText* text = TextOf(control);
+    const ControlHelpText* text = textOf(control);
     if (!text)
         return;
-    control.setAccessibleName(Translated(kHelpContext, text->name));
-    Describe(control, WithGuideHint(Translated(kHelpContext, text->description)));
+    control.setAccessibleName(translated(kHelpContext, text->name));
+    describe(control, withGuideHint(translated(kHelpContext, text->description)));
     if (!text->toolTip.empty())
-        control.setToolTip(WithGuideHint(Translated(kHelpContext, text->toolTip)));
+        control.setToolTip(withGuideHint(translated(kHelpContext, text->toolTip)));
 }
 
-void SetControlHelp(QWidget& window)
+void setControlHelp(QWidget& window)
 {
     for (const ControlHelpText& text : ControlHelpTexts())
-        if (auto* control = window.findChild<QWidget*>(ToQString(text.control)))
-            SetHelp(*control);
+        if (auto* control = window.findChild<QWidget*>(toQString(text.control)))
+            setHelp(*control);
     for (const auto& [label, control] : LabelledControls()) {
-        auto* labelWidget = window.findChild<QLabel*>(ToQString(label));
-        auto* controlWidget = window.findChild<QWidget*>(ToQString(control));
+        auto* labelWidget = window.findChild<QLabel*>(toQString(label));
+        auto* controlWidget = window.findChild<QWidget*>(toQString(control));
         if (labelWidget && controlWidget)
             labelWidget->setBuddy(controlWidget);
     }
 }
 
-void SetPauseHelp(QWidget& button, PauseState state)
+void setPauseHelp(QWidget& button, PauseState state)
 {
-    const QString next = WithGuideHint(Translated(kHelpContext, PauseHelpKey(state)));
+    const QString next = withGuideHint(translated(kHelpContext, PauseHelpKey(state)));
     button.setToolTip(next);
-    Describe(button, next);
+    describe(button, next);
 }
 
 // The live reading is spoken alone; the guide's hint belongs to what the
 // picture shows.
-void DescribeReading(QWidget& picture, const QString& figures)
+void describeReading(QWidget& picture, const QString& figures)
 {
-    const ControlHelpText* text = TextOf(picture);
-    Describe(picture, !figures.isEmpty() ? figures
-                      : text          ? WithGuideHint(Translated(kHelpContext, text->description))
+    const ControlHelpText* text = textOf(picture);
+    describe(picture, !figures.isEmpty() ? figures
+                      : text          ? withGuideHint(translated(kHelpContext, text->description))
                                       : QString());
 }
 

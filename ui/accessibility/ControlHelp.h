@@ -13,21 +13,21 @@ namespace quorvane {
 // the pictures a description of what they show, for screen readers, and every
 // control a user operates a tooltip saying what it does and its range; every
 // description and tooltip ends by naming the key of the class guide.
-void SetControlHelp(QWidget& window);
+void setControlHelp(QWidget& window);
 
 // `text` with a last line telling where the class guide is; the hint alone
 // for an empty text.
-QString WithGuideHint(const QString& text);
+QString withGuideHint(const QString& text);
 
 // The same for one control of the window made later.
-void SetHelp(QWidget& control);
+void setHelp(QWidget& control);
 
 // Tells, by tooltip and to screen readers, what a click on the pause button
 // will do in this state.
-void SetPauseHelp(QWidget& button, PauseState state);
+void setPauseHelp(QWidget& button, PauseState state);
 
 // A picture's description is the reading at its keyboard cursor while that is
 // shown, else what the picture shows.
-void DescribeReading(QWidget& picture, const QString& figures);
+void describeReading(QWidget& picture, const QString& figures);
 
 }  // namespace quorvane

@@ -38,7 +38,7 @@ void ClassGuide::setZoom(double factor)
 {
     zoom_ = factor;
     if (guide_)
-        guide_->SetZoom(factor);
+        guide_->setZoom(factor);
 }
 
 void ClassGuide::show(bool shown)
@@ -51,7 +51,7 @@ void ClassGuide::show(bool shown)
     if (!guide_) {
         guide_ = std::make_unique<GuideWindow>();
         guide_->addAction(action_);
-        guide_->SetZoom(zoom_);
+        guide_->setZoom(zoom_);
         connect(guide_.get(), &GuideWindow::hidden, this, [this] { action_->setChecked(false); });
         connect(guide_.get(), &GuideWindow::setUpRequested, this,
                 [this](int number) { controller_.SetUpExperiment(number); });
@@ -68,7 +68,7 @@ void ClassGuide::place()
     const QRect available = screen ? screen->availableGeometry() : frame;
     const QSize preferred(static_cast<int>(kGuideWidth * zoom_) + decoration.width(), frame.height());
     const int narrowest = static_cast<int>(kNarrowestGuide * zoom_) + decoration.width();
-    const QRect place = GuidePlacement(frame, preferred, narrowest, available);
+    const QRect place = guidePlacement(frame, preferred, narrowest, available);
     guide_->resize(place.size() - decoration);
     guide_->move(place.topLeft());
 }

@@ -4,7 +4,7 @@
 
 namespace quorvane {
 
-QRect GuidePlacement(QRect main, QSize preferred, int narrowest, QRect available)
+QRect guidePlacement(QRect main, QSize preferred, int narrowest, QRect available)
 {
     const int roomRight = available.right() - main.right();
     const int roomLeft = main.left() - available.left();

@@ -12,6 +12,6 @@ namespace quorvane {
 // that side; else against the screen edge of the roomier side, so that it
 // covers as little of the pictures as it can. Always within `available`
 // where it fits.
-QRect GuidePlacement(QRect main, QSize preferred, int narrowest, QRect available);
+QRect guidePlacement(QRect main, QSize preferred, int narrowest, QRect available);
 
 }  // namespace quorvane

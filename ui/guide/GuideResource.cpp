@@ -10,7 +10,7 @@ constexpr auto kEnglishGuide = QLatin1StringView(":/guide/guide.md");
 
 }  // namespace
 
-QString GuideResourcePath(const QStringList& uiLanguages)
+QString guideResourcePath(const QStringList& uiLanguages)
 {
     for (QString language : uiLanguages) {
         // Qt writes "pt-BR" and "zh-Hans-CN"; the files are guide_pt_BR.md and guide_zh_CN.md.
@@ -22,9 +22,9 @@ QString GuideResourcePath(const QStringList& uiLanguages)
     return kEnglishGuide;
 }
 
-QString GuideText(const QLocale& locale)
+QString guideText(const QLocale& locale)
 {
-    QFile file(GuideResourcePath(locale.uiLanguages()));
+    QFile file(guideResourcePath(locale.uiLanguages()));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());

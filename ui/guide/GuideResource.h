@@ -8,9 +8,9 @@ namespace quorvane {
 
 // The resource holding the class guide for the first of `uiLanguages`
 // ("pt-BR", "de") that has one of its own, else the English guide.
-QString GuideResourcePath(const QStringList& uiLanguages);
+QString guideResourcePath(const QStringList& uiLanguages);
 
 // The class guide's Markdown in the class's language.
-QString GuideText(const QLocale& locale = QLocale());
+QString guideText(const QLocale& locale = QLocale());
 
 }  // namespace quorvane

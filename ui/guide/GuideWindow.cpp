@@ -24,13 +24,13 @@ GuideWindow::GuideWindow() : designFont_(font())
     setAttribute(Qt::WA_QuitOnClose, false);
     // Links in the guide drive the window; nothing is opened or fetched.
     setOpenLinks(false);
-    setMarkdown(GuideText());
-    connect(this, &QTextBrowser::anchorClicked, this, &GuideWindow::FollowLink);
+    setMarkdown(guideText());
+    connect(this, &QTextBrowser::anchorClicked, this, &GuideWindow::followLink);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &QWidget::hide);
 }
 
-void GuideWindow::SetZoom(double factor)
+void GuideWindow::setZoom(double factor)
 {
     QFont zoomed = designFont_;
     zoomed.setPointSizeF(designFont_.pointSizeF() * factor);
@@ -43,7 +43,7 @@ void GuideWindow::hideEvent(QHideEvent* event)
     emit hidden();
 }
 
-void GuideWindow::FollowLink(const QUrl& link)
+void GuideWindow::followLink(const QUrl& link)
 {
     if (link.scheme() != kSetUpScheme)
         return;

@@ -16,7 +16,7 @@ public:
     GuideWindow();
 
     // The text grows with the main window's magnification.
-    void SetZoom(double factor);
+    void setZoom(double factor);
 
 signals:
     // A "Set up" link under experiment `number` was followed.
@@ -27,7 +27,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void FollowLink(const QUrl& link);
+    void followLink(const QUrl& link);
 
     QFont designFont_;
 };

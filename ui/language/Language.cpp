@@ -11,7 +11,7 @@ namespace {
 constexpr auto kCatalogues = QLatin1StringView(":/i18n");
 
 // The variables the C library takes its number format from, strongest first.
-QString NumericLocaleName()
+QString numericLocaleName()
 {
     for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
         const QString name = qEnvironmentVariable(variable);
@@ -23,14 +23,14 @@ QString NumericLocaleName()
 
 }  // namespace
 
-QLocale NumberLocale(const QLocale& spoken, const QString& numeric)
+QLocale numberLocale(const QLocale& spoken, const QString& numeric)
 {
     // "de_AT.UTF-8@euro": QLocale knows the language and territory only.
     const QLocale system(numeric.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0));
     return system.language() == spoken.language() ? system : spoken;
 }
 
-void SetFontLanguage()
+void setFontLanguage()
 {
     if (qEnvironmentVariableIsSet("FC_LANG"))
         return;
@@ -41,7 +41,7 @@ void SetFontLanguage()
     qputenv("FC_LANG", tag.toLatin1());
 }
 
-void LoadLanguage(QCoreApplication& app, const QLocale& system)
+void loadLanguage(QCoreApplication& app, const QLocale& system)
 {
     auto* own = new QTranslator(&app);
     if (!own->load(system, QStringLiteral("quorvane"), QStringLiteral("_"), kCatalogues)) {
@@ -56,7 +56,7 @@ void LoadLanguage(QCoreApplication& app, const QLocale& system)
         delete qt;
     // Qt takes the names from LANGUAGE but the numbers from LANG, so that
     // LANGUAGE=de with LANG=C would show German words with "5.1".
-    QLocale::setDefault(NumberLocale(QLocale(own->language()), NumericLocaleName()));
+    QLocale::setDefault(numberLocale(QLocale(own->language()), numericLocaleName()));
 }
 
 }  // namespace quorvane

@@ -5,15 +5,15 @@
 
 namespace quorvane {
 
-QString Translated(const char* context, std::string_view text)
+QString translated(const char* context, std::string_view text)
 {
     const QByteArray source(text.data(), static_cast<qsizetype>(text.size()));
     return QCoreApplication::translate(context, source.constData());
 }
 
-QString ShownText(std::string_view key)
+QString shownText(std::string_view key)
 {
-    return Translated(kWindowContext, key);
+    return translated(kWindowContext, key);
 }
 
 }  // namespace quorvane

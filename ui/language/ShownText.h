@@ -10,10 +10,10 @@ namespace quorvane {
 inline constexpr char kWindowContext[] = "MainWindow";
 
 // `text`, a source text lupdate found under `context`, in the class's language.
-QString Translated(const char* context, std::string_view text);
+QString translated(const char* context, std::string_view text);
 
 // What the window shows for a language-free key of the window: its translation
 // into the class's language, or the key itself where there is none.
-QString ShownText(std::string_view key);
+QString shownText(std::string_view key);
 
 }  // namespace quorvane

@@ -21,12 +21,12 @@ struct TextRoom {
     int flags;
 };
 
-std::optional<TextRoom> CaptionRoom(ControlKind kind, QSize box, const QStyle& style)
+std::optional<TextRoom> captionRoom(ControlKind kind, QSize box, const QStyle& style)
 {
     switch (kind) {
         case ControlKind::Label: return TextRoom{box, Qt::AlignRight | Qt::AlignTop};
         case ControlKind::CheckBox:
-            return TextRoom{box - QSize(CheckBox::CaptionIndent(style), 0),
+            return TextRoom{box - QSize(CheckBox::captionIndent(style), 0),
                             CheckBox::kCaptionFlags};
         case ControlKind::CommandButton:
         case ControlKind::ButtonCheckBox: {
@@ -44,9 +44,9 @@ class StepStyles {
 public:
     explicit StepStyles(const QStyle& style) : style_(style) {}
 
-    const QStyle& Base() const { return style_; }
+    const QStyle& base() const { return style_; }
 
-    const QStyle& At(std::size_t step)
+    const QStyle& at(std::size_t step)
     {
         if (kZoomSteps[step] == 1.0)
             return style_;
@@ -60,21 +60,21 @@ private:
     std::array<std::unique_ptr<ZoomStyle>, kZoomSteps.size()> zoomed_;
 };
 
-bool FitsAtEveryStep(const ControlDesign& design, const QString& text, double size, StepStyles& styles)
+bool fitsAtEveryStep(const ControlDesign& design, const QString& text, double size, StepStyles& styles)
 {
-    QFont font = DesignFont(design.font);
+    QFont font = designFont(design.font);
     for (std::size_t step = 0; step < kZoomSteps.size(); ++step) {
         const double factor = kZoomSteps[step];
         font.setPointSizeF(size * factor);
         const QSize slack(factor == 1.0 ? 0 : kMagnifiedSlack, 0);
-        const QSize box = Magnified(ToPixels(design.box), factor).size() + slack;
-        if (!CaptionFits(design.kind, box, text, font, styles.At(step)))
+        const QSize box = magnified(toPixels(design.box), factor).size() + slack;
+        if (!captionFits(design.kind, box, text, font, styles.at(step)))
             return false;
     }
     return true;
 }
 
-QString English(const ControlDesign& design)
+QString english(const ControlDesign& design)
 {
     return QString::fromUtf8(design.text.data(), static_cast<qsizetype>(design.text.size()));
 }
@@ -87,15 +87,15 @@ public:
 
     bool EnglishFits(const ControlDesign& design, double points) override
     {
-        QFont font = DesignFont(design.font);
+        QFont font = designFont(design.font);
         font.setPointSizeF(points);
-        return CaptionFits(design.kind, ToPixels(design.box).size(), English(design), font, styles_.Base());
+        return captionFits(design.kind, toPixels(design.box).size(), english(design), font, styles_.base());
     }
     bool TranslationFits(const ControlDesign& design, double points) override
     {
-        return FitsAtEveryStep(design, ShownText(design.text), points, styles_);
+        return fitsAtEveryStep(design, shownText(design.text), points, styles_);
     }
-    bool Translated(const ControlDesign& design) override { return ShownText(design.text) != English(design); }
+    bool Translated(const ControlDesign& design) override { return shownText(design.text) != english(design); }
 
 private:
     StepStyles styles_;
@@ -103,10 +103,10 @@ private:
 
 }  // namespace
 
-bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
+bool captionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
                  const QStyle& style)
 {
-    const auto room = CaptionRoom(kind, box, style);
+    const auto room = captionRoom(kind, box, style);
     if (!room)
         return true;
     const QRect needed =
@@ -114,7 +114,7 @@ bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& 
     return needed.width() <= room->size.width() && needed.height() <= room->size.height();
 }
 
-QFont DesignFont(FontClass font)
+QFont designFont(FontClass font)
 {
     QFont design(QStringLiteral("MS Sans Serif"));
     design.setStyleHint(QFont::SansSerif);
@@ -130,17 +130,17 @@ FontPlan::FontPlan(std::span<const ControlDesign> controls, const QStyle& style)
     plan_ = PlanCaptions(controls, measure);
 }
 
-QFont FontPlan::Font(FontClass font) const
+QFont FontPlan::font(FontClass font) const
 {
-    QFont shown = DesignFont(font);
+    QFont shown = designFont(font);
     if (font != FontClass::None)
         shown.setPointSizeF(plan_.classSizes[static_cast<std::size_t>(font)]);
     return shown;
 }
 
-QFont FontPlan::Font(const ControlDesign& design) const
+QFont FontPlan::font(const ControlDesign& design) const
 {
-    QFont font = DesignFont(design.font);
+    QFont font = designFont(design.font);
     if (design.font != FontClass::None)
         font.setPointSizeF(plan_.SizeOf(design));
     return font;

@@ -20,11 +20,11 @@ inline constexpr int kMagnifiedSlack = 2;
 
 // Whether `text` in `font` fits, unclipped, where a control of `kind` that is
 // `box` large in `style` draws its caption; true for controls without one.
-bool CaptionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
+bool captionFits(ControlKind kind, QSize box, const QString& text, const QFont& font,
                  const QStyle& style);
 
 // The design's typeface at the design size of the class.
-QFont DesignFont(FontClass font);
+QFont designFont(FontClass font);
 
 // One font per class of the design, as app/CaptionFit plans them: the
 // typeface asked for is often missing and replaced by a wider one. A
@@ -33,9 +33,9 @@ class FontPlan {
 public:
     FontPlan(std::span<const ControlDesign> controls, const QStyle& style);
 
-    QFont Font(FontClass font) const;
+    QFont font(FontClass font) const;
     // The font of the control `design` describes: its class's, or its own.
-    QFont Font(const ControlDesign& design) const;
+    QFont font(const ControlDesign& design) const;
 
 private:
     CaptionPlan plan_;

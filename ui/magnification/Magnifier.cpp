@@ -25,27 +25,27 @@ namespace {
 // allows for a title bar and thin borders when fitting at start-up.
 constexpr QSize kDecorationAllowance(16, 40);
 
-QSize DesignClient()
+QSize designClient()
 {
     const WindowDesign window = MainWindowDesign();
     return {TwipsToPixels(window.clientWidth), TwipsToPixels(window.clientHeight)};
 }
 
-void MagnifyControl(QWidget& control, const ControlDesign& design, const FontPlan& fonts,
+void magnifyControl(QWidget& control, const ControlDesign& design, const FontPlan& fonts,
                     double factor, QPoint offset, QStyle* style)
 {
-    const QRect box = ToPixels(design.box);
+    const QRect box = toPixels(design.box);
     control.setStyle(style);
-    control.setGeometry(Magnified(box, factor, offset));
+    control.setGeometry(magnified(box, factor, offset));
     if (design.font != FontClass::None) {
-        QFont font = fonts.Font(design);
+        QFont font = fonts.font(design);
         font.setPointSizeF(font.pointSizeF() * factor);
         control.setFont(font);
     }
     switch (design.kind) {
-        case ControlKind::PictureBox: static_cast<PictureBox&>(control).SetZoom(factor, box); break;
+        case ControlKind::PictureBox: static_cast<PictureBox&>(control).setZoom(factor, box); break;
         case ControlKind::Shape:
-            static_cast<ShapeFrame&>(control).SetBorderWidth(
+            static_cast<ShapeFrame&>(control).setBorderWidth(
                 std::max(1, static_cast<int>(std::lround(kShapeBorderWidth * factor))));
             break;
         case ControlKind::Image: {
@@ -53,7 +53,7 @@ void MagnifyControl(QWidget& control, const ControlDesign& design, const FontPla
             // wordmark's text does not shrink below its own design well.
             const qreal ratio = control.devicePixelRatioF();
             const QSize shown = QSize(kLogoWidth, kLogoHeight) * (ratio * factor);
-            QPixmap logo = DrawLogo(ratio * std::max(1.0, factor))
+            QPixmap logo = drawLogo(ratio * std::max(1.0, factor))
                                .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             logo.setDevicePixelRatio(ratio);
             static_cast<QLabel&>(control).setPixmap(logo);
@@ -87,8 +87,8 @@ void Magnifier::apply(double factor, QPoint offset)
     // At 100 % the controls keep the application's style itself.
     std::unique_ptr<QStyle> style = factor == 1.0 ? nullptr : std::make_unique<ZoomStyle>(factor);
     for (const ControlDesign& design : ControlDesigns())
-        if (auto* control = window_.findChild<QWidget*>(ToQString(design.name), Qt::FindDirectChildrenOnly))
-            MagnifyControl(*control, design, fonts_, factor, offset, style.get());
+        if (auto* control = window_.findChild<QWidget*>(toQString(design.name), Qt::FindDirectChildrenOnly))
+            magnifyControl(*control, design, fonts_, factor, offset, style.get());
     style_ = std::move(style);
     emit zoomed(factor);
     window_.update();
@@ -101,24 +101,24 @@ void Magnifier::setZoom(double factor)
     if (fullScreen_)
         return;
     apply(factor, {});
-    window_.setFixedSize(Magnified(QRect(QPoint(), DesignClient()), factor).size());
+    window_.setFixedSize(magnified(QRect(QPoint(), designClient()), factor).size());
 }
 
 void Magnifier::zoomIn()
 {
-    const double above = StepAbove(zoom_);
-    if (above <= LargestFittingStep(DesignClient(), decoration(), available()))
+    const double above = stepAbove(zoom_);
+    if (above <= largestFittingStep(designClient(), decoration(), available()))
         setZoom(above);
 }
 
 void Magnifier::zoomOut()
 {
-    setZoom(StepBelow(zoom_));
+    setZoom(stepBelow(zoom_));
 }
 
 void Magnifier::fitToScreen()
 {
-    const double fitting = LargestFittingStep(DesignClient(), decoration(), available());
+    const double fitting = largestFittingStep(designClient(), decoration(), available());
     if (fitting < 1.0)
         setZoom(fitting);
 }
@@ -147,8 +147,8 @@ void Magnifier::windowResized()
     if (!fullScreen_)
         return;
     const QSize size = window_.size();
-    const double factor = FullScreenFactor(DesignClient(), size);
-    const QSize used = Magnified(QRect(QPoint(), DesignClient()), factor).size();
+    const double factor = fullScreenFactor(designClient(), size);
+    const QSize used = magnified(QRect(QPoint(), designClient()), factor).size();
     apply(factor, QPoint((size.width() - used.width()) / 2, (size.height() - used.height()) / 2));
 }
 
@@ -162,7 +162,7 @@ QSize Magnifier::decoration() const
 QSize Magnifier::available() const
 {
     const QScreen* where = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
-    return where ? where->availableGeometry().size() : DesignClient();
+    return where ? where->availableGeometry().size() : designClient();
 }
 
 }  // namespace quorvane

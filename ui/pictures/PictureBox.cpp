@@ -25,7 +25,7 @@ namespace {
 // slower (libm's sine and logarithm about 17 times) until something clears
 // them, and the frame's arithmetic follows each clear. The C library's wide
 // fill is as fast and cleans up after itself.
-void Fill(QImage& image, const QColor& colour)
+void fill(QImage& image, const QColor& colour)
 {
     const quint32 pixel = 0xFF000000u | colour.rgba();
     const qsizetype count = image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32)) * image.height();
@@ -38,7 +38,7 @@ void Fill(QImage& image, const QColor& colour)
 }
 
 // The image's pixels for the rasteriser, detaching the image first if it is shared.
-PixelBuffer PixelsOf(QImage& image)
+PixelBuffer pixelsOf(QImage& image)
 {
     return {reinterpret_cast<std::uint32_t*>(image.bits()),
             image.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32)), image.width(), image.height()};
@@ -57,7 +57,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     setMouseTracking(true);
 }
 
-void PictureBox::SetZoom(double factor, const QRect& design)
+void PictureBox::setZoom(double factor, const QRect& design)
 {
     zoom_ = factor;
     design_ = design;
@@ -65,50 +65,50 @@ void PictureBox::SetZoom(double factor, const QRect& design)
 }
 
 // The box as it is at 100 %, in pixels of the window's design.
-QRect PictureBox::Logical() const
+QRect PictureBox::logical() const
 {
     return design_.isValid() ? design_ : geometry();
 }
 
 // Every segment needs the inner rectangle for clipping; the frame style never
 // changes, so it is worked out again only when the design size does.
-const QRect& PictureBox::Inner() const
+const QRect& PictureBox::inner() const
 {
-    const QSize logical = Logical().size();
-    if (innerFor_ != logical) {
-        innerFor_ = logical;
+    const QSize size = logical().size();
+    if (innerFor_ != size) {
+        innerFor_ = size;
         const int border = frameWidth();
-        inner_ = QRect(QPoint(), logical).adjusted(border, border, -border, -border);
+        inner_ = QRect(QPoint(), size).adjusted(border, border, -border, -border);
     }
     return inner_;
 }
 
 float PictureBox::InnerWidth() const
 {
-    return static_cast<float>(PixelsToTwips(Inner().width()));
+    return static_cast<float>(PixelsToTwips(inner().width()));
 }
 
 float PictureBox::InnerHeight() const
 {
-    return static_cast<float>(PixelsToTwips(Inner().height()));
+    return static_cast<float>(PixelsToTwips(inner().height()));
 }
 
 void PictureBox::Clear()
 {
-    PrepareRaster();
-    Fill(image_, palette().color(backgroundRole()));
-    RequestRepaint();
+    prepareRaster();
+    fill(image_, palette().color(backgroundRole()));
+    requestRepaint();
 }
 
 void PictureBox::SetColour(std::int32_t colour)
 {
-    raster_.SetColour(FromBgr(colour).rgb());
+    raster_.SetColour(fromBgr(colour).rgb());
 }
 
 void PictureBox::DrawLine(float x1, float y1, float x2, float y2)
 {
-    if (!rasterReady_ || Logical().size() != rasterFor_)
-        PrepareRaster();
+    if (!rasterReady_ || logical().size() != rasterFor_)
+        prepareRaster();
     // Nearly every segment lies inside, where clipping would hand it back as it
     // is; only the others (and NaN, which fails every comparison) take it.
     const auto inside = [this](float x, float y) {
@@ -122,16 +122,16 @@ void PictureBox::DrawLine(float x1, float y1, float x2, float y2)
             return;
         raster_.Draw(*clipped);
     }
-    RequestRepaint();
+    requestRepaint();
 }
 
 // Asked once per change, not once per segment: a frame draws thousands of
 // segments and each request costs a trip through the widget.
-void PictureBox::RequestRepaint()
+void PictureBox::requestRepaint()
 {
     if (!updatePending_) {
         updatePending_ = true;
-        QMetaObject::invokeMethod(this, &PictureBox::ShowIfChanged, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &PictureBox::showIfChanged, Qt::QueuedConnection);
     }
 }
 
@@ -139,7 +139,7 @@ void PictureBox::RequestRepaint()
 // leaves the screen alone: with a steady message most frames repeat the last,
 // and handing unchanged pixels to the display again, the more of them the
 // larger the window, is the dearest part of such a frame.
-void PictureBox::ShowIfChanged()
+void PictureBox::showIfChanged()
 {
     updatePending_ = false;
     const auto bytes = static_cast<std::size_t>(image_.sizeInBytes());
@@ -153,27 +153,27 @@ void PictureBox::ShowIfChanged()
 
 float PictureBox::OuterLeft() const
 {
-    return static_cast<float>(PixelsToTwips(Logical().x()));
+    return static_cast<float>(PixelsToTwips(logical().x()));
 }
 
 float PictureBox::OuterWidth() const
 {
-    return static_cast<float>(PixelsToTwips(Logical().width()));
+    return static_cast<float>(PixelsToTwips(logical().width()));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (zoom_ == 1.0) {
-        painter.drawImage(QRectF(Inner()), image_);
+        painter.drawImage(QRectF(inner()), image_);
         painter.end();
         QFrame::paintEvent(event);
         if (keyboardFocus_) {
             painter.begin(this);
-            DrawFocusRing(painter, rect());
+            drawFocusRing(painter, rect());
         }
     } else {
-        PaintMagnified(painter);
+        paintMagnified(painter);
     }
     // Painting may have shared the image; the next segment takes it afresh.
     rasterReady_ = false;
@@ -182,26 +182,26 @@ void PictureBox::paintEvent(QPaintEvent* event)
 // The picture and its border composed at their design size, then every pixel
 // enlarged alike, or reduced keeping every line: no smoothing, so traces stay
 // crisp at any factor.
-void PictureBox::PaintMagnified(QPainter& painter)
+void PictureBox::paintMagnified(QPainter& painter)
 {
-    const QRect logical(QPoint(), Logical().size());
-    if (look_.size() != logical.size())
-        look_ = QImage(logical.size(), QImage::Format_RGB32);
+    const QRect whole(QPoint(), logical().size());
+    if (look_.size() != whole.size())
+        look_ = QImage(whole.size(), QImage::Format_RGB32);
     QPainter look(&look_);
-    look.drawImage(QRectF(Inner()), image_);
+    look.drawImage(QRectF(inner()), image_);
     QStyleOptionFrame frame;
     initStyleOption(&frame);
-    frame.rect = logical;
+    frame.rect = whole;
     style()->drawControl(QStyle::CE_ShapedFrame, &frame, &look, this);
     if (keyboardFocus_)
-        DrawFocusRing(look, logical);
+        drawFocusRing(look, whole);
     look.end();
     const qreal ratio = devicePixelRatioF();
     const QSize device = size() * ratio;
     if (device.width() < look_.width() || device.height() < look_.height()) {
         if (shrunk_.size() != device)
             shrunk_ = QImage(device, QImage::Format_RGB32);
-        ShrinkKeepingLines(look_, shrunk_, palette().color(backgroundRole()).rgb());
+        shrinkKeepingLines(look_, shrunk_, palette().color(backgroundRole()).rgb());
         shrunk_.setDevicePixelRatio(ratio);
         painter.drawImage(QPointF(), shrunk_);
     } else {
@@ -211,7 +211,7 @@ void PictureBox::PaintMagnified(QPainter& painter)
 
 // Keyboard focus turns the two-pixel border into a ring of the highlight
 // colour; the picture inside is untouched.
-void PictureBox::DrawFocusRing(QPainter& painter, const QRect& outer) const
+void PictureBox::drawFocusRing(QPainter& painter, const QRect& outer) const
 {
     const int border = frameWidth();
     const QColor ring = palette().color(QPalette::Highlight);
@@ -240,7 +240,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF inDesign = event->position() / zoom_ - QPointF(Inner().topLeft());
+    const QPointF inDesign = event->position() / zoom_ - QPointF(inner().topLeft());
     emit pointerMoved(inDesign * kTwipsPerPixel, event->globalPosition().toPoint());
     QFrame::mouseMoveEvent(event);
 }
@@ -253,7 +253,7 @@ void PictureBox::leaveEvent(QEvent* event)
 
 void PictureBox::focusInEvent(QFocusEvent* event)
 {
-    keyboardFocus_ = CameFromKeyboard(*event);
+    keyboardFocus_ = cameFromKeyboard(*event);
     if (keyboardFocus_)
         update();
     QFrame::focusInEvent(event);
@@ -265,14 +265,14 @@ void PictureBox::focusOutEvent(QFocusEvent* event)
         keyboardFocus_ = false;
         update();
     }
-    HideCursor();
+    hideCursor();
     QFrame::focusOutEvent(event);
 }
 
 namespace {
 
 // The keys that move the keyboard cursor; where they take it is the app's.
-std::optional<CursorKey> CursorKeyOf(int key)
+std::optional<CursorKey> cursorKeyOf(int key)
 {
     switch (key) {
         case Qt::Key_Left: return CursorKey::left;
@@ -291,10 +291,10 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
 {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && event->key() == Qt::Key_Escape && cursor_) {
-        HideCursor();
+        hideCursor();
         return;
     }
-    const std::optional<CursorKey> key = plain ? CursorKeyOf(event->key()) : std::nullopt;
+    const std::optional<CursorKey> key = plain ? cursorKeyOf(event->key()) : std::nullopt;
     if (!key) {
         QFrame::keyPressEvent(event);
         return;
@@ -303,7 +303,7 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
     emit cursorMoved(*cursor_);
 }
 
-void PictureBox::HideCursor()
+void PictureBox::hideCursor()
 {
     if (!cursor_)
         return;
@@ -311,30 +311,30 @@ void PictureBox::HideCursor()
     emit cursorHidden();
 }
 
-QRect PictureBox::MarkerRect(float twips) const
+QRect PictureBox::markerRect(float twips) const
 {
-    const double left = (Inner().left() + twips / kTwipsPerPixel) * zoom_;
-    return QRect(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(Inner().top() * zoom_)),
+    const double left = (inner().left() + twips / kTwipsPerPixel) * zoom_;
+    return QRect(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(inner().top() * zoom_)),
                  std::max(1, static_cast<int>(std::lround(zoom_))),
-                 static_cast<int>(std::lround(Inner().height() * zoom_)));
+                 static_cast<int>(std::lround(inner().height() * zoom_)));
 }
 
 // The picture is kept at logical resolution and scaled up pixel for pixel on
 // dense screens, so a trace keeps its one-pixel classic look at any scale.
-void PictureBox::EnsureImage()
+void PictureBox::ensureImage()
 {
-    const QSize size = Inner().size();
+    const QSize size = inner().size();
     if (image_.size() == size)
         return;
     image_ = QImage(size, QImage::Format_RGB32);
-    Fill(image_, palette().color(backgroundRole()));
+    fill(image_, palette().color(backgroundRole()));
 }
 
-void PictureBox::PrepareRaster()
+void PictureBox::prepareRaster()
 {
-    EnsureImage();
-    raster_.Target(PixelsOf(image_));
-    rasterFor_ = Logical().size();
+    ensureImage();
+    raster_.Target(pixelsOf(image_));
+    rasterFor_ = logical().size();
     clipWidth_ = InnerWidth();
     clipHeight_ = InnerHeight();
     rasterReady_ = true;

@@ -31,11 +31,11 @@ public:
     float OuterWidth() const override;
 
     // Shows the box `factor` times its design geometry (in pixels at 100 %).
-    void SetZoom(double factor, const QRect& design);
+    void setZoom(double factor, const QRect& design);
 
     // Where the keyboard cursor's marker stands for a place along the
     // picture, in the box's own pixels: a one-pixel column over its height.
-    QRect MarkerRect(float twips) const;
+    QRect markerRect(float twips) const;
 
 signals:
     void clicked();
@@ -58,17 +58,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void HideCursor();
+    void hideCursor();
 
-    void EnsureImage();
-    void PrepareRaster();
-    void RequestRepaint();
-    void ShowIfChanged();
+    void ensureImage();
+    void prepareRaster();
+    void requestRepaint();
+    void showIfChanged();
 
-    const QRect& Inner() const;
-    QRect Logical() const;
-    void PaintMagnified(QPainter& painter);
-    void DrawFocusRing(QPainter& painter, const QRect& outer) const;
+    const QRect& inner() const;
+    QRect logical() const;
+    void paintMagnified(QPainter& painter);
+    void drawFocusRing(QPainter& painter, const QRect& outer) const;
 
     mutable QSize innerFor_;
     mutable QRect inner_;

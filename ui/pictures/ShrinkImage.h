@@ -10,6 +10,6 @@ namespace quorvane {
 // that is not `background`. Nothing is blended, so traces stay crisp and one
 // pixel wide, and none drops out as it would where whole rows and columns are
 // skipped.
-void ShrinkKeepingLines(const QImage& image, QImage& into, QRgb background);
+void shrinkKeepingLines(const QImage& image, QImage& into, QRgb background);
 
 }  // namespace quorvane

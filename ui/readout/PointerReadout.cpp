@@ -77,9 +77,9 @@ QString PointerReadout::readingAt(const PictureBox& picture, float x) const
     const Reading reading = controller_.ReadingAt(which, x, snap);
     const QLocale locale;
     if (const auto* trace = std::get_if<TraceReading>(&reading))
-        return TraceReadoutText(*trace, locale);
+        return traceReadoutText(*trace, locale);
     if (const auto* spectrum = std::get_if<SpectrumReading>(&reading))
-        return SpectrumReadoutText(*spectrum, locale);
+        return spectrumReadoutText(*spectrum, locale);
     return {};
 }
 
@@ -89,7 +89,7 @@ void PointerReadout::showReadout()
     if (text.isEmpty())
         readout_->hide();
     else
-        readout_->ShowAt(hoverGlobal_, text);
+        readout_->showAt(hoverGlobal_, text);
 }
 
 // The marker moves only with the cursor or the zoom; the frames leave it be.
@@ -98,27 +98,27 @@ void PointerReadout::placeCursorMarker()
     if (!cursorMarker_) {
         cursorMarker_ = std::make_unique<QWidget>(&window_);
         cursorMarker_->setObjectName(QStringLiteral("cursorMarker"));
-        SetHelp(*cursorMarker_);
+        setHelp(*cursorMarker_);
         cursorMarker_->setAttribute(Qt::WA_TransparentForMouseEvents);
         cursorMarker_->setAutoFillBackground(true);
         QPalette palette = cursorMarker_->palette();
         palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
         cursorMarker_->setPalette(palette);
     }
-    cursorMarker_->setGeometry(cursorPicture_->MarkerRect(cursorTwips_).translated(cursorPicture_->pos()));
+    cursorMarker_->setGeometry(cursorPicture_->markerRect(cursorTwips_).translated(cursorPicture_->pos()));
     cursorMarker_->raise();
     cursorMarker_->show();
 }
 
 // Announced only when the cursor moves: a reading that changed with every
 // frame would keep a screen reader talking.
-void PointerReadout::showCursorReading(bool announce)
+void PointerReadout::showCursorReading(bool aloud)
 {
     const QString text = readingAt(*cursorPicture_, cursorTwips_);
-    if (announce) {
+    if (aloud) {
         const QString spoken = QString(text).replace(QLatin1Char('\n'), QLatin1String(", "));
-        DescribeReading(*cursorPicture_, spoken);
-        Announce(*cursorPicture_, spoken);
+        describeReading(*cursorPicture_, spoken);
+        announce(*cursorPicture_, spoken);
     }
     if (hovered_)
         return;
@@ -126,14 +126,14 @@ void PointerReadout::showCursorReading(bool announce)
     if (text.isEmpty())
         readout_->hide();
     else
-        readout_->ShowAt(window_.mapToGlobal(QPoint(marker.x(), marker.center().y())), text);
+        readout_->showAt(window_.mapToGlobal(QPoint(marker.x(), marker.center().y())), text);
 }
 
 void PointerReadout::hideCursor()
 {
     if (!cursorPicture_)
         return;
-    DescribeReading(*cursorPicture_, {});
+    describeReading(*cursorPicture_, {});
     cursorPicture_ = nullptr;
     cursorMarker_->hide();
     if (!hovered_)

@@ -39,7 +39,7 @@ private:
     QString readingAt(const PictureBox& picture, float x) const;
     void showReadout();
     void placeCursorMarker();
-    void showCursorReading(bool announce);
+    void showCursorReading(bool aloud);
     void hideCursor();
 
     QWidget& window_;

@@ -11,23 +11,23 @@
 namespace quorvane {
 namespace {
 
-std::string DecimalPoint(const QLocale& locale)
+std::string decimalPoint(const QLocale& locale)
 {
     return locale.decimalPoint().toStdString();
 }
 
 }  // namespace
 
-QString TraceReadoutText(const TraceReading& reading, const QLocale& locale)
+QString traceReadoutText(const TraceReading& reading, const QLocale& locale)
 {
-    return QString::fromStdString(TraceFigures(reading, DecimalPoint(locale)));
+    return QString::fromStdString(TraceFigures(reading, decimalPoint(locale)));
 }
 
-QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& locale)
+QString spectrumReadoutText(const SpectrumReading& reading, const QLocale& locale)
 {
     const std::string noSignal = QCoreApplication::translate("Readout", "no signal").toStdString();
     const std::string memory = QCoreApplication::translate("Readout", "memory").toStdString();
-    return QString::fromStdString(SpectrumFigures(reading, DecimalPoint(locale), {noSignal, memory}));
+    return QString::fromStdString(SpectrumFigures(reading, decimalPoint(locale), {noSignal, memory}));
 }
 
 ReadoutLabel::ReadoutLabel() : QLabel(nullptr, Qt::ToolTip)
@@ -40,7 +40,7 @@ ReadoutLabel::ReadoutLabel() : QLabel(nullptr, Qt::ToolTip)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ReadoutLabel::ShowAt(QPoint global, const QString& text)
+void ReadoutLabel::showAt(QPoint global, const QString& text)
 {
     if (text != this->text()) {
         setText(text);

@@ -9,8 +9,8 @@
 namespace quorvane {
 
 // The readout's wording, with the locale's decimal sign and a true minus.
-QString TraceReadoutText(const TraceReading& reading, const QLocale& locale);
-QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& locale);
+QString traceReadoutText(const TraceReading& reading, const QLocale& locale);
+QString spectrumReadoutText(const SpectrumReading& reading, const QLocale& locale);
 
 // A small tooltip-like window of its own beside the pointer saying what lies
 // under it; it draws nothing into the pictures.
@@ -21,7 +21,7 @@ public:
     ReadoutLabel();
 
     // Shows the text beside the pointer at `global`, kept on the screen.
-    void ShowAt(QPoint global, const QString& text);
+    void showAt(QPoint global, const QString& text);
 };
 
 }  // namespace quorvane

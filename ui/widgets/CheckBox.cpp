@@ -10,7 +10,7 @@ CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-int CheckBox::CaptionIndent(const QStyle& style)
+int CheckBox::captionIndent(const QStyle& style)
 {
     return style.pixelMetric(QStyle::PM_IndicatorWidth) +
            style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
@@ -28,7 +28,7 @@ void CheckBox::paintEvent(QPaintEvent*)
     indicator.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
 
-    const QRect room = rect().adjusted(CaptionIndent(*style()), 0, 0, 0);
+    const QRect room = rect().adjusted(captionIndent(*style()), 0, 0, 0);
     painter.drawItemText(room, kCaptionFlags, palette(), isEnabled(), caption,
                          QPalette::WindowText);
     if (hasFocus()) {

@@ -16,7 +16,7 @@ public:
     explicit CheckBox(QWidget* parent = nullptr);
 
     // Distance from the left edge to where the caption starts.
-    static int CaptionIndent(const QStyle& style);
+    static int captionIndent(const QStyle& style);
     static constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 
 protected:

@@ -6,7 +6,7 @@ namespace quorvane {
 
 // Focus is marked only when it arrives from the keyboard, so the window looks
 // as designed until someone tabs through it.
-inline bool CameFromKeyboard(const QFocusEvent& event)
+inline bool cameFromKeyboard(const QFocusEvent& event)
 {
     return event.reason() == Qt::TabFocusReason || event.reason() == Qt::BacktabFocusReason;
 }

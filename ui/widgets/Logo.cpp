@@ -18,16 +18,16 @@ constexpr double kWaveMiddle = kLogoHeight / 2.0;
 constexpr double kWaveHeight = 17.0;
 constexpr double kCarrierPeriod = 8.0;
 
-double Envelope(double x)
+double envelope(double x)
 {
     return kWaveHeight * (0.6 + 0.4 * std::sin(2.0 * std::numbers::pi * x / kWaveWidth));
 }
 
-QPainterPath EnvelopePath(double sign)
+QPainterPath envelopePath(double sign)
 {
     QPainterPath path;
     for (double x = 0.0; x <= kWaveWidth; x += 1.0) {
-        const QPointF point(kWaveLeft + x, kWaveMiddle - sign * Envelope(x));
+        const QPointF point(kWaveLeft + x, kWaveMiddle - sign * envelope(x));
         if (x == 0.0)
             path.moveTo(point);
         else
@@ -36,11 +36,11 @@ QPainterPath EnvelopePath(double sign)
     return path;
 }
 
-QPainterPath ModulatedPath()
+QPainterPath modulatedPath()
 {
     QPainterPath path;
     for (double x = 0.0; x <= kWaveWidth; x += 0.25) {
-        const double y = Envelope(x) * std::sin(2.0 * std::numbers::pi * x / kCarrierPeriod);
+        const double y = envelope(x) * std::sin(2.0 * std::numbers::pi * x / kCarrierPeriod);
         const QPointF point(kWaveLeft + x, kWaveMiddle - y);
         if (x == 0.0)
             path.moveTo(point);
@@ -50,20 +50,20 @@ QPainterPath ModulatedPath()
     return path;
 }
 
-void DrawWordmark(QPainter& painter)
+void drawWordmark(QPainter& painter)
 {
     QFont font(QStringLiteral("Sans Serif"));
     font.setPixelSize(34);
     font.setWeight(QFont::DemiBold);
     painter.setFont(font);
-    painter.setPen(FromBgr(kCarrierColour));
+    painter.setPen(fromBgr(kCarrierColour));
     const QRectF room(kWaveLeft + kWaveWidth + 12.0, 0.0, kLogoWidth, kLogoHeight);
     painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvane"));
 }
 
 }  // namespace
 
-QPixmap DrawLogo(qreal devicePixelRatio)
+QPixmap drawLogo(qreal devicePixelRatio)
 {
     QPixmap logo(QSize(kLogoWidth, kLogoHeight) * devicePixelRatio);
     logo.setDevicePixelRatio(devicePixelRatio);
@@ -71,12 +71,12 @@ QPixmap DrawLogo(qreal devicePixelRatio)
 
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(FromBgr(kModulatedColour), 1.4));
-    painter.drawPath(ModulatedPath());
-    painter.setPen(QPen(FromBgr(kMessageColour), 2.0));
-    painter.drawPath(EnvelopePath(1.0));
-    painter.drawPath(EnvelopePath(-1.0));
-    DrawWordmark(painter);
+    painter.setPen(QPen(fromBgr(kModulatedColour), 1.4));
+    painter.drawPath(modulatedPath());
+    painter.setPen(QPen(fromBgr(kMessageColour), 2.0));
+    painter.drawPath(envelopePath(1.0));
+    painter.drawPath(envelopePath(-1.0));
+    drawWordmark(painter);
     return logo;
 }
 

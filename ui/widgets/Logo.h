@@ -9,6 +9,6 @@ inline constexpr int kLogoHeight = 48;
 
 // The wordmark with a small amplitude-modulated wave, in the trace colours,
 // rendered for the given device pixel ratio.
-QPixmap DrawLogo(qreal devicePixelRatio);
+QPixmap drawLogo(qreal devicePixelRatio);
 
 }  // namespace quorvane

@@ -7,9 +7,9 @@
 
 namespace quorvane {
 
-void ShowMessage(std::string_view text)
+void showMessage(std::string_view text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), toQString(text),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -6,6 +6,6 @@ namespace quorvane {
 
 // A modal box with the text and an OK button only, titled with the
 // application's name; returns once it is dismissed.
-void ShowMessage(std::string_view text);
+void showMessage(std::string_view text);
 
 }  // namespace quorvane

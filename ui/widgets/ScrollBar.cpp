@@ -12,7 +12,7 @@ namespace quorvane {
 
 namespace {
 
-std::optional<BarKey> BarKeyOf(int key, bool rightToLeft)
+std::optional<BarKey> barKeyOf(int key, bool rightToLeft)
 {
     switch (key) {
         case Qt::Key_Left: return rightToLeft ? BarKey::right : BarKey::left;
@@ -32,7 +32,7 @@ std::optional<BarKey> BarKeyOf(int key, bool rightToLeft)
 // The keys move the bar by the core's table, which the page's bars share.
 void ScrollBar::keyPressEvent(QKeyEvent* event)
 {
-    const std::optional<BarKey> key = BarKeyOf(event->key(), isRightToLeft());
+    const std::optional<BarKey> key = barKeyOf(event->key(), isRightToLeft());
     if (!key) {
         QScrollBar::keyPressEvent(event);
         return;
@@ -57,7 +57,7 @@ void ScrollBar::paintEvent(QPaintEvent* event)
 
 void ScrollBar::focusInEvent(QFocusEvent* event)
 {
-    keyboardFocus_ = CameFromKeyboard(*event);
+    keyboardFocus_ = cameFromKeyboard(*event);
     update();
     QScrollBar::focusInEvent(event);
 }

@@ -17,8 +17,8 @@ public:
 
     // The number the bar's box shows for a position, for screen readers; a
     // bar without one is read by its raw position.
-    void SetShownValue(std::function<double(int)> shown) { shown_ = std::move(shown); }
-    std::optional<double> ShownValue(int position) const
+    void setShownValue(std::function<double(int)> shown) { shown_ = std::move(shown); }
+    std::optional<double> shownValue(int position) const
     {
         return shown_ ? std::optional(shown_(position)) : std::nullopt;
     }

@@ -11,7 +11,7 @@ ShapeFrame::ShapeFrame(QColor colour, int borderWidth, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void ShapeFrame::SetBorderWidth(int borderWidth)
+void ShapeFrame::setBorderWidth(int borderWidth)
 {
     borderWidth_ = borderWidth;
     update();

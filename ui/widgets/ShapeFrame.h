@@ -13,7 +13,7 @@ class ShapeFrame final : public QWidget {
 public:
     ShapeFrame(QColor colour, int borderWidth, QWidget* parent = nullptr);
 
-    void SetBorderWidth(int borderWidth);
+    void setBorderWidth(int borderWidth);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,7 +6,7 @@
 
 namespace quorvane {
 
-inline QColor FromBgr(Colour colour)
+inline QColor fromBgr(Colour colour)
 {
     const Rgb rgb = ToRgb(colour);
     return QColor(rgb.red, rgb.green, rgb.blue);

@@ -9,7 +9,7 @@ namespace quorvane {
 
 namespace {
 
-void Print(std::FILE* stream, const QString& text)
+void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
@@ -17,7 +17,7 @@ void Print(std::FILE* stream, const QString& text)
 
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments)
+CommandLine parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -31,22 +31,22 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     // Qt's own handlers would exit from inside the parser; returning lets the
     // caller unwind normally and keeps the exit codes in one place.
     if (!parser.parse(arguments)) {
-        Print(stderr, QStringLiteral("quorvane: %1\n").arg(parser.errorText()));
-        return {CommandLine::Outcome::Exit, 2};
+        print(stderr, QStringLiteral("quorvane: %1\n").arg(parser.errorText()));
+        return {CommandLine::Outcome::exit, 2};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        Print(stderr, QStringLiteral("quorvane: %1\n")
+        print(stderr, QStringLiteral("quorvane: %1\n")
                           .arg(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                                    .arg(parser.positionalArguments().constFirst())));
-        return {CommandLine::Outcome::Exit, 2};
+        return {CommandLine::Outcome::exit, 2};
     }
     if (parser.isSet(help)) {
-        Print(stdout, parser.helpText());
-        return {CommandLine::Outcome::Exit, 0};
+        print(stdout, parser.helpText());
+        return {CommandLine::Outcome::exit, 0};
     }
     if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("quorvane %1\n").arg(QCoreApplication::applicationVersion()));
-        return {CommandLine::Outcome::Exit, 0};
+        print(stdout, QStringLiteral("quorvane %1\n").arg(QCoreApplication::applicationVersion()));
+        return {CommandLine::Outcome::exit, 0};
     }
     return {};
 }

@@ -7,11 +7,11 @@ namespace quorvane {
 // What the command line asks for. Parsed before any window system is touched,
 // so that --help and --version work on a machine without a display.
 struct CommandLine {
-    enum class Outcome { Run, Exit };
-    Outcome outcome = Outcome::Run;
+    enum class Outcome { run, exit };
+    Outcome outcome = Outcome::run;
     int exitCode = 0;
 };
 
-CommandLine ParseCommandLine(const QStringList& arguments);
+CommandLine parseCommandLine(const QStringList& arguments);
 
 } // namespace quorvane

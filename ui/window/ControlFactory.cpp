@@ -20,7 +20,7 @@
 namespace quorvane {
 namespace {
 
-QWidget* CreateScrollBar(const ControlDesign& design, Qt::Orientation orientation, QWidget* parent)
+QWidget* createScrollBar(const ControlDesign& design, Qt::Orientation orientation, QWidget* parent)
 {
     auto* bar = new ScrollBar(orientation, parent);
     bar->setRange(design.scroll.minimum, design.scroll.maximum);
@@ -34,14 +34,14 @@ QWidget* CreateScrollBar(const ControlDesign& design, Qt::Orientation orientatio
     return bar;
 }
 
-QWidget* CreateLabel(const ControlDesign& design, QWidget* parent)
+QWidget* createLabel(const ControlDesign& design, QWidget* parent)
 {
-    auto* label = new QLabel(ShownText(design.text), parent);
+    auto* label = new QLabel(shownText(design.text), parent);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
 }
 
-QWidget* CreateComboBox(QWidget* parent)
+QWidget* createComboBox(QWidget* parent)
 {
     auto* list = new QComboBox(parent);
     list->setEditable(false);
@@ -49,72 +49,72 @@ QWidget* CreateComboBox(QWidget* parent)
     return list;
 }
 
-QWidget* CreateTextBox(const ControlDesign& design, QWidget* parent)
+QWidget* createTextBox(const ControlDesign& design, QWidget* parent)
 {
     // Nothing reads what a user would type, so typing is not offered.
-    auto* box = new QLineEdit(ToQString(design.text), parent);
+    auto* box = new QLineEdit(toQString(design.text), parent);
     box->setReadOnly(true);
     return box;
 }
 
 template <typename Box>
-QWidget* CreateCheckBox(const ControlDesign& design, QWidget* parent)
+QWidget* createCheckBox(const ControlDesign& design, QWidget* parent)
 {
     auto* box = new Box(parent);
-    box->setText(ShownText(design.text));
+    box->setText(shownText(design.text));
     box->setCheckState(design.checked ? Qt::Checked : Qt::Unchecked);
     return box;
 }
 
-QWidget* CreateCommandButton(const ControlDesign& design, QWidget* parent)
+QWidget* createCommandButton(const ControlDesign& design, QWidget* parent)
 {
-    auto* button = new QPushButton(ShownText(design.text), parent);
+    auto* button = new QPushButton(shownText(design.text), parent);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
-QWidget* CreateImage(QWidget* parent)
+QWidget* createImage(QWidget* parent)
 {
     auto* image = new QLabel(parent);
-    image->setPixmap(DrawLogo(image->devicePixelRatioF()));
+    image->setPixmap(drawLogo(image->devicePixelRatioF()));
     return image;
 }
 
-QWidget* CreateWidget(const ControlDesign& design, QWidget* parent)
+QWidget* createWidget(const ControlDesign& design, QWidget* parent)
 {
     switch (design.kind) {
         case ControlKind::PictureBox: return new PictureBox(parent);
-        case ControlKind::HScrollBar: return CreateScrollBar(design, Qt::Horizontal, parent);
-        case ControlKind::VScrollBar: return CreateScrollBar(design, Qt::Vertical, parent);
+        case ControlKind::HScrollBar: return createScrollBar(design, Qt::Horizontal, parent);
+        case ControlKind::VScrollBar: return createScrollBar(design, Qt::Vertical, parent);
         case ControlKind::Shape:
-            return new ShapeFrame(FromBgr(design.colour), kShapeBorderWidth, parent);
-        case ControlKind::Label: return CreateLabel(design, parent);
-        case ControlKind::ComboBox: return CreateComboBox(parent);
-        case ControlKind::TextBox: return CreateTextBox(design, parent);
-        case ControlKind::CheckBox: return CreateCheckBox<CheckBox>(design, parent);
-        case ControlKind::ButtonCheckBox: return CreateCheckBox<ButtonCheckBox>(design, parent);
-        case ControlKind::CommandButton: return CreateCommandButton(design, parent);
-        case ControlKind::Image: return CreateImage(parent);
+            return new ShapeFrame(fromBgr(design.colour), kShapeBorderWidth, parent);
+        case ControlKind::Label: return createLabel(design, parent);
+        case ControlKind::ComboBox: return createComboBox(parent);
+        case ControlKind::TextBox: return createTextBox(design, parent);
+        case ControlKind::CheckBox: return createCheckBox<CheckBox>(design, parent);
+        case ControlKind::ButtonCheckBox: return createCheckBox<ButtonCheckBox>(design, parent);
+        case ControlKind::CommandButton: return createCommandButton(design, parent);
+        case ControlKind::Image: return createImage(parent);
     }
     return nullptr;
 }
 
 }  // namespace
 
-QWidget* CreateControl(const ControlDesign& design, const FontPlan& fonts, QWidget* parent)
+QWidget* createControl(const ControlDesign& design, const FontPlan& fonts, QWidget* parent)
 {
-    QWidget* control = CreateWidget(design, parent);
-    control->setObjectName(ToQString(design.name));
-    control->setGeometry(ToPixels(design.box));
+    QWidget* control = createWidget(design, parent);
+    control->setObjectName(toQString(design.name));
+    control->setGeometry(toPixels(design.box));
     if (design.font != FontClass::None)
-        control->setFont(fonts.Font(design));
-    if (LiesBeneath(design.kind))
+        control->setFont(fonts.font(design));
+    if (liesBeneath(design.kind))
         control->setFocusPolicy(Qt::NoFocus);
     return control;
 }
 
-bool LiesBeneath(ControlKind kind)
+bool liesBeneath(ControlKind kind)
 {
     return kind == ControlKind::Shape || kind == ControlKind::Label || kind == ControlKind::Image;
 }

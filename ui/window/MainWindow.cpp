@@ -29,7 +29,7 @@ constexpr std::array<const char*, 5> kPictureNames{"messagePicture", "messageSpe
                                                    "carrierPicture", "modulatedPicture",
                                                    "modulatedSpectrumPicture"};
 
-QPointF ToPixelPoint(std::int16_t x, std::int16_t y)
+QPointF toPixelPoint(std::int16_t x, std::int16_t y)
 {
     return {static_cast<double>(x) / kTwipsPerPixel, static_cast<double>(y) / kTwipsPerPixel};
 }
@@ -39,14 +39,14 @@ QPointF ToPixelPoint(std::int16_t x, std::int16_t y)
 MainWindow::MainWindow() : frameTimer_(this)
 {
     const WindowDesign window = MainWindowDesign();
-    setWindowTitle(ToQString(window.caption));
+    setWindowTitle(toQString(window.caption));
     setFixedSize(TwipsToPixels(window.clientWidth), TwipsToPixels(window.clientHeight));
     frameTimer_.setObjectName(QStringLiteral("frameTimer"));
     frameTimer_.setInterval(window.frameInterval);
 
-    InstallAccessibleControls();
+    installAccessibleControls();
     createControls();
-    SetControlHelp(*this);
+    setControlHelp(*this);
     findPictures();
     panel_ = std::make_unique<WidgetPanel>(*this, frameTimer_);
     const auto picture = [this](Picture which) -> PlotSurface& {
@@ -78,8 +78,8 @@ void MainWindow::createControls()
     fonts_ = std::make_unique<FontPlan>(ControlDesigns(), *style());
     std::vector<QWidget*> beneath;
     for (const ControlDesign& design : ControlDesigns()) {
-        QWidget* control = CreateControl(design, *fonts_, this);
-        if (LiesBeneath(design.kind))
+        QWidget* control = createControl(design, *fonts_, this);
+        if (liesBeneath(design.kind))
             beneath.push_back(control);
     }
     for (auto control = beneath.rbegin(); control != beneath.rend(); ++control)
@@ -96,7 +96,7 @@ void MainWindow::setFocusOrder()
 {
     QWidget* previous = nullptr;
     for (std::string_view name : FocusOrder()) {
-        QWidget* next = findChild<QWidget*>(ToQString(name), Qt::FindDirectChildrenOnly);
+        QWidget* next = findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly);
         if (previous)
             setTabOrder(previous, next);
         previous = next;
@@ -107,12 +107,12 @@ void MainWindow::connectControls()
 {
     Controller* controller = controller_.get();
     for (Bar bar : {Bar::messageFrequency, Bar::carrierFrequency, Bar::depth})
-        connect(&panel_->BarWidget(bar), &QScrollBar::valueChanged, this,
+        connect(&panel_->barWidget(bar), &QScrollBar::valueChanged, this,
                 [controller, bar] { controller->BarChanged(bar); });
     for (Switch which : {Switch::twoSided, Switch::memory, Switch::linear})
-        connect(&panel_->SwitchWidget(which), &QCheckBox::stateChanged, this,
+        connect(&panel_->switchWidget(which), &QCheckBox::stateChanged, this,
                 [controller, which] { controller->SwitchChanged(which); });
-    connect(&panel_->PauseButton(), &QPushButton::clicked, this, [controller] { controller->TogglePause(); });
+    connect(&panel_->pauseButton(), &QPushButton::clicked, this, [controller] { controller->TogglePause(); });
 
     connectLists();
 
@@ -130,11 +130,11 @@ void MainWindow::connectLists()
 {
     Controller* controller = controller_.get();
     for (List list : {List::messageType, List::scheme}) {
-        QComboBox& widget = panel_->ListWidget(list);
+        QComboBox& widget = panel_->listWidget(list);
         connect(&widget, &QComboBox::currentIndexChanged, this,
-                [this, list](int index) { panel_->ListChanged(list, index); });
+                [this, list](int index) { panel_->listChanged(list, index); });
         connect(&widget, &QComboBox::currentTextChanged, this,
-                [&widget](const QString& choice) { Announce(widget, choice); });
+                [&widget](const QString& choice) { announce(widget, choice); });
         connect(&widget, &QComboBox::currentIndexChanged, this, [controller, list] { controller->ListChosen(list); });
         connect(&widget, &QComboBox::activated, this, [controller, list] { controller->ListChosen(list); });
     }
@@ -151,9 +151,9 @@ void MainWindow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const double zoom = magnifier_->zoom();
     const auto place = [this, zoom](std::int16_t x, std::int16_t y) {
-        return QPointF(magnifier_->offset()) + ToPixelPoint(x, y) * zoom;
+        return QPointF(magnifier_->offset()) + toPixelPoint(x, y) * zoom;
     };
-    for (const ZeroMarker& line : panel_->ZeroMarkers()) {
+    for (const ZeroMarker& line : panel_->zeroMarkers()) {
         const double width = std::max(1.0, std::round(line.width * zoom));
         painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(place(line.x1, line.y1), place(line.x2, line.y2));

@@ -5,7 +5,7 @@
 
 namespace quorvane {
 
-inline QString ToQString(std::string_view utf8)
+inline QString toQString(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }

@@ -21,12 +21,12 @@ namespace quorvane {
 namespace {
 
 template <typename Control>
-Control* Find(const QWidget& window, std::string_view name)
+Control* find(const QWidget& window, std::string_view name)
 {
-    return window.findChild<Control*>(ToQString(name), Qt::FindDirectChildrenOnly);
+    return window.findChild<Control*>(toQString(name), Qt::FindDirectChildrenOnly);
 }
 
-CheckState FromQt(Qt::CheckState state)
+CheckState fromQt(Qt::CheckState state)
 {
     switch (state) {
         case Qt::Unchecked: return CheckState::unchecked;
@@ -36,7 +36,7 @@ CheckState FromQt(Qt::CheckState state)
     return CheckState::unchecked;
 }
 
-void SetCaptionColour(QWidget& control, const QColor& colour)
+void setCaptionColour(QWidget& control, const QColor& colour)
 {
     QPalette palette = control.palette();
     palette.setColor(QPalette::ButtonText, colour);
@@ -45,20 +45,20 @@ void SetCaptionColour(QWidget& control, const QColor& colour)
 }
 
 template <std::size_t Count>
-void Fill(QComboBox& list, const std::array<std::string_view, Count>& keys)
+void fill(QComboBox& list, const std::array<std::string_view, Count>& keys)
 {
     list.clear();
     for (std::string_view key : keys)
-        list.addItem(ShownText(key));
+        list.addItem(shownText(key));
     list.setCurrentIndex(0);
 }
 
 // Screen readers read each parameter bar as the number its box shows. Every
 // bar of the window is a ScrollBar (ControlFactory).
-void ShowParametersAsTheirBoxes(const WidgetPanel& panel)
+void showParametersAsTheirBoxes(const WidgetPanel& panel)
 {
     const auto show = [&panel](Bar bar, double (*shown)(int)) {
-        static_cast<ScrollBar&>(panel.BarWidget(bar)).SetShownValue(shown);
+        static_cast<ScrollBar&>(panel.barWidget(bar)).setShownValue(shown);
     };
     show(Bar::messageFrequency, [](int position) { return ShownHertz(MessageFrequencyDaHz(position)); });
     show(Bar::carrierFrequency, [](int position) { return ShownHertz(CarrierFrequencyDaHz(position)); });
@@ -70,15 +70,15 @@ void ShowParametersAsTheirBoxes(const WidgetPanel& panel)
 WidgetPanel::WidgetPanel(QWidget& window, QTimer& frameClock)
     : window_(window),
       frameClock_(frameClock),
-      lists_{Find<QComboBox>(window, "messageTypeList"), Find<QComboBox>(window, "schemeList")},
-      boxes_{Find<QLineEdit>(window, "messageFrequencyBox"), Find<QLineEdit>(window, "carrierFrequencyBox"),
-             Find<QLineEdit>(window, "depthBox")},
-      pauseButton_(Find<QPushButton>(window, "pauseButton"))
+      lists_{find<QComboBox>(window, "messageTypeList"), find<QComboBox>(window, "schemeList")},
+      boxes_{find<QLineEdit>(window, "messageFrequencyBox"), find<QLineEdit>(window, "carrierFrequencyBox"),
+             find<QLineEdit>(window, "depthBox")},
+      pauseButton_(find<QPushButton>(window, "pauseButton"))
 {
     for (std::size_t i = 0; i < bars_.size(); ++i)
-        bars_[i] = Find<QScrollBar>(window, ControlName(static_cast<Bar>(i)));
+        bars_[i] = find<QScrollBar>(window, ControlName(static_cast<Bar>(i)));
     for (std::size_t i = 0; i < switches_.size(); ++i)
-        switches_[i] = Find<QCheckBox>(window, ControlName(static_cast<Switch>(i)));
+        switches_[i] = find<QCheckBox>(window, ControlName(static_cast<Switch>(i)));
     const auto lines = ZeroMarkerDesigns();
     for (std::size_t i = 0; i < zeroMarkers_.size(); ++i) {
         const LineDesign& line = lines[i];
@@ -86,53 +86,53 @@ WidgetPanel::WidgetPanel(QWidget& window, QTimer& frameClock)
                            static_cast<std::int16_t>(line.x2), static_cast<std::int16_t>(line.y2),
                            line.width};
     }
-    SetPauseHelp(*pauseButton_, pause_);
-    ShowParametersAsTheirBoxes(*this);
+    setPauseHelp(*pauseButton_, pause_);
+    showParametersAsTheirBoxes(*this);
     // Black from the start, as the memory handler leaves it, whatever the
     // desktop's palette.
-    SetCaptionColour(SwitchWidget(Switch::memory), Qt::black);
+    setCaptionColour(switchWidget(Switch::memory), Qt::black);
 }
 
 CheckState WidgetPanel::SwitchState(Switch which) const
 {
-    return FromQt(SwitchWidget(which).checkState());
+    return fromQt(switchWidget(which).checkState());
 }
 
 int WidgetPanel::BarPosition(Bar bar) const
 {
-    return BarWidget(bar).value();
+    return barWidget(bar).value();
 }
 
 void WidgetPanel::SetBarPosition(Bar bar, int position)
 {
-    BarWidget(bar).setValue(position);
+    barWidget(bar).setValue(position);
 }
 
 void WidgetPanel::SetSwitch(Switch which, bool on)
 {
-    SwitchWidget(which).setChecked(on);
+    switchWidget(which).setChecked(on);
 }
 
 void WidgetPanel::FillList(List list)
 {
     if (list == List::messageType)
-        Fill(ListWidget(list), kMessageTypeKeys);
+        fill(listWidget(list), kMessageTypeKeys);
     else
-        Fill(ListWidget(list), kSchemeKeys);
+        fill(listWidget(list), kSchemeKeys);
 }
 
 void WidgetPanel::Choose(MessageType type)
 {
-    ListWidget(List::messageType).setCurrentIndex(static_cast<int>(type));
+    listWidget(List::messageType).setCurrentIndex(static_cast<int>(type));
 }
 
 void WidgetPanel::Choose(Scheme scheme)
 {
-    ListWidget(List::scheme).setCurrentIndex(static_cast<int>(scheme));
+    listWidget(List::scheme).setCurrentIndex(static_cast<int>(scheme));
 }
 
 // A list that is emptied while it is filled keeps answering with its last choice.
-void WidgetPanel::ListChanged(List list, int index)
+void WidgetPanel::listChanged(List list, int index)
 {
     if (index < 0)
         return;
@@ -144,20 +144,20 @@ void WidgetPanel::ListChanged(List list, int index)
 
 void WidgetPanel::ShowText(Box box, std::string_view text)
 {
-    boxes_.at(static_cast<std::size_t>(box))->setText(ToQString(text));
+    boxes_.at(static_cast<std::size_t>(box))->setText(toQString(text));
 }
 
 void WidgetPanel::ShowPauseState(PauseState state)
 {
-    pauseButton_->setText(ShownText(Key(state)));
-    SetPauseHelp(*pauseButton_, state);
-    Announce(*pauseButton_, pauseButton_->text());
+    pauseButton_->setText(shownText(Key(state)));
+    setPauseHelp(*pauseButton_, state);
+    announce(*pauseButton_, pauseButton_->text());
     pause_ = state;
 }
 
 void WidgetPanel::ColourMemoryCaption(std::int32_t colour)
 {
-    SetCaptionColour(SwitchWidget(Switch::memory), FromBgr(colour));
+    setCaptionColour(switchWidget(Switch::memory), fromBgr(colour));
 }
 
 void WidgetPanel::PlaceZeroMarkers(std::int16_t x)

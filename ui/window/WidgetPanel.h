@@ -51,13 +51,13 @@ public:
     void StopFrameClock() override;
 
     // Keeps the lists' answers in step with what they show.
-    void ListChanged(List list, int index);
+    void listChanged(List list, int index);
 
-    QScrollBar& BarWidget(Bar bar) const { return *bars_.at(static_cast<std::size_t>(bar)); }
-    QCheckBox& SwitchWidget(Switch which) const { return *switches_.at(static_cast<std::size_t>(which)); }
-    QComboBox& ListWidget(List list) const { return *lists_.at(static_cast<std::size_t>(list)); }
-    QPushButton& PauseButton() const { return *pauseButton_; }
-    const std::array<ZeroMarker, 2>& ZeroMarkers() const { return zeroMarkers_; }
+    QScrollBar& barWidget(Bar bar) const { return *bars_.at(static_cast<std::size_t>(bar)); }
+    QCheckBox& switchWidget(Switch which) const { return *switches_.at(static_cast<std::size_t>(which)); }
+    QComboBox& listWidget(List list) const { return *lists_.at(static_cast<std::size_t>(list)); }
+    QPushButton& pauseButton() const { return *pauseButton_; }
+    const std::array<ZeroMarker, 2>& zeroMarkers() const { return zeroMarkers_; }
 
 private:
     QWidget& window_;

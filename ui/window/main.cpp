@@ -15,12 +15,12 @@ int main(int argc, char* argv[])
     {
         // A core application reads the arguments without opening a display.
         const QCoreApplication cli(argc, argv);
-        const quorvane::CommandLine command = quorvane::ParseCommandLine(QCoreApplication::arguments());
-        if (command.outcome == quorvane::CommandLine::Outcome::Exit)
+        const quorvane::CommandLine command = quorvane::parseCommandLine(QCoreApplication::arguments());
+        if (command.outcome == quorvane::CommandLine::Outcome::exit)
             return command.exitCode;
     }
 
-    quorvane::SetFontLanguage();
+    quorvane::setFontLanguage();
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
@@ -29,8 +29,8 @@ int main(int argc, char* argv[])
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1/quorvane.png").arg(size));
     QApplication::setWindowIcon(icon);
-    quorvane::LoadLanguage(app);
-    nrFFT::SetMessageHook(&quorvane::ShowMessage);
+    quorvane::loadLanguage(app);
+    nrFFT::SetMessageHook(&quorvane::showMessage);
 
     quorvane::MainWindow window;
     window.show();
