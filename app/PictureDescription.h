@@ -21,11 +21,12 @@ struct PictureWords {
     std::string peaks = QT_TRANSLATE_NOOP("PictureWords", "Peaks, strongest first: %1");
     std::string noPeak = QT_TRANSLATE_NOOP("PictureWords", "No clear peak");
     std::string size = QT_TRANSLATE_NOOP("PictureWords", "Peak to peak %1");
-    std::string sizeAndFrequency = QT_TRANSLATE_NOOP("PictureWords", "Peak to peak %1, crests at %2");
+    std::string sizeAndFrequency = QT_TRANSLATE_NOOP("PictureWords", "Peak to peak %1; its crests repeat at %2");
     std::string noFurtherPeak = QT_TRANSLATE_NOOP("PictureWords", "No further peak");
     std::string keys = QT_TRANSLATE_NOOP(
         "PictureWords",
-        "Arrows, Page Up, Page Down, Home, End: readout cursor; N, P: next, previous peak; D: describe; Escape: cursor away");
+        "Left, Right, Page Up, Page Down, Home, End: move the readout cursor; N, P: next or previous peak; "
+        "D: say what the picture shows; Escape: put the cursor away");
 };
 
 // The words with each one put through `translate`, which takes the English.
