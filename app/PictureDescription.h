@@ -13,8 +13,9 @@ namespace quorvane {
 // The context under which a picture's words are translated.
 inline constexpr char kPictureWordsContext[] = "PictureWords";
 
-// The words a picture is described with, in the class's language (UTF-8);
-// "%1" and "%2" stand for the figures.
+// The words a picture is described with, and the keys that end its
+// description, in the class's language (UTF-8); "%1" and "%2" stand for the
+// figures.
 struct PictureWords {
     std::string hidden = QT_TRANSLATE_NOOP("PictureWords", "Hidden: nothing is drawn");
     std::string empty = QT_TRANSLATE_NOOP("PictureWords", "Empty: nothing to read");

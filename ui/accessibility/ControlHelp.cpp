@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/HelpTexts.h"
+#include "app/PictureDescription.h"
 #include "engine/Choices.h"
 #include "ui/language/ShownText.h"
 #include "ui/window/Utf8.h"
@@ -25,6 +26,23 @@ void Describe(QWidget& control, const QString& description)
         control.setAccessibleDescription(description);
 }
 
+QString PictureKeys()
+{
+    return Translated(kPictureWordsContext, PictureWords{}.keys);
+}
+
+// What a control is, then, for a picture, what it shows now and its keys.
+QString DescriptionOf(const QWidget& control, const ControlHelpText& text, const QString& shown = {})
+{
+    QString description = Translated(kHelpContext, text.description);
+    if (IsPicture(control.objectName().toStdString())) {
+        if (!shown.isEmpty())
+            description += QLatin1Char('\n') + shown;
+        description += QLatin1Char('\n') + PictureKeys();
+    }
+    return WithGuideHint(description);
+}
+
 }  // namespace
 
 QString WithGuideHint(const QString& text)
@@ -39,7 +57,7 @@ void SetHelp(QWidget& control)
     if (!text)
         return;
     control.setAccessibleName(Translated(kHelpContext, text->name));
-    Describe(control, WithGuideHint(Translated(kHelpContext, text->description)));
+    Describe(control, DescriptionOf(control, *text));
     if (!text->toolTip.empty())
         control.setToolTip(WithGuideHint(Translated(kHelpContext, text->toolTip)));
 }
@@ -69,9 +87,13 @@ void SetPauseHelp(QWidget& button, PauseState state)
 void DescribeReading(QWidget& picture, const QString& figures)
 {
     const ControlHelpText* text = TextOf(picture);
-    Describe(picture, !figures.isEmpty() ? figures
-                      : text          ? WithGuideHint(Translated(kHelpContext, text->description))
-                                      : QString());
+    Describe(picture, !figures.isEmpty() ? figures : text ? DescriptionOf(picture, *text) : QString());
+}
+
+void DescribeShown(QWidget& picture, const QString& words)
+{
+    if (const ControlHelpText* text = TextOf(picture))
+        Describe(picture, DescriptionOf(picture, *text, words));
 }
 
 }  // namespace quorvane

@@ -6,7 +6,9 @@
 #include <QToolTip>
 #include <string>
 
+#include "app/PictureDescription.h"
 #include "app/ReadoutText.h"
+#include "ui/language/ShownText.h"
 
 namespace quorvane {
 namespace {
@@ -15,6 +17,13 @@ std::string DecimalPoint(const QLocale& locale)
 {
     return locale.decimalPoint().toStdString();
 }
+
+// The readout's words outlive the figures written with them.
+struct TranslatedReadoutWords {
+    std::string noSignal = QCoreApplication::translate("Readout", "no signal").toStdString();
+    std::string memory = QCoreApplication::translate("Readout", "memory").toStdString();
+    ReadoutWords Words() const { return {noSignal, memory}; }
+};
 
 }  // namespace
 
@@ -25,9 +34,20 @@ QString TraceReadoutText(const TraceReading& reading, const QLocale& locale)
 
 QString SpectrumReadoutText(const SpectrumReading& reading, const QLocale& locale)
 {
-    const std::string noSignal = QCoreApplication::translate("Readout", "no signal").toStdString();
-    const std::string memory = QCoreApplication::translate("Readout", "memory").toStdString();
-    return QString::fromStdString(SpectrumFigures(reading, DecimalPoint(locale), {noSignal, memory}));
+    return QString::fromStdString(SpectrumFigures(reading, DecimalPoint(locale), TranslatedReadoutWords().Words()));
+}
+
+QString PictureDescriptionText(const Controller& controller, Picture picture, float snap, const QLocale& locale)
+{
+    const PictureWords words = TranslatedWords(
+        [](std::string_view key) { return Translated(kPictureWordsContext, key).toStdString(); });
+    return QString::fromStdString(DescribePicture(controller, picture, snap, DecimalPoint(locale), words,
+                                                  TranslatedReadoutWords().Words()));
+}
+
+QString NoFurtherPeakText()
+{
+    return Translated(kPictureWordsContext, PictureWords{}.noFurtherPeak);
 }
 
 ReadoutLabel::ReadoutLabel() : QLabel(nullptr, Qt::ToolTip)
