@@ -67,9 +67,9 @@ std::optional<double> HeightOf(const Reading& reading)
     if (const auto* trace = std::get_if<TraceReading>(&reading))
         return trace->value;
     const auto* spectrum = std::get_if<SpectrumReading>(&reading);
-    if (!spectrum || !(spectrum->liveDb || spectrum->memoryDb))
+    if (!spectrum)
         return std::nullopt;
-    return std::max(spectrum->liveDb.value_or(-HUGE_VAL), spectrum->memoryDb.value_or(-HUGE_VAL));
+    return spectrum->liveDb ? spectrum->liveDb : spectrum->memoryDb;
 }
 
 std::vector<Peak> FindPeaks(std::span<const PlaceReading> places, bool linear)

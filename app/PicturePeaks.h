@@ -18,8 +18,9 @@ struct PlaceReading {
 // the highest bin within `snap` twips as the readout does.
 std::vector<PlaceReading> ReadAlong(const Controller& controller, Picture picture, float snap);
 
-// How high a reading stands: a trace's value, or a spectrum's level in dB at
-// the higher of its drawn traces; none where nothing is drawn or has a level.
+// How high a reading stands: a trace's value, or a spectrum's level in dB,
+// the live one, or the held copy's where only that is drawn; none where
+// nothing is drawn or has a level.
 std::optional<double> HeightOf(const Reading& reading);
 
 struct Peak {

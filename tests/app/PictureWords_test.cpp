@@ -80,6 +80,15 @@ INSTANTIATE_TEST_SUITE_P(
              },
              Picture::modulatedSpectrum, "Peaks, strongest first: 68.8 Hz, 0.0 dB; 79.2 Hz, 0.0 dB",
              {"68.8 Hz", "79.2 Hz"}},
+        Case{"HeldCopyWhereOnlyItIsDrawn",
+             [](FakePanel& p) {
+                 Experiment(p, 1);
+                 p.SetSwitch(Switch::memory, true);
+                 p.SetSwitch(Switch::modulatedSpectrum, false);
+             },
+             Picture::modulatedSpectrum,
+             "Peaks, strongest first: 74.0 Hz, memory 0.0 dB; 68.8 Hz, memory \u22126.0 dB; 79.2 Hz, memory \u22126.0 dB",
+             {"68.8 Hz", "74.0 Hz", "79.2 Hz"}},
         Case{"SineCrestsGiveItsFrequency", [](FakePanel& p) { Experiment(p, 1); }, Picture::message,
              "Peak to peak 2.00; its crests repeat at 5.2 Hz", {"0.049 s\n1.00", "0.243 s\n1.00", "0.437 s\n1.00"}},
         Case{"HiddenModulatedTrace",
