@@ -211,6 +211,25 @@ PlotSurface& Controller::Surface(Picture picture) const
     return pictures_.modulatedSpectrum;
 }
 
+float Controller::PictureWidth(Picture picture) const
+{
+    return Surface(picture).InnerWidth();
+}
+
+bool Controller::Drawn(Picture picture) const
+{
+    if (picture == Picture::modulated)
+        return Checked(panel_, Switch::modulatedTrace);
+    if (picture == Picture::modulatedSpectrum)
+        return Checked(panel_, Switch::modulatedSpectrum) || state_->modulatedHeld;
+    return true;
+}
+
+bool Controller::LinearSpectra() const
+{
+    return Checked(panel_, Switch::linear);
+}
+
 // A hidden modulated trace reads as nothing; a spectrum whose live trace is
 // hidden reads its held copy.
 Reading Controller::ReadingAt(Picture picture, float x, float snap) const

@@ -59,6 +59,13 @@ public:
     // snaps to the highest bin within `snap` twips.
     Reading ReadingAt(Picture picture, float x, float snap) const;
 
+    // The picture's width inside, in twips; whether anything is drawn in it
+    // (not the modulated trace switched off, nor a modulated spectrum with
+    // neither its live trace nor a held copy); whether spectra are linear.
+    float PictureWidth(Picture picture) const;
+    bool Drawn(Picture picture) const;
+    bool LinearSpectra() const;
+
     const SignalState& State() const { return *state_; }
     SignalState& State() { return *state_; }
 

@@ -6,7 +6,8 @@
 namespace quorvane {
 namespace {
 
-// The pictures have no tooltip: the readout under the pointer takes its place.
+// The pictures have no tooltip: the readout under the pointer takes its place;
+// their keys end their description (app/PictureDescription.h).
 // The pause button's name and tooltip follow its caption; only its description is here.
 constexpr auto kTexts = std::to_array<ControlHelpText>({
     ControlHelpText{"messagePicture",

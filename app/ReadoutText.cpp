@@ -31,15 +31,25 @@ std::string Decibels(double level, std::string_view decimalPoint, const ReadoutW
 
 }  // namespace
 
+std::string ValueFigure(double value, std::string_view decimalPoint)
+{
+    return Figure(value, 2, decimalPoint);
+}
+
+std::string HertzFigure(double hertz, std::string_view decimalPoint)
+{
+    return Figure(hertz, 1, decimalPoint) + " Hz";
+}
+
 std::string TraceFigures(const TraceReading& reading, std::string_view decimalPoint)
 {
-    return Figure(reading.seconds, 3, decimalPoint) + " s\n" + Figure(reading.value, 2, decimalPoint);
+    return Figure(reading.seconds, 3, decimalPoint) + " s\n" + ValueFigure(reading.value, decimalPoint);
 }
 
 std::string SpectrumFigures(const SpectrumReading& reading, std::string_view decimalPoint,
                             const ReadoutWords& words)
 {
-    std::string text = Figure(reading.hertz, 1, decimalPoint) + " Hz";
+    std::string text = HertzFigure(reading.hertz, decimalPoint);
     if (reading.liveDb)
         text += "\n" + Decibels(*reading.liveDb, decimalPoint, words);
     if (reading.memoryDb)

@@ -412,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>Hidden: nothing is drawn</source>
+        <translation>Ausgeblendet: nichts ist gezeichnet</translation>
+    </message>
+    <message>
+        <source>Empty: nothing to read</source>
+        <translation>Leer: nichts abzulesen</translation>
+    </message>
+    <message>
+        <source>Peaks, strongest first: %1</source>
+        <translation>Spitzen, die stärkste zuerst: %1</translation>
+    </message>
+    <message>
+        <source>No clear peak</source>
+        <translation>Keine deutliche Spitze</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1</source>
+        <translation>Spitze-Spitze %1</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1; its crests repeat at %2</source>
+        <translation>Spitze-Spitze %1; die Wellenberge wiederholen sich mit %2</translation>
+    </message>
+    <message>
+        <source>No further peak</source>
+        <translation>Keine weitere Spitze</translation>
+    </message>
+    <message>
+        <source>Left, Right, Page Up, Page Down, Home, End: move the readout cursor; N, P: next or previous peak; D: say what the picture shows; Escape: put the cursor away</source>
+        <translation>Links, Rechts, Bild auf, Bild ab, Pos1, Ende: den Ablesecursor bewegen; N, P: nächste oder vorige Spitze; D: sagen, was das Bild zeigt; Esc: den Cursor ausblenden</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>memory</source>

@@ -412,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>Hidden: nothing is drawn</source>
+        <translation>Oculto: no se dibuja nada</translation>
+    </message>
+    <message>
+        <source>Empty: nothing to read</source>
+        <translation>Vacío: nada que leer</translation>
+    </message>
+    <message>
+        <source>Peaks, strongest first: %1</source>
+        <translation>Picos, el más fuerte primero: %1</translation>
+    </message>
+    <message>
+        <source>No clear peak</source>
+        <translation>Ningún pico claro</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1</source>
+        <translation>Pico a pico %1</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1; its crests repeat at %2</source>
+        <translation>Pico a pico %1; sus crestas se repiten a %2</translation>
+    </message>
+    <message>
+        <source>No further peak</source>
+        <translation>No hay más picos</translation>
+    </message>
+    <message>
+        <source>Left, Right, Page Up, Page Down, Home, End: move the readout cursor; N, P: next or previous peak; D: say what the picture shows; Escape: put the cursor away</source>
+        <translation>Izquierda, Derecha, Re Pág, Av Pág, Inicio, Fin: mover el cursor de lectura; N, P: pico siguiente o anterior; D: decir lo que muestra la imagen; Esc: quitar el cursor</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>memory</source>

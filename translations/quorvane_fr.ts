@@ -412,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>Hidden: nothing is drawn</source>
+        <translation>Masqué&#xa0;: rien n’est tracé</translation>
+    </message>
+    <message>
+        <source>Empty: nothing to read</source>
+        <translation>Vide&#xa0;: rien à lire</translation>
+    </message>
+    <message>
+        <source>Peaks, strongest first: %1</source>
+        <translation>Pics, le plus fort d’abord&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No clear peak</source>
+        <translation>Aucun pic net</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1</source>
+        <translation>Crête à crête %1</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1; its crests repeat at %2</source>
+        <translation>Crête à crête %1&#xa0;; ses crêtes se répètent à %2</translation>
+    </message>
+    <message>
+        <source>No further peak</source>
+        <translation>Plus aucun pic</translation>
+    </message>
+    <message>
+        <source>Left, Right, Page Up, Page Down, Home, End: move the readout cursor; N, P: next or previous peak; D: say what the picture shows; Escape: put the cursor away</source>
+        <translation>Gauche, Droite, Page précédente, Page suivante, Début, Fin&#xa0;: déplacer le curseur de lecture&#xa0;; N, P&#xa0;: pic suivant ou précédent&#xa0;; D&#xa0;: dire ce que montre l’image&#xa0;; Échap&#xa0;: retirer le curseur</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>memory</source>

@@ -412,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>Hidden: nothing is drawn</source>
+        <translation>Oculto: nada é desenhado</translation>
+    </message>
+    <message>
+        <source>Empty: nothing to read</source>
+        <translation>Vazio: nada para ler</translation>
+    </message>
+    <message>
+        <source>Peaks, strongest first: %1</source>
+        <translation>Picos, o mais forte primeiro: %1</translation>
+    </message>
+    <message>
+        <source>No clear peak</source>
+        <translation>Nenhum pico nítido</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1</source>
+        <translation>Pico a pico %1</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1; its crests repeat at %2</source>
+        <translation>Pico a pico %1; suas cristas se repetem a %2</translation>
+    </message>
+    <message>
+        <source>No further peak</source>
+        <translation>Não há mais picos</translation>
+    </message>
+    <message>
+        <source>Left, Right, Page Up, Page Down, Home, End: move the readout cursor; N, P: next or previous peak; D: say what the picture shows; Escape: put the cursor away</source>
+        <translation>Esquerda, Direita, Page Up, Page Down, Home, End: mover o cursor de leitura; N, P: pico seguinte ou anterior; D: dizer o que a imagem mostra; Esc: recolher o cursor</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>memory</source>

@@ -412,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>PictureWords</name>
+    <message>
+        <source>Hidden: nothing is drawn</source>
+        <translation>已隐藏：未绘制任何内容</translation>
+    </message>
+    <message>
+        <source>Empty: nothing to read</source>
+        <translation>空白：没有可读取的内容</translation>
+    </message>
+    <message>
+        <source>Peaks, strongest first: %1</source>
+        <translation>峰值，由强到弱：%1</translation>
+    </message>
+    <message>
+        <source>No clear peak</source>
+        <translation>没有明显的峰值</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1</source>
+        <translation>峰峰值 %1</translation>
+    </message>
+    <message>
+        <source>Peak to peak %1; its crests repeat at %2</source>
+        <translation>峰峰值 %1；波峰以 %2 重复</translation>
+    </message>
+    <message>
+        <source>No further peak</source>
+        <translation>没有更多峰值</translation>
+    </message>
+    <message>
+        <source>Left, Right, Page Up, Page Down, Home, End: move the readout cursor; N, P: next or previous peak; D: say what the picture shows; Escape: put the cursor away</source>
+        <translation>左、右、Page Up、Page Down、Home、End：移动读数光标；N、P：下一个或上一个峰值；D：说出图中显示的内容；Esc：收起光标</translation>
+    </message>
+</context>
+<context>
     <name>Readout</name>
     <message>
         <source>memory</source>

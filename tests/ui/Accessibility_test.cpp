@@ -182,3 +182,25 @@ TEST_F(AccessibilityTest, KeyboardCursorReadsLikeThePointerAndLeavesNoTrace)
 
 }  // namespace
 }  // namespace quorvane::testing
+
+namespace quorvane::testing {
+namespace {
+
+// N puts the cursor on the message tone and reads it; with no peak beyond,
+// N and P leave the cursor where it is.
+TEST_F(AccessibilityTest, PeakKeysJumpToTheToneAndStayPastIt)
+{
+    for (int tick = 0; tick < 3; ++tick)
+        form->runFrame();
+    auto& picture = Get<PictureBox>("messageSpectrumPicture");
+    QTest::keyClick(&picture, Qt::Key_N);
+    const std::optional<float> tone = picture.cursorPlace();
+    EXPECT_EQ(picture.accessibleDescription(), QStringLiteral("5.0 Hz, 0.0 dB"));
+    for (Qt::Key key : {Qt::Key_N, Qt::Key_P}) {
+        QTest::keyClick(&picture, key);
+        EXPECT_EQ(picture.cursorPlace(), tone) << key;
+    }
+}
+
+}  // namespace
+}  // namespace quorvane::testing

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/HelpTexts.h"
+#include "app/PictureDescription.h"
 #include "engine/Choices.h"
 #include "ui/language/ShownText.h"
 #include "ui/window/Utf8.h"
@@ -25,6 +26,23 @@ void describe(QWidget& control, const QString& description)
         control.setAccessibleDescription(description);
 }
 
+QString pictureKeys()
+{
+    return translated(kPictureWordsContext, PictureWords{}.keys);
+}
+
+// What a control is, then, for a picture, what it shows now and its keys.
+QString descriptionOf(const QWidget& control, const ControlHelpText& text, const QString& shown = {})
+{
+    QString description = translated(kHelpContext, text.description);
+    if (IsPicture(control.objectName().toStdString())) {
+        if (!shown.isEmpty())
+            description += QLatin1Char('\n') + shown;
+        description += QLatin1Char('\n') + pictureKeys();
+    }
+    return withGuideHint(description);
+}
+
 }  // namespace
 
 QString withGuideHint(const QString& text)
@@ -39,7 +57,7 @@ void setHelp(QWidget& control)
     if (!text)
         return;
     control.setAccessibleName(translated(kHelpContext, text->name));
-    describe(control, withGuideHint(translated(kHelpContext, text->description)));
+    describe(control, descriptionOf(control, *text));
     if (!text->toolTip.empty())
         control.setToolTip(withGuideHint(translated(kHelpContext, text->toolTip)));
 }
@@ -69,9 +87,13 @@ void setPauseHelp(QWidget& button, PauseState state)
 void describeReading(QWidget& picture, const QString& figures)
 {
     const ControlHelpText* text = textOf(picture);
-    describe(picture, !figures.isEmpty() ? figures
-                      : text          ? withGuideHint(translated(kHelpContext, text->description))
-                                      : QString());
+    describe(picture, !figures.isEmpty() ? figures : text ? descriptionOf(picture, *text) : QString());
+}
+
+void describeShown(QWidget& picture, const QString& words)
+{
+    if (const ControlHelpText* text = textOf(picture))
+        describe(picture, descriptionOf(picture, *text, words));
 }
 
 }  // namespace quorvane

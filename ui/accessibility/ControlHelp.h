@@ -30,4 +30,7 @@ void setPauseHelp(QWidget& button, PauseState state);
 // shown, else what the picture shows.
 void describeReading(QWidget& picture, const QString& figures);
 
+// A picture's description saying, after what it is, what it shows now: `words`.
+void describeShown(QWidget& picture, const QString& words);
+
 }  // namespace quorvane

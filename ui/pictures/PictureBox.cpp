@@ -294,13 +294,26 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
         hideCursor();
         return;
     }
+    if (plain && (event->key() == Qt::Key_N || event->key() == Qt::Key_P)) {
+        emit peakWanted(event->key() == Qt::Key_N);
+        return;
+    }
+    if (plain && event->key() == Qt::Key_D) {
+        emit descriptionWanted();
+        return;
+    }
     const std::optional<CursorKey> key = plain ? cursorKeyOf(event->key()) : std::nullopt;
     if (!key) {
         QFrame::keyPressEvent(event);
         return;
     }
-    cursor_ = CursorAfter(cursor_, *key, InnerWidth());
-    emit cursorMoved(*cursor_);
+    placeCursor(CursorAfter(cursor_, *key, InnerWidth()));
+}
+
+void PictureBox::placeCursor(float twips)
+{
+    cursor_ = twips;
+    emit cursorMoved(twips);
 }
 
 void PictureBox::hideCursor()

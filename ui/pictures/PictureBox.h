@@ -37,6 +37,11 @@ public:
     // picture, in the box's own pixels: a one-pixel column over its height.
     QRect markerRect(float twips) const;
 
+    // The keyboard cursor's place, none while it is away; putting it at a
+    // place reports it as its own keys do.
+    std::optional<float> cursorPlace() const { return cursor_; }
+    void placeCursor(float twips);
+
 signals:
     void clicked();
     // The pointer over the box, in the picture's twips and on the screen.
@@ -46,6 +51,10 @@ signals:
     // or was put away.
     void cursorMoved(float twips);
     void cursorHidden();
+    // N or P asks for the next peak to the right or left; D for what the
+    // picture shows.
+    void peakWanted(bool right);
+    void descriptionWanted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,10 +1,13 @@
 #include "ui/readout/PointerReadout.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QWidget>
 #include <algorithm>
 
+#include "app/PicturePeaks.h"
 #include "app/ReadoutText.h"
 #include "base/Twips.h"
 #include "ui/accessibility/AccessibleControls.h"
@@ -13,6 +16,13 @@
 #include "ui/readout/ReadoutLabel.h"
 
 namespace quorvane {
+namespace {
+
+// A picture's description follows what it shows no oftener than this, so
+// that a screen reader is not kept talking.
+constexpr qint64 kDescriptionMilliseconds = 1000;
+
+}  // namespace
 
 PointerReadout::PointerReadout(QWidget& window, const Controller& controller)
     : QObject(&window), window_(window), controller_(controller), readout_(std::make_unique<ReadoutLabel>())
@@ -36,6 +46,10 @@ void PointerReadout::follow(PictureBox& picture, Picture which)
         showCursorReading(true);
     });
     connect(&picture, &PictureBox::cursorHidden, this, &PointerReadout::hideCursor);
+    connect(&picture, &PictureBox::peakWanted, this, [this, &picture](bool right) { jumpToPeak(picture, right); });
+    connect(&picture, &PictureBox::descriptionWanted, this, [this, &picture] {
+        announce(picture, pictureDescriptionText(controller_, pictureOf(picture), snap(), QLocale()));
+    });
     connect(&picture, &PictureBox::pointerMoved, this, [this, &picture](QPointF twips, QPoint global) {
         hovered_ = &picture;
         hoverTwips_ = twips;
@@ -56,6 +70,33 @@ void PointerReadout::refresh()
         showReadout();
     if (cursorPicture_)
         showCursorReading(false);
+    keepDescriptionUp();
+}
+
+// Only while a screen reader listens: no one else reads the description.
+void PointerReadout::keepDescriptionUp()
+{
+    auto* focused = qobject_cast<PictureBox*>(QApplication::focusWidget());
+    if (focused != described_ && described_) {
+        describeReading(*described_, {});
+        described_ = nullptr;
+    }
+    if (!focused || focused == cursorPicture_ || !QAccessible::isActive() ||
+        (focused == described_ && !describedAt_.hasExpired(kDescriptionMilliseconds)))
+        return;
+    described_ = focused;
+    describedAt_.start();
+    describeShown(*focused, pictureDescriptionText(controller_, pictureOf(*focused), snap(), QLocale()));
+}
+
+void PointerReadout::jumpToPeak(PictureBox& picture, bool right)
+{
+    const Picture which = pictureOf(picture);
+    const std::vector<Peak> peaks = FindPeaks(ReadAlong(controller_, which, snap()), controller_.LinearSpectra());
+    if (const auto place = PeakBeyond(peaks, picture.cursorPlace(), right))
+        picture.placeCursor(*place);
+    else
+        announce(picture, noFurtherPeakText());
 }
 
 void PointerReadout::setZoom(double factor)
@@ -70,11 +111,19 @@ void PointerReadout::setZoom(double factor)
     }
 }
 
+Picture PointerReadout::pictureOf(const PictureBox& picture) const
+{
+    return static_cast<Picture>(std::ranges::find(shown_, &picture) - shown_.begin());
+}
+
+float PointerReadout::snap() const
+{
+    return static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom_);
+}
+
 QString PointerReadout::readingAt(const PictureBox& picture, float x) const
 {
-    const auto snap = static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom_);
-    const auto which = static_cast<Picture>(std::ranges::find(shown_, &picture) - shown_.begin());
-    const Reading reading = controller_.ReadingAt(which, x, snap);
+    const Reading reading = controller_.ReadingAt(pictureOf(picture), x, snap());
     const QLocale locale;
     if (const auto* trace = std::get_if<TraceReading>(&reading))
         return traceReadoutText(*trace, locale);

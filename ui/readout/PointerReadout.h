@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -37,6 +38,10 @@ public:
 
 private:
     QString readingAt(const PictureBox& picture, float x) const;
+    Picture pictureOf(const PictureBox& picture) const;
+    float snap() const;
+    void jumpToPeak(PictureBox& picture, bool right);
+    void keepDescriptionUp();
     void showReadout();
     void placeCursorMarker();
     void showCursorReading(bool aloud);
@@ -56,6 +61,10 @@ private:
     PictureBox* cursorPicture_ = nullptr;
     float cursorTwips_ = 0;
     std::unique_ptr<QWidget> cursorMarker_;
+    // The picture whose description says what it shows, while it has the
+    // focus, and when it last said it.
+    PictureBox* described_ = nullptr;
+    QElapsedTimer describedAt_;
 };
 
 }  // namespace quorvane

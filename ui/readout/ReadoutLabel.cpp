@@ -6,7 +6,9 @@
 #include <QToolTip>
 #include <string>
 
+#include "app/PictureDescription.h"
 #include "app/ReadoutText.h"
+#include "ui/language/ShownText.h"
 
 namespace quorvane {
 namespace {
@@ -15,6 +17,13 @@ std::string decimalPoint(const QLocale& locale)
 {
     return locale.decimalPoint().toStdString();
 }
+
+// The readout's words outlive the figures written with them.
+struct TranslatedReadoutWords {
+    std::string noSignal = QCoreApplication::translate("Readout", "no signal").toStdString();
+    std::string memory = QCoreApplication::translate("Readout", "memory").toStdString();
+    ReadoutWords Words() const { return {noSignal, memory}; }
+};
 
 }  // namespace
 
@@ -25,9 +34,20 @@ QString traceReadoutText(const TraceReading& reading, const QLocale& locale)
 
 QString spectrumReadoutText(const SpectrumReading& reading, const QLocale& locale)
 {
-    const std::string noSignal = QCoreApplication::translate("Readout", "no signal").toStdString();
-    const std::string memory = QCoreApplication::translate("Readout", "memory").toStdString();
-    return QString::fromStdString(SpectrumFigures(reading, decimalPoint(locale), {noSignal, memory}));
+    return QString::fromStdString(SpectrumFigures(reading, decimalPoint(locale), TranslatedReadoutWords().Words()));
+}
+
+QString pictureDescriptionText(const Controller& controller, Picture picture, float snap, const QLocale& locale)
+{
+    const PictureWords words = TranslatedWords(
+        [](std::string_view key) { return translated(kPictureWordsContext, key).toStdString(); });
+    return QString::fromStdString(DescribePicture(controller, picture, snap, decimalPoint(locale), words,
+                                                  TranslatedReadoutWords().Words()));
+}
+
+QString noFurtherPeakText()
+{
+    return translated(kPictureWordsContext, PictureWords{}.noFurtherPeak);
 }
 
 ReadoutLabel::ReadoutLabel() : QLabel(nullptr, Qt::ToolTip)

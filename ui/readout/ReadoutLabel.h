@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 
+#include "app/Controller.h"
 #include "plot/PictureReading.h"
 
 namespace quorvane {
@@ -11,6 +12,11 @@ namespace quorvane {
 // The readout's wording, with the locale's decimal sign and a true minus.
 QString traceReadoutText(const TraceReading& reading, const QLocale& locale);
 QString spectrumReadoutText(const SpectrumReading& reading, const QLocale& locale);
+
+// What `picture` shows, in words with the readout's figures; what the cursor
+// says where no peak lies beyond it.
+QString pictureDescriptionText(const Controller& controller, Picture picture, float snap, const QLocale& locale);
+QString noFurtherPeakText();
 
 // A small tooltip-like window of its own beside the pointer saying what lies
 // under it; it draws nothing into the pictures.
