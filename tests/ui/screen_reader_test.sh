@@ -45,7 +45,7 @@ press Tab Tab Tab Tab Tab Tab Tab Up
 press Tab Tab Tab Right Tab Right Right Escape
 press Tab Tab Tab Tab Tab Tab
 spoken() {
-    grep -a "SPEECH OUTPUT:" "$work/orca.log" | sed "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/" >"$work/speech"
+    { grep -a "SPEECH OUTPUT:" "$work/orca.log" || true; } | sed "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/" >"$work/speech"
 }
 
 # Every phrase, in this order, among what Orca said: each Tab stop in the
