@@ -29,7 +29,7 @@ constexpr auto kControls = std::to_array<ControlDesign>({
     ControlDesign{"channelNoiseBox", TextBox, {3060, 2040, 1080, 495}, {}, Medium},
     ControlDesign{"sinadLabel", Label, {120, 2700, 1800, 495}, QT_TRANSLATE_NOOP("Receiver", "S/N"), Medium},
     ControlDesign{"sinadBox", TextBox, {2040, 2640, 1200, 495}, {}, Medium},
-    ControlDesign{"sinadUnitLabel", Label, {3300, 2700, 600, 495}, "dB", Medium},
+    ControlDesign{"sinadUnitLabel", Label, {3300, 2700, 420, 495}, "dB", Medium},
 });
 
 constexpr std::array<std::string_view, 8> kFocusOrder{
