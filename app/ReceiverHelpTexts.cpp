@@ -13,7 +13,7 @@ constexpr auto kTexts = std::to_array<ControlHelpText>({
                 {}},
     ControlHelpText{"recoveredMessagePicture",
                 QT_TRANSLATE_NOOP("ControlHelp", "Recovered message"),
-                QT_TRANSLATE_NOOP("ControlHelp", "The detector's output in vermilion over the message in dark green, on the message's scale"),
+                QT_TRANSLATE_NOOP("ControlHelp", "The detector's output in magenta over the message in dark green, on the message's scale"),
                 {}},
     ControlHelpText{"detectorList",
                 QT_TRANSLATE_NOOP("ControlHelp", "Detector"),

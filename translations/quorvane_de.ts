@@ -247,10 +247,6 @@
         <translation>Zurückgewonnene Nachricht</translation>
     </message>
     <message>
-        <source>The detector&apos;s output in vermilion over the message in dark green, on the message&apos;s scale</source>
-        <translation>Der Ausgang des Detektors in Zinnoberrot über dem Nachrichtensignal in Dunkelgrün, im Maßstab des Nachrichtensignals</translation>
-    </message>
-    <message>
         <source>Detector</source>
         <translation>Detektor</translation>
     </message>
@@ -297,6 +293,10 @@
     <message>
         <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
         <translation>Signal-Rausch-Verhältnis der zurückgewonnenen Nachricht in dB, gemittelt seit der letzten Änderung</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>Der Ausgang des Detektors in Magenta über dem Nachrichtensignal in Dunkelgrün, im Maßstab des Nachrichtensignals</translation>
     </message>
 </context>
 <context>

@@ -247,10 +247,6 @@
         <translation>Mensaje recuperado</translation>
     </message>
     <message>
-        <source>The detector&apos;s output in vermilion over the message in dark green, on the message&apos;s scale</source>
-        <translation>La salida del detector en bermellón sobre la señal moduladora en verde oscuro, a la escala de la señal moduladora</translation>
-    </message>
-    <message>
         <source>Detector</source>
         <translation>Detector</translation>
     </message>
@@ -297,6 +293,10 @@
     <message>
         <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
         <translation>Relación señal/ruido del mensaje recuperado en dB, promediada desde el último cambio</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>La salida del detector en magenta sobre la señal moduladora en verde oscuro, a la escala de la señal moduladora</translation>
     </message>
 </context>
 <context>

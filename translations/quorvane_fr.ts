@@ -247,10 +247,6 @@
         <translation>Message récupéré</translation>
     </message>
     <message>
-        <source>The detector&apos;s output in vermilion over the message in dark green, on the message&apos;s scale</source>
-        <translation>La sortie du détecteur en vermillon sur le signal modulant en vert foncé, à l’échelle du signal modulant</translation>
-    </message>
-    <message>
         <source>Detector</source>
         <translation>Détecteur</translation>
     </message>
@@ -297,6 +293,10 @@
     <message>
         <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
         <translation>Rapport signal sur bruit du message récupéré en dB, moyenné depuis la dernière modification</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>La sortie du détecteur en magenta sur le signal modulant en vert foncé, à l’échelle du signal modulant</translation>
     </message>
 </context>
 <context>

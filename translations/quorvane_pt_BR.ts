@@ -247,10 +247,6 @@
         <translation>Mensagem recuperada</translation>
     </message>
     <message>
-        <source>The detector&apos;s output in vermilion over the message in dark green, on the message&apos;s scale</source>
-        <translation>A saída do detector em vermelhão sobre o sinal modulante em verde-escuro, na escala do sinal modulante</translation>
-    </message>
-    <message>
         <source>Detector</source>
         <translation>Detector</translation>
     </message>
@@ -297,6 +293,10 @@
     <message>
         <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
         <translation>Relação sinal-ruído da mensagem recuperada em dB, média desde a última alteração</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>A saída do detector em magenta sobre o sinal modulante em verde-escuro, na escala do sinal modulante</translation>
     </message>
 </context>
 <context>

@@ -247,10 +247,6 @@
         <translation>恢复的消息</translation>
     </message>
     <message>
-        <source>The detector&apos;s output in vermilion over the message in dark green, on the message&apos;s scale</source>
-        <translation>检波器的输出（朱红色）叠在调制信号（深绿色）上，按调制信号的比例绘制</translation>
-    </message>
-    <message>
         <source>Detector</source>
         <translation>检波器</translation>
     </message>
@@ -297,6 +293,10 @@
     <message>
         <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
         <translation>恢复的消息的信噪比，单位 dB，为上次改动以来的平均值</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>检波器的输出（品红色）叠在调制信号（深绿色）上，按调制信号的比例绘制</translation>
     </message>
 </context>
 <context>
