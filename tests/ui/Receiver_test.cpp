@@ -50,6 +50,7 @@ TEST_F(ReceiverTest, F2OpensItBesideTheWindowWithPicturesAndEscapeOrF2ClosesIt)
     ASSERT_NE(receiver, nullptr);
     EXPECT_TRUE(receiver->isVisible() && form->controller().ReceiverOpen());
     EXPECT_FALSE(receiver->frameGeometry().intersects(form->frameGeometry()));
+    EXPECT_TRUE(receiver->actions().contains(&form->classGuide().action()));
     form->runFrame();
     EXPECT_TRUE(Shows(Picture(*receiver, ReceiverPicture::receivedSignal), kModulatedColour));
     EXPECT_TRUE(Shows(Picture(*receiver, ReceiverPicture::recoveredMessage), kRecoveredColour));

@@ -53,7 +53,8 @@ void ReceiverDock::show(bool shown)
 void ReceiverDock::create()
 {
     receiver_ = std::make_unique<ReceiverWindow>(fonts_);
-    receiver_->addAction(action_);
+    // F1 and F2 work from the receiver as from the window, as its tooltips say.
+    receiver_->addActions(window_.actions());
     if (zoom_ != 1.0)
         receiver_->setZoom(zoom_);
     Controller* controller = &controller_;
