@@ -9,22 +9,11 @@
 #include "plot/TraceColours.h"
 #include "ui/CaseName.h"
 #include "support/FakePanel.h"
+#include "support/FakeReceiverPanel.h"
 #include "support/RecordingSurface.h"
 
 namespace quorvane::testing {
 namespace {
-
-struct FakeReceiverPanel final : ReceiverPanel {
-    Detector detector = Detector::envelope;
-    std::array<int, 2> bars{0, 0};
-    std::array<std::string, 3> boxes;
-    int fills = 0;
-
-    Detector ChosenDetector() const override { return detector; }
-    int BarPosition(ReceiverBar bar) const override { return bars[static_cast<std::size_t>(bar)]; }
-    void FillDetectorList() override { ++fills; }
-    void ShowText(ReceiverBox box, std::string_view text) override { boxes[static_cast<std::size_t>(box)] = text; }
-};
 
 struct ReceiverWiring : ::testing::Test {
     explicit ReceiverWiring(std::string point = ".") : controller(panel, pictures, std::move(point))
