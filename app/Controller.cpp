@@ -65,6 +65,7 @@ void Controller::MessageFrequencyChanged()
     state_->messageFrequencyDaHz = MessageFrequencyDaHz(panel_.BarPosition(Bar::messageFrequency));
     panel_.ShowText(Box::messageFrequency, FrequencyText(state_->messageFrequencyDaHz, decimalPoint_));
     RestartAverages(*state_, true);
+    RestartReceiver();
 }
 
 void Controller::CarrierFrequencyChanged()
@@ -72,6 +73,7 @@ void Controller::CarrierFrequencyChanged()
     state_->carrierFrequencyDaHz = CarrierFrequencyDaHz(panel_.BarPosition(Bar::carrierFrequency));
     panel_.ShowText(Box::carrierFrequency, FrequencyText(state_->carrierFrequencyDaHz, decimalPoint_));
     RestartAverages(*state_, false);
+    RestartReceiver();
 }
 
 // The depth is read back from the text the box shows, so it is exactly the
@@ -82,6 +84,7 @@ void Controller::DepthChanged()
     panel_.ShowText(Box::depth, text);
     state_->depth = DepthFromText(text, decimalPoint_);
     RestartAverages(*state_, false);
+    RestartReceiver();
 }
 
 // Greyed counts as one-sided, as it does for the spectrum plot.
@@ -159,6 +162,56 @@ void Controller::ListChosen(List list)
         RestartBothAverages();
     else
         RestartModulatedAverage();
+    RestartReceiver();
+}
+
+void Controller::RestartReceiver()
+{
+    if (receiver_)
+        receiver_->Restart();
+}
+
+// Opening shows at once what the window last drew, through the receiver;
+// inside a frame the frame itself does that when the window's part is done.
+void Controller::OpenReceiver(ReceiverPanel& panel, const ReceiverPictures& pictures)
+{
+    if (!receiver_) {
+        receiver_ = std::make_unique<ReceiverController>(panel, pictures, decimalPoint_);
+        receiver_->StartUp();
+    }
+    receiverOpen_ = true;
+    receiver_->Restart();
+    if (!inFrame_) {
+        inFrame_ = true;
+        RunReceiverFrame();
+        inFrame_ = false;
+    }
+}
+
+void Controller::CloseReceiver()
+{
+    receiverOpen_ = false;
+}
+
+void Controller::ReceiverDetectorChosen()
+{
+    if (receiver_)
+        receiver_->DetectorChosen();
+}
+
+void Controller::ReceiverBarChanged(ReceiverBar bar)
+{
+    if (receiver_)
+        receiver_->BarChanged(bar);
+}
+
+void Controller::RunReceiverFrame()
+{
+    try {
+        receiver_->RunFrame(*state_, panel_.ChosenScheme(), panel_);
+    } catch (const std::exception&) {
+        // As a window frame that fails: what was drawn stays until the next.
+    }
 }
 
 void Controller::Tick()
@@ -166,11 +219,15 @@ void Controller::Tick()
     if (inFrame_)
         return;
     inFrame_ = true;
+    const bool running = panel_.ShownPauseState() == PauseState::running;
     try {
         RunFrame(*state_, panel_, pictures_, noise_, memo_.get());
     } catch (const std::exception&) {
         // What the frame drew before it failed stays until the next one.
     }
+    // Read after the window's part, which may have let the receiver close.
+    if (running && receiverOpen_)
+        RunReceiverFrame();
     inFrame_ = false;
 }
 

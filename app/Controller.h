@@ -7,6 +7,7 @@
 
 #include "app/ControlPanel.h"
 #include "app/Frame.h"
+#include "app/ReceiverController.h"
 #include "engine/FrameMemo.h"
 #include "engine/NoiseSource.h"
 #include "engine/SignalState.h"
@@ -65,6 +66,17 @@ public:
     float PictureWidth(Picture picture) const;
     bool Drawn(Picture picture) const;
     bool LinearSpectra() const;
+    // The receiver beside the window, made on its first opening over the
+    // front end's receiver controls and pictures, which then stay its own and
+    // must outlive the controller. While closed it does no work at all.
+    void OpenReceiver(ReceiverPanel& panel, const ReceiverPictures& pictures);
+    void CloseReceiver();
+    bool ReceiverOpen() const { return receiverOpen_; }
+    // The receiver's control events, for the front ends to pass on.
+    void ReceiverDetectorChosen();
+    void ReceiverBarChanged(ReceiverBar bar);
+    // Null until the receiver has first been opened.
+    const ReceiverController* Receiver() const { return receiver_.get(); }
 
     const SignalState& State() const { return *state_; }
     SignalState& State() { return *state_; }
@@ -77,6 +89,8 @@ private:
     void MemoryChanged();
     void RestartBothAverages();
     void RestartModulatedAverage();
+    void RestartReceiver();
+    void RunReceiverFrame();
     PlotSurface& Surface(Picture picture) const;
 
     ControlPanel& panel_;
@@ -85,6 +99,8 @@ private:
     std::unique_ptr<SignalState> state_;
     std::unique_ptr<FrameMemo> memo_;
     NoiseSource noise_;
+    std::unique_ptr<ReceiverController> receiver_;
+    bool receiverOpen_ = false;
     bool inFrame_ = false;
 };
 

@@ -118,9 +118,13 @@ std::span<const ControlHelpText> ControlHelpTexts()
 
 const ControlHelpText* HelpOf(std::string_view control)
 {
-    const auto* text = std::find_if(kTexts.begin(), kTexts.end(),
-                                    [control](const ControlHelpText& t) { return t.control == control; });
-    return text == kTexts.end() ? nullptr : text;
+    for (std::span<const ControlHelpText> table : {ControlHelpTexts(), ReceiverHelpTexts()}) {
+        const auto text = std::find_if(table.begin(), table.end(),
+                                       [control](const ControlHelpText& t) { return t.control == control; });
+        if (text != table.end())
+            return &*text;
+    }
+    return nullptr;
 }
 
 std::span<const LabelledControl> LabelledControls()

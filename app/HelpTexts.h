@@ -20,8 +20,10 @@ struct ControlHelpText {
     std::string_view toolTip;
 };
 
-// Every control that has help, by the window's control names.
+// Every control that has help, by the window's control names, and the
+// receiver's beside them; HelpOf finds either.
 std::span<const ControlHelpText> ControlHelpTexts();
+std::span<const ControlHelpText> ReceiverHelpTexts();
 const ControlHelpText* HelpOf(std::string_view control);
 
 // A label and the control it names for assistive tools.

@@ -30,13 +30,19 @@ std::int16_t VerticalPosition(std::int16_t amplitude, double value, std::int16_t
 void PlotTrace(PlotSurface& picture, std::span<const double> samples, Colour colour,
                const DisplaySettings& controls)
 {
+    picture.Clear();
+    DrawTrace(picture, samples, colour, controls);
+}
+
+void DrawTrace(PlotSurface& picture, std::span<const double> samples, Colour colour,
+               const DisplaySettings& controls)
+{
     const std::int16_t zoom = TimeBarPosition(controls, Bar::timeZoom);
     const double step = TraceStep(picture.InnerWidth(), zoom);
     const std::int16_t amplitude = RoundToInt16(picture.InnerHeight() * 0.9 / 2);
     const std::int16_t centre = RoundToInt16(std::floor(picture.InnerHeight() / 2.0f));
     const std::int16_t start = StartSample(TimeBarPosition(controls, Bar::timeScroll), zoom);
 
-    picture.Clear();
     picture.SetColour(colour);
     if (!(step >= 1.0))
         return;

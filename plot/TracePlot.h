@@ -13,4 +13,8 @@ namespace quorvane {
 void PlotTrace(PlotSurface& picture, std::span<const double> samples, Colour colour,
                const DisplaySettings& controls);
 
+// The same trace drawn over what the picture already shows.
+void DrawTrace(PlotSurface& picture, std::span<const double> samples, Colour colour,
+               const DisplaySettings& controls);
+
 }  // namespace quorvane

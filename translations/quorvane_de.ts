@@ -234,6 +234,70 @@
         <source>Readout cursor</source>
         <translation>Ablesemarke</translation>
     </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Empfangssignal</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal with the channel&apos;s noise, in dark blue</source>
+        <translation>Zeitverlauf des modulierten Signals mit dem Rauschen des Kanals, in Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Zurückgewonnene Nachricht</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>How the receiver gets the message back: envelope, product, frequency or phase detector</source>
+        <translation>Wie der Empfänger die Nachricht zurückgewinnt: Hüllkurven-, Produkt-, Frequenz- oder Phasendetektor</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Phase des Lokaloszillators</translation>
+    </message>
+    <message>
+        <source>Phase of the product detector&apos;s local carrier, 0 to 180 degrees, in steps of 15</source>
+        <translation>Phase des örtlichen Trägers im Produktdetektor, 0 bis 180 Grad, in Schritten von 15</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase, degrees</source>
+        <translation>Phase des Lokaloszillators, Grad</translation>
+    </message>
+    <message>
+        <source>The local oscillator&apos;s phase in degrees</source>
+        <translation>Die Phase des Lokaloszillators in Grad</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Kanalrauschen</translation>
+    </message>
+    <message>
+        <source>Noise added on the way: none, then 30 to -15 dB below the signal&apos;s power; to the right the noise grows</source>
+        <translation>Auf dem Übertragungsweg hinzugefügtes Rauschen: keins, dann 30 bis -15 dB unter der Signalleistung; nach rechts wird das Rauschen stärker</translation>
+    </message>
+    <message>
+        <source>Channel noise, dB below the signal</source>
+        <translation>Kanalrauschen, dB unter dem Signal</translation>
+    </message>
+    <message>
+        <source>How far the channel&apos;s noise lies below the received signal&apos;s power</source>
+        <translation>Wie weit das Kanalrauschen unter der Leistung des Empfangssignals liegt</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio, dB</source>
+        <translation>Signal-Rausch-Verhältnis, dB</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
+        <translation>Signal-Rausch-Verhältnis der zurückgewonnenen Nachricht in dB, gemittelt seit der letzten Änderung</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>Der Ausgang des Detektors in Magenta über dem Nachrichtensignal in Dunkelgrün, im Maßstab des Nachrichtensignals</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -403,6 +467,10 @@
         <source>Class guide</source>
         <translation>Unterrichtsleitfaden</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Empfänger</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -455,6 +523,57 @@
     <message>
         <source>no signal</source>
         <translation>kein Signal</translation>
+    </message>
+</context>
+<context>
+    <name>Receiver</name>
+    <message>
+        <source>Envelope</source>
+        <translation>Hüllkurve</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Empfangssignal</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Zurückgewonnene Nachricht</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detektor</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Phase des Lokaloszillators</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Kanalrauschen</translation>
+    </message>
+    <message>
+        <source>S/N</source>
+        <translation>S/N</translation>
+    </message>
+    <message>
+        <source>Quorvane: receiver</source>
+        <translation>Quorvane: Empfänger</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
     </message>
 </context>
 </TS>

@@ -234,6 +234,70 @@
         <source>Readout cursor</source>
         <translation>Cursor de lectura</translation>
     </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Señal recibida</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal with the channel&apos;s noise, in dark blue</source>
+        <translation>Traza temporal de la señal modulada con el ruido del canal, en azul oscuro</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Mensaje recuperado</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>How the receiver gets the message back: envelope, product, frequency or phase detector</source>
+        <translation>Cómo recupera el receptor el mensaje: detector de envolvente, de producto, de frecuencia o de fase</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Fase del oscilador local</translation>
+    </message>
+    <message>
+        <source>Phase of the product detector&apos;s local carrier, 0 to 180 degrees, in steps of 15</source>
+        <translation>Fase de la portadora local del detector de producto, de 0 a 180 grados, en pasos de 15</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase, degrees</source>
+        <translation>Fase del oscilador local, grados</translation>
+    </message>
+    <message>
+        <source>The local oscillator&apos;s phase in degrees</source>
+        <translation>La fase del oscilador local en grados</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Ruido del canal</translation>
+    </message>
+    <message>
+        <source>Noise added on the way: none, then 30 to -15 dB below the signal&apos;s power; to the right the noise grows</source>
+        <translation>Ruido añadido en el camino: ninguno, luego de 30 a -15 dB por debajo de la potencia de la señal; hacia la derecha el ruido crece</translation>
+    </message>
+    <message>
+        <source>Channel noise, dB below the signal</source>
+        <translation>Ruido del canal, dB por debajo de la señal</translation>
+    </message>
+    <message>
+        <source>How far the channel&apos;s noise lies below the received signal&apos;s power</source>
+        <translation>Cuánto queda el ruido del canal por debajo de la potencia de la señal recibida</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio, dB</source>
+        <translation>Relación señal/ruido, dB</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
+        <translation>Relación señal/ruido del mensaje recuperado en dB, promediada desde el último cambio</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>La salida del detector en magenta sobre la señal moduladora en verde oscuro, a la escala de la señal moduladora</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -403,6 +467,10 @@
         <source>Class guide</source>
         <translation>Guía para la clase</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -455,6 +523,57 @@
     <message>
         <source>no signal</source>
         <translation>sin señal</translation>
+    </message>
+</context>
+<context>
+    <name>Receiver</name>
+    <message>
+        <source>Envelope</source>
+        <translation>Envolvente</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Señal recibida</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Mensaje recuperado</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Fase del oscilador local</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Ruido del canal</translation>
+    </message>
+    <message>
+        <source>S/N</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>Quorvane: receiver</source>
+        <translation>Quorvane: receptor</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
     </message>
 </context>
 </TS>

@@ -234,6 +234,70 @@
         <source>Readout cursor</source>
         <translation>Curseur de lecture</translation>
     </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Signal reçu</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal with the channel&apos;s noise, in dark blue</source>
+        <translation>Tracé temporel du signal modulé avec le bruit du canal, en bleu foncé</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Message récupéré</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Détecteur</translation>
+    </message>
+    <message>
+        <source>How the receiver gets the message back: envelope, product, frequency or phase detector</source>
+        <translation>Comment le récepteur retrouve le message&#xa0;: détecteur d’enveloppe, de produit, de fréquence ou de phase</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Phase de l’oscillateur local</translation>
+    </message>
+    <message>
+        <source>Phase of the product detector&apos;s local carrier, 0 to 180 degrees, in steps of 15</source>
+        <translation>Phase de la porteuse locale du détecteur de produit, de 0 à 180 degrés, par pas de 15</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase, degrees</source>
+        <translation>Phase de l’oscillateur local, degrés</translation>
+    </message>
+    <message>
+        <source>The local oscillator&apos;s phase in degrees</source>
+        <translation>La phase de l’oscillateur local en degrés</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Bruit du canal</translation>
+    </message>
+    <message>
+        <source>Noise added on the way: none, then 30 to -15 dB below the signal&apos;s power; to the right the noise grows</source>
+        <translation>Bruit ajouté en chemin&#xa0;: aucun, puis de 30 à -15 dB sous la puissance du signal&#xa0;; vers la droite, le bruit augmente</translation>
+    </message>
+    <message>
+        <source>Channel noise, dB below the signal</source>
+        <translation>Bruit du canal, dB sous le signal</translation>
+    </message>
+    <message>
+        <source>How far the channel&apos;s noise lies below the received signal&apos;s power</source>
+        <translation>De combien le bruit du canal se situe sous la puissance du signal reçu</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio, dB</source>
+        <translation>Rapport signal sur bruit, dB</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
+        <translation>Rapport signal sur bruit du message récupéré en dB, moyenné depuis la dernière modification</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>La sortie du détecteur en magenta sur le signal modulant en vert foncé, à l’échelle du signal modulant</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -403,6 +467,10 @@
         <source>Class guide</source>
         <translation>Guide pour la classe</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -455,6 +523,57 @@
     <message>
         <source>no signal</source>
         <translation>aucun signal</translation>
+    </message>
+</context>
+<context>
+    <name>Receiver</name>
+    <message>
+        <source>Envelope</source>
+        <translation>Enveloppe</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Signal reçu</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Message récupéré</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Détecteur</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Phase de l’oscillateur local</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Bruit du canal</translation>
+    </message>
+    <message>
+        <source>S/N</source>
+        <translation>S/B</translation>
+    </message>
+    <message>
+        <source>Quorvane: receiver</source>
+        <translation>Quorvane&#xa0;: récepteur</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
     </message>
 </context>
 </TS>

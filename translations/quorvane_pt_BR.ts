@@ -234,6 +234,70 @@
         <source>Readout cursor</source>
         <translation>Cursor de leitura</translation>
     </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Sinal recebido</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal with the channel&apos;s noise, in dark blue</source>
+        <translation>Traço temporal do sinal modulado com o ruído do canal, em azul-escuro</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Mensagem recuperada</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>How the receiver gets the message back: envelope, product, frequency or phase detector</source>
+        <translation>Como o receptor recupera a mensagem: detector de envoltória, de produto, de frequência ou de fase</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Fase do oscilador local</translation>
+    </message>
+    <message>
+        <source>Phase of the product detector&apos;s local carrier, 0 to 180 degrees, in steps of 15</source>
+        <translation>Fase da portadora local do detector de produto, de 0 a 180 graus, em passos de 15</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase, degrees</source>
+        <translation>Fase do oscilador local, graus</translation>
+    </message>
+    <message>
+        <source>The local oscillator&apos;s phase in degrees</source>
+        <translation>A fase do oscilador local em graus</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Ruído do canal</translation>
+    </message>
+    <message>
+        <source>Noise added on the way: none, then 30 to -15 dB below the signal&apos;s power; to the right the noise grows</source>
+        <translation>Ruído acrescentado no caminho: nenhum, depois de 30 a -15 dB abaixo da potência do sinal; para a direita o ruído aumenta</translation>
+    </message>
+    <message>
+        <source>Channel noise, dB below the signal</source>
+        <translation>Ruído do canal, dB abaixo do sinal</translation>
+    </message>
+    <message>
+        <source>How far the channel&apos;s noise lies below the received signal&apos;s power</source>
+        <translation>Quanto o ruído do canal fica abaixo da potência do sinal recebido</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio, dB</source>
+        <translation>Relação sinal-ruído, dB</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
+        <translation>Relação sinal-ruído da mensagem recuperada em dB, média desde a última alteração</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>A saída do detector em magenta sobre o sinal modulante em verde-escuro, na escala do sinal modulante</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -403,6 +467,10 @@
         <source>Class guide</source>
         <translation>Guia de aula</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -455,6 +523,57 @@
     <message>
         <source>no signal</source>
         <translation>sem sinal</translation>
+    </message>
+</context>
+<context>
+    <name>Receiver</name>
+    <message>
+        <source>Envelope</source>
+        <translation>Envoltória</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produto</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequência</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Received signal</source>
+        <translation>Sinal recebido</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>Mensagem recuperada</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>Detector</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>Fase do oscilador local</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>Ruído do canal</translation>
+    </message>
+    <message>
+        <source>S/N</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>Quorvane: receiver</source>
+        <translation>Quorvane: receptor</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
     </message>
 </context>
 </TS>

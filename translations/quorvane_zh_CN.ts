@@ -234,6 +234,70 @@
         <source>Readout cursor</source>
         <translation>读数光标</translation>
     </message>
+    <message>
+        <source>Received signal</source>
+        <translation>接收信号</translation>
+    </message>
+    <message>
+        <source>Time trace of the modulated signal with the channel&apos;s noise, in dark blue</source>
+        <translation>叠加了信道噪声的已调信号的时域波形，深蓝色</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>恢复的消息</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>检波器</translation>
+    </message>
+    <message>
+        <source>How the receiver gets the message back: envelope, product, frequency or phase detector</source>
+        <translation>接收机恢复消息的方式：包络检波、乘积检波、鉴频或鉴相</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>本振相位</translation>
+    </message>
+    <message>
+        <source>Phase of the product detector&apos;s local carrier, 0 to 180 degrees, in steps of 15</source>
+        <translation>乘积检波器本地载波的相位，0 到 180 度，步长 15 度</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase, degrees</source>
+        <translation>本振相位，度</translation>
+    </message>
+    <message>
+        <source>The local oscillator&apos;s phase in degrees</source>
+        <translation>本振相位，单位为度</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>信道噪声</translation>
+    </message>
+    <message>
+        <source>Noise added on the way: none, then 30 to -15 dB below the signal&apos;s power; to the right the noise grows</source>
+        <translation>传输途中加入的噪声：无，然后比信号功率低 30 到 -15 dB；越往右噪声越强</translation>
+    </message>
+    <message>
+        <source>Channel noise, dB below the signal</source>
+        <translation>信道噪声，比信号低的 dB 数</translation>
+    </message>
+    <message>
+        <source>How far the channel&apos;s noise lies below the received signal&apos;s power</source>
+        <translation>信道噪声比接收信号的功率低多少</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio, dB</source>
+        <translation>信噪比，dB</translation>
+    </message>
+    <message>
+        <source>Signal-to-noise ratio of the recovered message in dB, averaged since the last change</source>
+        <translation>恢复的消息的信噪比，单位 dB，为上次改动以来的平均值</translation>
+    </message>
+    <message>
+        <source>The detector&apos;s output in magenta over the message in dark green, on the message&apos;s scale</source>
+        <translation>检波器的输出（品红色）叠在调制信号（深绿色）上，按调制信号的比例绘制</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -403,6 +467,10 @@
         <source>Class guide</source>
         <translation>课堂指南</translation>
     </message>
+    <message>
+        <source>Receiver</source>
+        <translation>接收机</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -455,6 +523,57 @@
     <message>
         <source>no signal</source>
         <translation>无信号</translation>
+    </message>
+</context>
+<context>
+    <name>Receiver</name>
+    <message>
+        <source>Envelope</source>
+        <translation>包络</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>乘积</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>相位</translation>
+    </message>
+    <message>
+        <source>Received signal</source>
+        <translation>接收信号</translation>
+    </message>
+    <message>
+        <source>Recovered message</source>
+        <translation>恢复的消息</translation>
+    </message>
+    <message>
+        <source>Detector</source>
+        <translation>检波器</translation>
+    </message>
+    <message>
+        <source>Local oscillator phase</source>
+        <translation>本振相位</translation>
+    </message>
+    <message>
+        <source>Channel noise</source>
+        <translation>信道噪声</translation>
+    </message>
+    <message>
+        <source>S/N</source>
+        <translation>信噪比</translation>
+    </message>
+    <message>
+        <source>Quorvane: receiver</source>
+        <translation>Quorvane：接收机</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,14 @@
 
 #include <memory>
 
+#include "app/Controller.h"
 #include "engine/Choices.h"
 #include "engine/Receiver.h"
 #include "support/CountingNew.h"
 #include "support/FakeControls.h"
+#include "support/FakePanel.h"
+#include "support/FakeReceiverPanel.h"
+#include "support/RecordingSurface.h"
 #include "support/RecordingWindow.h"
 
 namespace quorvane {
@@ -62,6 +66,28 @@ TEST(FrameAllocation, ReceiverFramesAllocateNothing)
     for (int frame = 0; frame < 44; ++frame)
         RunReceiver(*receiver, *window.state, kSchemes[frame % 4],
                     {kDetectors[(frame / 4) % 4], frame % 13, frame % 11});
+    EXPECT_EQ(gAllocations.load() - before, 0);
+}
+
+// The whole frame with the receiver open: the window's part, the receiver's,
+// both its pictures and the figure's box, at the heaviest zoom.
+TEST(FrameAllocation, TicksWithTheReceiverOpenAllocateNothing)
+{
+    testing::FakePanel panel;
+    testing::RecordingSurface surface;
+    Controller controller(panel, {surface, surface, surface, surface, surface}, ".");
+    panel.controller = &controller;
+    controller.StartUp();
+    panel.bars[static_cast<std::size_t>(Bar::timeZoom)] = 4;
+    testing::FakeReceiverPanel receiverPanel;
+    testing::RecordingSurface received, recovered;
+    controller.OpenReceiver(receiverPanel, {received, recovered});
+    const long before = gAllocations.load();
+    for (int tick = 0; tick < 40; ++tick) {
+        receiverPanel.detector = kDetectors[tick % 4];
+        receiverPanel.bars = {tick % 13, tick % 11};
+        controller.Tick();
+    }
     EXPECT_EQ(gAllocations.load() - before, 0);
 }
 

@@ -14,7 +14,7 @@ for catalogue in "$@"; do
     name=$(basename "$catalogue")
     copy=$work/$name
     cp "$catalogue" "$copy"
-    "$lupdate" -silent -locations none "$sources/ui" "$sources/app" "$sources/engine/Choices.h" \
+    "$lupdate" -silent -locations none "$sources/ui" "$sources/app" "$sources/engine/Choices.h" "$sources/engine/Detectors.h" \
         "$sources/packaging/DesktopTexts.h" "$sources/web/PageTexts.h" -ts "$copy"
     open=$(grep -c -E 'type="(unfinished|vanished|obsolete)"|<translation></translation>|<translation/>' "$copy" || true)
     if ((open)); then

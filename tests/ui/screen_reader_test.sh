@@ -26,7 +26,8 @@ close_program "after the AT-SPI checks"
 
 orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
 orca_pid=$!
-for _ in $(seq 100); do grep -qs "SPEECH OUTPUT: 'Screen reader on." "$work/orca.log" && break; sleep 0.1; done
+# Orca takes some seconds to start on a busy machine.
+for _ in $(seq 300); do grep -qs "SPEECH OUTPUT: 'Screen reader on." "$work/orca.log" && break; sleep 0.1; done
 start_program "$program"
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 sleep 1.5

@@ -65,6 +65,14 @@ void magnifyControl(QWidget& control, const ControlDesign& design, const FontPla
 
 }  // namespace
 
+void magnifyControls(QWidget& window, std::span<const ControlDesign> designs, const FontPlan& fonts,
+                     double factor, QPoint offset, QStyle* style)
+{
+    for (const ControlDesign& design : designs)
+        if (auto* control = window.findChild<QWidget*>(toQString(design.name), Qt::FindDirectChildrenOnly))
+            magnifyControl(*control, design, fonts, factor, offset, style);
+}
+
 Magnifier::Magnifier(QWidget& window, const FontPlan& fonts) : QObject(&window), window_(window), fonts_(fonts)
 {
     const auto bind = [this](QKeySequence keys, void (Magnifier::*action)()) {
@@ -86,9 +94,7 @@ void Magnifier::apply(double factor, QPoint offset)
     offset_ = offset;
     // At 100 % the controls keep the application's style itself.
     std::unique_ptr<QStyle> style = factor == 1.0 ? nullptr : std::make_unique<ZoomStyle>(factor);
-    for (const ControlDesign& design : ControlDesigns())
-        if (auto* control = window_.findChild<QWidget*>(toQString(design.name), Qt::FindDirectChildrenOnly))
-            magnifyControl(*control, design, fonts_, factor, offset, style.get());
+    magnifyControls(window_, ControlDesigns(), fonts_, factor, offset, style.get());
     style_ = std::move(style);
     emit zoomed(factor);
     window_.update();

@@ -5,12 +5,21 @@
 #include <QSize>
 #include <QStyle>
 #include <memory>
+#include <span>
+
+#include "app/WindowDesign.h"
 
 class QWidget;
 
 namespace quorvane {
 
 class FontPlan;
+
+// Places and sizes `designs`' controls among `window`'s children `factor`
+// times their design, in `style` (null for the application's own), as the
+// magnifier does the window's.
+void magnifyControls(QWidget& window, std::span<const ControlDesign> designs, const FontPlan& fonts,
+                     double factor, QPoint offset, QStyle* style);
 
 // The window magnified as a display scale would magnify it: every control
 // keeps its place in twips and only the pixels per twip change, so the design

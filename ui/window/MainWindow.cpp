@@ -18,6 +18,7 @@
 #include "ui/magnification/Magnifier.h"
 #include "ui/pictures/PictureBox.h"
 #include "ui/readout/PointerReadout.h"
+#include "ui/receiver/ReceiverDock.h"
 #include "ui/window/ControlFactory.h"
 #include "ui/window/Utf8.h"
 
@@ -63,9 +64,11 @@ MainWindow::MainWindow() : frameTimer_(this)
     setFocusOrder();
     connectControls();
     guide_ = std::make_unique<ClassGuide>(*this, *controller_);
+    receiver_ = std::make_unique<ReceiverDock>(*this, *controller_, *fonts_);
     magnifier_ = std::make_unique<Magnifier>(*this, *fonts_);
     connect(magnifier_.get(), &Magnifier::zoomed, readout_.get(), &PointerReadout::setZoom);
     connect(magnifier_.get(), &Magnifier::zoomed, guide_.get(), &ClassGuide::setZoom);
+    connect(magnifier_.get(), &Magnifier::zoomed, receiver_.get(), &ReceiverDock::setZoom);
     frameTimer_.start();
     controller_->StartUp();
     magnifier_->fitToScreen();

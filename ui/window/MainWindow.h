@@ -15,6 +15,7 @@ class FontPlan;
 class Magnifier;
 class PictureBox;
 class PointerReadout;
+class ReceiverDock;
 
 // The program's one window: its controls, laid out as designed, shown and
 // passed on to the controller, which does what each of them does. Start-up
@@ -36,6 +37,7 @@ public:
     Magnifier& magnifier() { return *magnifier_; }
     PointerReadout& pointerReadout() { return *readout_; }
     ClassGuide& classGuide() { return *guide_; }
+    ReceiverDock& receiver() { return *receiver_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,6 +57,7 @@ private:
     std::unique_ptr<Controller> controller_;
     std::unique_ptr<PointerReadout> readout_;
     std::unique_ptr<ClassGuide> guide_;
+    std::unique_ptr<ReceiverDock> receiver_;
     std::unique_ptr<Magnifier> magnifier_;
 };
 
