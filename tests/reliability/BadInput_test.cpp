@@ -175,5 +175,17 @@ TEST_F(BadInput, GreyedTwoSidedDrawsOneSided)
     EXPECT_EQ(form->panel().zeroMarkers()[1].x1, 6000);
 }
 
+// The receiver opened, closed and set between any two frames, its bars pushed
+// past their ends: every frame still holds the window's rules, and while open
+// its pictures keep being drawn.
+TEST_F(BadInput, ReceiverEventsBetweenFramesKeepEveryRule)
+{
+    for (int argument = 0; argument < 256; ++argument) {
+        ASSERT_EQ(driver.Do(Action::Receiver, static_cast<std::uint8_t>(argument * 37)), "") << argument;
+        Tick();
+    }
+    ASSERT_NE(form->receiver().receiverWindow(), nullptr);
+}
+
 }  // namespace
 }  // namespace quorvane::testing

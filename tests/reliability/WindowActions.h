@@ -34,8 +34,9 @@ enum class Action : std::uint8_t {
     PictureClick,
     Type,           // typing and pasting into the text boxes
     ProcessEvents,
+    Receiver,       // open or close it, choose its detector, move its bars
 };
-inline constexpr int kActionCount = static_cast<int>(Action::ProcessEvents) + 1;
+inline constexpr int kActionCount = static_cast<int>(Action::Receiver) + 1;
 
 inline constexpr std::array<const char*, 5> kScrollNames{"timeScrollBar", "timeZoomBar", "messageFrequencyBar",
                                                          "carrierFrequencyBar", "depthBar"};
@@ -56,6 +57,7 @@ inline bool LeavesAveragesAlone(Action action, std::uint8_t argument)
         case Action::Pause:
         case Action::Type:
         case Action::ProcessEvents:
+        case Action::Receiver:
         case Action::DragMove: return true;
         case Action::ScrollStep:
         case Action::ScrollSet:

@@ -33,6 +33,8 @@
 #include "app/NumberText.h"
 #include "ui/window/MainWindow.h"
 #include "ui/pictures/PictureBox.h"
+#include "ui/receiver/ReceiverDock.h"
+#include "ui/receiver/ReceiverWindow.h"
 #include "WindowActions.h"
 
 namespace quorvane::testing {
@@ -78,6 +80,7 @@ public:
             case Action::PictureClick: PictureClick(argument); break;
             case Action::Type: Type(argument); break;
             case Action::ProcessEvents: QCoreApplication::processEvents(); break;
+            case Action::Receiver: Receiver(argument); break;
         }
         return {};
     }
@@ -264,6 +267,20 @@ private:
                                                                 Qt::MiddleButton};
         QTest::mouseClick(pictures_[argument % pictures_.size()],
                           buttons[(argument / pictures_.size()) % buttons.size()]);
+    }
+
+    // F2, or a change to one of the receiver's controls once it exists.
+    void Receiver(std::uint8_t argument)
+    {
+        ReceiverDock& dock = form_.receiver();
+        ReceiverWindow* receiver = dock.receiverWindow();
+        const int detail = argument / 4;
+        switch (receiver ? argument % 4 : 0) {
+            case 0: dock.action().trigger(); break;
+            case 1: receiver->detectorList().setCurrentIndex(detail % receiver->detectorList().count()); break;
+            case 2: receiver->bar(ReceiverBar::oscillatorPhase).setValue(detail % 14 - 1); break;
+            default: receiver->bar(ReceiverBar::channelNoise).setValue(detail % 12 - 1); break;
+        }
     }
 
     void Type(std::uint8_t argument)
