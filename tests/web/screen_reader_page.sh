@@ -7,13 +7,13 @@ set -euo pipefail
 browser=$1
 page=$2
 declare -A programs=([chromium]=/usr/bin/chromium [firefox]=/usr/bin/firefox-esr)
-program=${programs[$browser]:-}
-[[ -n $program ]] || { echo "no browser named $browser" >&2; exit 1; }
+program=${programs[$browser]:-/usr/bin/$browser}
+missing() { echo "$*" >&2; exit 1; }
 for needed in "$program" /usr/bin/orca /usr/libexec/at-spi-bus-launcher /usr/bin/Xvfb /usr/bin/xdotool; do
-    [[ -x $needed ]] || { echo "$needed is not installed" >&2; exit 1; }
+    [[ -x $needed ]] || missing "$needed is not installed"
 done
-[[ $page != unbuilt ]] || { echo "the page is not built: emscripten is not installed, or QUORVANE_PAGE is OFF" >&2; exit 1; }
-[[ -f $page ]] || { echo "$page is missing: its build failed" >&2; exit 1; }
+[[ $page != unbuilt ]] || missing "the page is not built: emscripten is not installed, or QUORVANE_PAGE is OFF"
+[[ -f $page ]] || missing "$page is missing: its build failed"
 if [[ -z ${QUORVANE_PRIVATE_BUS:-} ]]; then
     QUORVANE_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
@@ -24,32 +24,37 @@ export GNOME_ACCESSIBILITY=1
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
 bus_pid=$!
-trap 'kill "$bus_pid" ${orca_pid:-} ${browser_pid:-} 2>/dev/null || true; x_session_end' EXIT
+# The browser's whole session ends before its profile is removed.
+end() {
+    kill "$bus_pid" ${orca_pid:-} 2>/dev/null || true
+    if [[ -n ${browser_pid:-} ]]; then
+        kill -- -"$browser_pid" 2>/dev/null || true
+        for _ in $(seq 50); do kill -0 -- -"$browser_pid" 2>/dev/null || break; sleep 0.1; done
+    fi
+    x_session_end
+}
+trap end EXIT
 sleep 1
 orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
 orca_pid=$!
 for _ in $(seq 100); do grep -qs "SPEECH OUTPUT: 'Screen reader on." "$work/orca.log" && break; sleep 0.1; done
 
 # Each browser with a fresh profile, its accessibility on, and nothing of its
-# own that reaches out to the network or asks a question first.
+# own that reaches out to the network or asks a question first; in a session
+# of its own, so that what it signals to its group ends none of this script.
 address="file://$(realpath "$page")?zoom=1&lang=en"
 if [[ $browser == chromium ]]; then
-    "$program" --force-renderer-accessibility --no-sandbox --disable-gpu --no-first-run --no-default-browser-check \
+    setsid "$program" --force-renderer-accessibility --no-sandbox --disable-gpu --no-first-run --no-default-browser-check \
         --disable-background-networking --disable-component-update --disable-sync --password-store=basic \
         --user-data-dir="$HOME/profile" --window-position=0,0 --window-size=1280,1000 "$address" >"$work/app.log" 2>&1 &
 else
-    cat >"$HOME/profile/user.js" <<'EOF'
-user_pref("browser.shell.checkDefaultBrowser", false);
-user_pref("browser.startup.homepage_override.mstone", "ignore");
-user_pref("datareporting.policy.dataSubmissionEnabled", false);
-user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);
-user_pref("network.captive-portal-service.enabled", false);
-user_pref("network.connectivity-service.enabled", false);
-user_pref("app.update.enabled", false);
-user_pref("browser.aboutwelcome.enabled", false);
-user_pref("browser.newtab.preload", false);
-EOF
-    "$program" --no-remote --new-instance --profile "$HOME/profile" -width 1280 -height 1000 "$address" >"$work/app.log" 2>&1 &
+    for pref in '"browser.shell.checkDefaultBrowser", false' '"browser.startup.homepage_override.mstone", "ignore"' \
+        '"datareporting.policy.dataSubmissionEnabled", false' '"browser.aboutwelcome.enabled", false' \
+        '"network.captive-portal-service.enabled", false' '"network.connectivity-service.enabled", false' \
+        '"app.update.enabled", false' '"browser.newtab.preload", false'; do
+        echo "user_pref($pref);"
+    done >"$HOME/profile/user.js"
+    setsid "$program" --no-remote --new-instance --profile "$HOME/profile" -width 1280 -height 1000 "$address" >"$work/app.log" 2>&1 &
 fi
 browser_pid=$!
 for _ in $(seq 300); do
@@ -102,8 +107,9 @@ expected=(
 said_in_order() {
     local line=0 count=0 found
     for phrase in "${expected[@]}"; do
-        found=$(tail -n +$((line + 1)) "$work/speech" | grep -n -E -m1 -- "^$phrase" | cut -d: -f1) || break
-        line=$((line + found))
+        found=$(grep -n -E -- "^$phrase" "$work/speech" | awk -F: -v after="$line" '$1 > after { print $1; exit }' || true)
+        [[ -n $found ]] || break
+        line=$found
         count=$((count + 1))
     done
     echo "$count"
