@@ -72,9 +72,9 @@ sleep 1
 press() {
     for key; do
         xdotool key "$key"
-        sleep 0.3
+        sleep 0.2
         xdotool key shift
-        sleep 0.3
+        sleep 0.2
     done
 }
 # The page's language list and guide button come first; then the desktop's
