@@ -1,10 +1,12 @@
 #include "web/PageJson.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 #include "app/HelpTexts.h"
 #include "app/MarkerLines.h"
+#include "app/NumberText.h"
 #include "plot/Colour.h"
 
 namespace quorvane::web {
@@ -63,6 +65,30 @@ void WriteChoices(JsonWriter& json, std::span<const std::string_view> keys, cons
     for (const std::string_view key : keys)
         json.String(catalogue.Translate(kWindowContext, key));
     json.EndArray();
+}
+
+// The number a parameter bar's box shows for `position`, unpadded.
+double ShownValue(Bar bar, int position)
+{
+    switch (bar) {
+    case Bar::messageFrequency: return ShownHertz(MessageFrequencyDaHz(position));
+    case Bar::carrierFrequency: return ShownHertz(CarrierFrequencyDaHz(position));
+    default: return Depth(position);
+    }
+}
+
+// A parameter bar's value as screen readers say the desktop's: its box's
+// number with as many decimals as one step of the bar moves it by ("5.0",
+// then "5.1"), since the page's browser speaks the text as it stands.
+std::string BarValueText(Bar bar, int position, std::string_view decimalPoint)
+{
+    const ScrollSettings& scroll = DesignOf(ControlName(bar)).scroll;
+    const double step = std::abs(ShownValue(bar, scroll.minimum + scroll.smallStep) - ShownValue(bar, scroll.minimum));
+    int decimals = 0;
+    // A step of a tenth is 0.1 only to within the doubles' rounding.
+    for (double scaled = step; decimals < 3 && std::abs(scaled - std::round(scaled)) > 1e-6; scaled *= 10)
+        ++decimals;
+    return FixedText(ShownValue(bar, position), decimals, decimalPoint);
 }
 
 }  // namespace
@@ -132,7 +158,7 @@ void WriteState(JsonWriter& json, const WebPanel& panel, const Catalogue& catalo
     for (const Bar bar : {Bar::messageFrequency, Bar::carrierFrequency, Bar::depth, Bar::timeScroll, Bar::timeZoom}) {
         json.Key(ControlName(bar)).BeginObject().Key("position").Number(panel.BarPosition(bar));
         if (bar == Bar::messageFrequency || bar == Bar::carrierFrequency || bar == Bar::depth)
-            json.Key("text").String(shown(static_cast<Box>(bar)));
+            json.Key("valueText").String(BarValueText(bar, panel.BarPosition(bar), decimalPoint));
         json.EndObject();
     }
     json.EndObject().Key("boxes").BeginObject();

@@ -44,45 +44,40 @@ const windowArea = document.getElementById('window');
 const controls = new Map();
 const pictures = [];
 const markers = [];
+const make = (tag, properties) => Object.assign(document.createElement(tag), properties);
 function element(d) {
   switch (d.kind) {
     case 'PictureBox': {
-      const canvas = document.createElement('canvas');
-      canvas.tabIndex = 0;
-      canvas.setAttribute('role', 'img');
+      const canvas = make('canvas', { tabIndex: 0 });
+      // A picture with a keyboard cursor is read as a slider whose value is
+      // the reading at the cursor, so that screen readers pass its keys on.
       const [, , w, h] = pixelsOf(d.box).map(Math.floor);
+      for (const [key, value] of [['role', 'slider'], ['aria-valuemin', 0], ['aria-valuemax', w]]) canvas.setAttribute(key, value);
       pictures.push({ canvas, w, h, name: d.name, image: new ImageData(w, h) });
       return canvas;
     }
     case 'HScrollBar': case 'VScrollBar': {
-      const bar = document.createElement('input');
-      bar.type = 'range';
-      [bar.min, bar.max, bar.step] = [d.scroll.minimum, d.scroll.maximum, d.scroll.smallStep];
+      const bar = make('input', { type: 'range', min: d.scroll.minimum, max: d.scroll.maximum, step: d.scroll.smallStep });
       if (d.kind === 'VScrollBar') bar.classList.add('vertical');
       return bar;
     }
-    case 'Shape': { const shape = document.createElement('div'); shape.className = 'shape'; shape.style.borderColor = d.colour; return shape; }
-    case 'Label': { const label = document.createElement('div'); label.className = 'label'; return label; }
-    case 'ComboBox': return document.createElement('select');
-    case 'TextBox': { const box = document.createElement('input'); box.readOnly = true; return box; }
+    case 'Shape': { const shape = make('div', { className: 'shape' }); shape.style.borderColor = d.colour; return shape; }
+    case 'Label': return make('div', { className: 'label' });
+    case 'ComboBox': return make('select');
+    case 'TextBox': return make('input', { readOnly: true });
     case 'CheckBox': {
-      const label = document.createElement('label');
-      label.className = 'check';
-      const box = document.createElement('input');
-      box.type = 'checkbox';
-      label.append(box, document.createElement('span'));
+      const label = make('label', { className: 'check' });
+      label.append(make('input', { type: 'checkbox' }), document.createElement('span'));
       return label;
     }
     case 'ButtonCheckBox': case 'CommandButton': {
-      const button = document.createElement('button');
-      button.type = 'button';
+      const button = make('button', { type: 'button' });
       if (d.kind === 'ButtonCheckBox') button.setAttribute('aria-pressed', 'false');
       return button;
     }
     case 'Image': {
       // The desktop's own logo, drawn by its code (web/logo.png).
-      const logo = new Image();
-      logo.src = data.logo;
+      const logo = Object.assign(new Image(), { src: data.logo });
       logo.setAttribute('role', 'img');
       return logo;
     }
@@ -125,18 +120,18 @@ const wiring = {
   CheckBox: (name) => input(name).addEventListener('change', (e) => send('qv_switch', name, e.target.checked ? 1 : 0)),
   ButtonCheckBox: (name, node) => node.addEventListener('click', () => send('qv_switch', name, pressed(node) ? 0 : 1)),
   ComboBox: (name, node) => node.addEventListener('change', () => send('qv_list', name, node.selectedIndex)),
-  CommandButton: (name, node) => node.addEventListener('click', () => send('qv_pause')),
+  CommandButton: (name, node) => node.addEventListener('click', () => { send('qv_pause'); say(node.textContent); }),
 };
 for (const [name, { design: d, node }] of controls) wiring[d.kind]?.(name, node, d);
+// What a screen reader should say that no control's own change says: the
+// polite live region speaks each text handed to it, the same one again too.
+const spoken = document.getElementById('spoken');
+const say = (words) => spoken.replaceChildren(document.createTextNode(words));
 // The readout under the pointer or finger, and the keyboard cursor: the core
 // says what lies under a place; the page shows it beside that place.
-const readout = document.createElement('div');
-readout.id = 'readout';
-readout.hidden = true;
+const readout = make('div', { id: 'readout', hidden: true });
 document.body.append(readout);
-const cursorMarker = document.createElement('div');
-cursorMarker.className = 'marker cursor';
-cursorMarker.hidden = true;
+const cursorMarker = make('div', { className: 'marker cursor', hidden: true });
 windowArea.append(cursorMarker);
 let hovered = null;  // { picture, twips, clientX, clientY }
 let cursor = null;   // { picture }
@@ -162,19 +157,28 @@ function placeCursor(answer, announce) {
   const box = picture.canvas.getBoundingClientRect();
   const left = windowArea.getBoundingClientRect().left + parseInt(cursorMarker.style.left, 10);
   const reading = showReadout(answer.reading, left, box.top + box.height / 2);
-  if (announce) picture.canvas.setAttribute('aria-description', (reading || '').replace(/\n/g, ', '));
+  if (!announce) return;
+  // Some browsers tell of a new value only when the number changes too.
+  const along = Math.round((answer.line.left - byName.get(picture.name).box.left) / 15);
+  picture.canvas.setAttribute('aria-valuenow', along);
+  picture.canvas.setAttribute('aria-valuetext', (reading || '').replace(/\n/g, ', '));
 }
 function hideCursor() {
   if (!cursor) return;
   call('qv_cursor', cursor.picture.name, 'Escape', zoom);
-  cursor.picture.canvas.removeAttribute('aria-description');
-  help(cursor.picture.canvas.id);
+  unread(cursor.picture.canvas);
   cursor = null;
   cursorMarker.hidden = true;
   if (!hovered) readout.hidden = true;
 }
+// With no cursor there is no reading, and no number to say either.
+function unread(canvas) {
+  canvas.removeAttribute('aria-valuenow');
+  canvas.setAttribute('aria-valuetext', ' ');
+}
 for (const picture of pictures) {
   const { canvas } = picture;
+  unread(canvas);
   canvas.addEventListener('click', () => call('qv_picture_click', picture.name));
   for (const type of ['pointermove', 'pointerdown']) {
     canvas.addEventListener(type, (event) => {
@@ -194,7 +198,9 @@ for (const picture of pictures) {
     const answer = ask('qv_cursor', picture.name, event.key, zoom);
     if (!answer.taken) return;
     event.preventDefault();
-    if (!answer.line) { hideCursor(); return; }
+    // A key that says something rather than moving the cursor leaves it be.
+    if (answer.say) say(answer.say);
+    if (!answer.line) { if (!answer.say) hideCursor(); return; }
     cursor = { picture };
     placeCursor(answer, true);
   });
@@ -217,7 +223,7 @@ function draw(picture) {
     context.putImageData(picture.image, 0, 0);
     return;
   }
-  picture.source ??= Object.assign(document.createElement('canvas'), { width: picture.w, height: picture.h });
+  picture.source ??= make('canvas', { width: picture.w, height: picture.h });
   picture.source.getContext('2d').putImageData(picture.image, 0, 0);
   context.imageSmoothingEnabled = false;
   context.drawImage(picture.source, 0, 0, canvas.width, canvas.height);
@@ -301,10 +307,10 @@ let markerLines = [];
 function show() {
   const state = ask('qv_state');
   for (const [name, shown] of Object.entries(state.boxes)) input(name).value = shown;
-  for (const [name, { position, text: shown }] of Object.entries(state.bars)) {
+  for (const [name, { position, valueText }] of Object.entries(state.bars)) {
     const { design: d, node } = controls.get(name);
     if (node.value !== barValue(position, d)) node.value = barValue(position, d);
-    if (shown !== undefined) node.setAttribute('aria-valuetext', shown);
+    if (valueText !== undefined) node.setAttribute('aria-valuetext', valueText);
   }
   for (const [name, on] of Object.entries(state.switches)) {
     const { design: d, node } = controls.get(name);
@@ -379,8 +385,7 @@ function placeLine(node, { left, top, height, width }) {
 }
 function placeMarkers() {
   while (markers.length < markerLines.length) {
-    const marker = document.createElement('div');
-    marker.className = 'marker';
+    const marker = make('div', { className: 'marker' });
     windowArea.insertBefore(marker, cursorMarker);
     markers.push(marker);
   }

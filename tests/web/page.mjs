@@ -145,6 +145,8 @@ const cases = [
     const frames = await page.evaluate(() => window.quorvane.frames());
     await page.evaluate(() => new Promise((done) => setTimeout(done, 500)));
     expect('box in French', await value(page, 'messageFrequencyBox'), ' 5,1');
+    // Screen readers hear the bar as its box's number, with the step's decimal.
+    expect('bar read in French', await page.$eval('[id="messageFrequencyBar"]', (bar) => bar.getAttribute('aria-valuetext')), '5,1');
     expect('caption in French', await value(page, 'messageTypeLabel', 'textContent'), 'Signal');
     expect('pictures at the screen\'s density', await page.$eval('[id="messagePicture"]',
       (canvas) => canvas.width === 2 * parseInt(canvas.style.width, 10)), true);
