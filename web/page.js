@@ -3,7 +3,7 @@
 // core's pixels, texts and lines on the page. What a control does, what a text
 // says, how small a caption may get and where a line stands are the core's;
 // the page only measures the browser's text.
-/* global QuorvaneCore */
+/* global QuorvaneCore, QuorvaneReceiver */
 
 const data = JSON.parse(document.getElementById('texts').textContent);
 const wasmText = atob(document.getElementById('core').textContent);
@@ -128,6 +128,7 @@ const wiring = {
   CommandButton: (name, node) => node.addEventListener('click', () => send('qv_pause')),
 };
 for (const [name, { design: d, node }] of controls) wiring[d.kind]?.(name, node, d);
+const receiver = QuorvaneReceiver({ call, ask, tr, element, draw, relayout: () => place() });
 // The readout under the pointer or finger, and the keyboard cursor: the core
 // says what lies under a place; the page shows it beside that place.
 const readout = document.createElement('div');
@@ -269,6 +270,7 @@ function label() {
   }
   const guideButton = document.getElementById('guide-button');
   guideButton.textContent = tr('MainWindow', 'Class guide');
+  receiver.label();
   languageList.setAttribute('aria-label', tr('Page', 'Language'));
   if (numbersReady) numberFormat();
   if (!document.getElementById('guide').hidden) fillGuide();
@@ -330,6 +332,7 @@ function frame() {
   framesRun += 1;
   core._qv_frame();
   for (const picture of pictures) if (call('qv_changed', picture.name)) draw(picture);
+  receiver.frame();
   firstFrameAt ??= performance.now();
   refreshReadout();
 }
@@ -343,7 +346,7 @@ const scaled = (pixels) => Math.round(pixels * zoom);
 function fittingStep() {
   const guide = document.getElementById('guide');
   const room = document.documentElement.clientWidth - 16 - (guide.hidden ? 0 : guide.offsetWidth + 8);
-  return call('qv_fitting_step', room, window.innerHeight - document.getElementById('bar').offsetHeight - 8);
+  return call('qv_fitting_step', room, window.innerHeight - document.getElementById('bar').offsetHeight - (receiver.open() ? 16 : 8));
 }
 function place() {
   zoom = askedZoom ?? fittingStep();
@@ -367,6 +370,7 @@ function place() {
     picture.canvas.height = Math.round(h * density);
     if (framesRun) draw(picture);
   }
+  receiver.place(zoom);
   placeMarkers();
   if (cursor) refreshReadout();
 }
@@ -436,7 +440,7 @@ setTimeout(() => {
   show();
   fillLanguages();
   window.quorvane = {
-    core, frame, show, place,
+    core, frame, show, place, receiver,
     controls: (name) => input(name),
     frames: () => framesRun,
     firstFrameAt: () => firstFrameAt,
