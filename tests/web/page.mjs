@@ -93,6 +93,8 @@ const cases = [
     await page.evaluate(() => new Promise((done) => setTimeout(done, 400)));
     const figure = await value(page, 'sinadBox');
     expect(`S/N "${figure}" a number with a decimal comma`, /^-?\d+,\d$/.test(figure), true);
+    await page.keyboard.press('F2');
+    expect('closed by F2', await page.$eval('#receiver', (node) => node.hidden), true);
     await page.close();
   }],
   ['keys move the bars as on the desktop, with the box showing the figure', async () => {
