@@ -6,6 +6,7 @@
 // ui/window is the desktop's.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "app/CaptionFit.h"
 #include "app/Controller.h"
 #include "app/PictureCursor.h"
+#include "app/ReceiverDesign.h"
 #include "app/ReadoutText.h"
 #include "app/ZoomSteps.h"
 #include "web/PageJson.h"
@@ -29,6 +31,8 @@ namespace {
 struct Page {
     WebPanel panel;
     std::array<std::unique_ptr<WebPicture>, 5> pictures;  // by Picture
+    WebReceiverPanel receiverPanel;
+    std::array<std::unique_ptr<WebPicture>, 2> receiverPictures;  // by ReceiverPicture
     std::unique_ptr<Controller> controller;
     Catalogue catalogue;
     JsonWriter json;
@@ -104,6 +108,22 @@ private:
     const Catalogue& catalogue_;
 };
 
+std::unique_ptr<WebPicture> PictureOf(const ControlDesign& design)
+{
+    const TwipsBox& b = design.box;
+    return std::make_unique<WebPicture>(TwipsToPixels(b.left), TwipsToPixels(b.width), TwipsToPixels(b.height));
+}
+
+// The window's picture or the receiver's of that name.
+WebPicture* PictureNamed(const char* name)
+{
+    if (const auto picture = Named<Picture, 5>(name))
+        return page->pictures[static_cast<std::size_t>(*picture)].get();
+    if (const auto picture = Named<ReceiverPicture, 2>(name))
+        return page->receiverPictures[static_cast<std::size_t>(*picture)].get();
+    return nullptr;
+}
+
 const char* Reply(JsonWriter& json)
 {
     page->reply = json.Text();
@@ -140,15 +160,15 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void qv_start()
 {
     page = new Page();
-    for (std::size_t i = 0; i < page->pictures.size(); ++i) {
-        const TwipsBox& b = DesignOf(ControlName(static_cast<Picture>(i))).box;
-        page->pictures[i] = std::make_unique<WebPicture>(TwipsToPixels(b.left), TwipsToPixels(b.width),
-                                                         TwipsToPixels(b.height));
-    }
+    for (std::size_t i = 0; i < page->pictures.size(); ++i)
+        page->pictures[i] = PictureOf(DesignOf(ControlName(static_cast<Picture>(i))));
+    for (std::size_t i = 0; i < page->receiverPictures.size(); ++i)
+        page->receiverPictures[i] = PictureOf(ReceiverDesignOf(ControlName(static_cast<ReceiverPicture>(i))));
     auto& p = page->pictures;
     page->controller =
         std::make_unique<Controller>(page->panel, FramePictures{*p[0], *p[1], *p[2], *p[3], *p[4]}, ".");
     page->panel.controller = page->controller.get();
+    page->receiverPanel.controller = page->controller.get();
     page->controller->StartUp();
 }
 
@@ -255,13 +275,16 @@ EMSCRIPTEN_KEEPALIVE const char* qv_plan_captions()
     return Reply(json.EndObject());
 }
 
-// The zoom step that fits the browser's room for the window, in pixels; the
-// step a ?zoom= names, or -1.
+// The zoom step that fits the browser's room for the window, and the
+// receiver below it while it is open, in pixels; the step a ?zoom= names, or -1.
 EMSCRIPTEN_KEEPALIVE double qv_fitting_step(int room, int roomHeight)
 {
     const WindowDesign window = MainWindowDesign();
-    return LargestFittingStep(TwipsToPixels(window.clientWidth), TwipsToPixels(window.clientHeight), room,
-                              roomHeight);
+    const WindowDesign receiver = ReceiverWindowDesign();
+    const bool open = page->controller->ReceiverOpen();
+    const int width = open ? std::max(window.clientWidth, ReceiverLeft() + receiver.clientWidth) : window.clientWidth;
+    const int height = window.clientHeight + (open ? receiver.clientHeight : 0);
+    return LargestFittingStep(TwipsToPixels(width), TwipsToPixels(height), room, roomHeight);
 }
 
 EMSCRIPTEN_KEEPALIVE double qv_named_step(double value)
@@ -276,18 +299,21 @@ EMSCRIPTEN_KEEPALIVE void qv_frame()
     page->controller->Tick();
     for (auto& picture : page->pictures)
         picture->Compose();
+    if (page->controller->ReceiverOpen())
+        for (auto& picture : page->receiverPictures)
+            picture->Compose();
 }
 
 EMSCRIPTEN_KEEPALIVE int qv_changed(const char* name)
 {
-    const auto picture = Named<Picture, 5>(name);
-    return picture && page->pictures[static_cast<std::size_t>(*picture)]->Changed() ? 1 : 0;
+    const WebPicture* picture = PictureNamed(name);
+    return picture && picture->Changed() ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* qv_pixels(const char* name)
 {
-    const auto picture = Named<Picture, 5>(name);
-    return picture ? page->pictures[static_cast<std::size_t>(*picture)]->Rgba() : nullptr;
+    const WebPicture* picture = PictureNamed(name);
+    return picture ? picture->Rgba() : nullptr;
 }
 
 // What the readout says lies `x` twips along a picture's outer box, shown
@@ -325,6 +351,64 @@ EMSCRIPTEN_KEEPALIVE const char* qv_cursor(const char* name, const char* keyName
         json.Key("reading").String(ReadingText(*picture, page->cursorTwips, zoom));
     }
     return Reply(json.EndObject());
+}
+
+// The receiver below the window: opened or closed, its design, texts and
+// state, and its controls' events by name, as the window's.
+EMSCRIPTEN_KEEPALIVE void qv_receiver_open(int open)
+{
+    if (open == 0) {
+        page->controller->CloseReceiver();
+        return;
+    }
+    auto& p = page->receiverPictures;
+    page->controller->OpenReceiver(page->receiverPanel, ReceiverPictures{*p[0], *p[1]});
+    for (auto& picture : p)
+        picture->Compose();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* qv_receiver_design()
+{
+    page->json.Clear();
+    WriteReceiverDesign(page->json);
+    return Reply(page->json);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* qv_receiver_texts()
+{
+    page->json.Clear();
+    WriteReceiverTexts(page->json, page->catalogue);
+    return Reply(page->json);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* qv_receiver_state()
+{
+    page->json.Clear();
+    WriteReceiverState(page->json, page->receiverPanel, page->controller->ReceiverOpen(), page->catalogue,
+                       page->decimalPoint);
+    return Reply(page->json);
+}
+
+EMSCRIPTEN_KEEPALIVE void qv_receiver_bar(const char* name, int position)
+{
+    if (const auto bar = Named<ReceiverBar, 2>(name))
+        page->receiverPanel.MoveBar(*bar, position);
+}
+
+EMSCRIPTEN_KEEPALIVE int qv_receiver_bar_key(const char* name, const char* keyName)
+{
+    const auto bar = Named<ReceiverBar, 2>(name);
+    const auto key = KeyNamed(kBarKeys, keyName);
+    if (!bar || !key)
+        return 0;
+    const ScrollSettings& scroll = ReceiverDesignOf(ControlName(*bar)).scroll;
+    page->receiverPanel.MoveBar(*bar, PositionAfterKey(scroll, true, page->receiverPanel.BarPosition(*bar), *key));
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE void qv_receiver_list(int index)
+{
+    page->receiverPanel.ChooseDetector(index);
 }
 
 }  // extern "C"

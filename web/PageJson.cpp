@@ -7,6 +7,8 @@
 #include "app/HelpTexts.h"
 #include "app/MarkerLines.h"
 #include "app/NumberText.h"
+#include "app/ReceiverController.h"
+#include "app/ReceiverDesign.h"
 #include "plot/Colour.h"
 
 namespace quorvane::web {
@@ -59,11 +61,12 @@ void WriteHelp(JsonWriter& json, const ControlHelpText& help, const Catalogue& c
         json.Key("toolTip").String(WithGuideHint(catalogue.Translate(kHelpContext, help.toolTip), hint));
 }
 
-void WriteChoices(JsonWriter& json, std::span<const std::string_view> keys, const Catalogue& catalogue)
+void WriteChoices(JsonWriter& json, std::span<const std::string_view> keys, const Catalogue& catalogue,
+                  std::string_view context = kWindowContext)
 {
     json.Key("choices").BeginArray();
     for (const std::string_view key : keys)
-        json.String(catalogue.Translate(kWindowContext, key));
+        json.String(catalogue.Translate(context, key));
     json.EndArray();
 }
 
@@ -91,6 +94,35 @@ std::string BarValueText(Bar bar, int position, std::string_view decimalPoint)
     return FixedText(ShownValue(bar, position), decimals, decimalPoint);
 }
 
+void WriteLayout(JsonWriter& json, const WindowDesign& window, std::span<const ControlDesign> controls,
+                 std::span<const std::string_view> focus, int left)
+{
+    json.BeginObject().Key("window").BeginObject()
+        .Key("width").Number(window.clientWidth).Key("height").Number(window.clientHeight)
+        .Key("interval").Number(window.frameInterval).Key("left").Number(left)
+        .EndObject();
+    json.Key("controls").BeginArray();
+    for (const ControlDesign& d : controls)
+        WriteControl(json, d);
+    json.EndArray().Key("focus").BeginArray();
+    for (const std::string_view name : focus)
+        json.String(name);
+    json.EndArray().EndObject();
+}
+
+bool HasCaption(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::CheckBox || kind == ControlKind::ButtonCheckBox;
+}
+
+// A box's number as the page's language writes it.
+std::string WithDecimalPoint(std::string text, std::string_view decimalPoint)
+{
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalPoint);
+    return text;
+}
+
 }  // namespace
 
 void WriteLine(JsonWriter& json, const MarkerLine& line)
@@ -111,18 +143,18 @@ std::string CssColour(Colour colour)
 
 void WriteDesign(JsonWriter& json)
 {
-    const WindowDesign window = MainWindowDesign();
-    json.BeginObject().Key("window").BeginObject()
-        .Key("width").Number(window.clientWidth).Key("height").Number(window.clientHeight)
-        .Key("interval").Number(window.frameInterval)
-        .EndObject();
-    json.Key("controls").BeginArray();
-    for (const ControlDesign& d : ControlDesigns())
-        WriteControl(json, d);
-    json.EndArray().Key("focus").BeginArray();
-    for (const std::string_view name : FocusOrder())
-        json.String(name);
-    json.EndArray().EndObject();
+    WriteLayout(json, MainWindowDesign(), ControlDesigns(), FocusOrder(), 0);
+}
+
+int ReceiverLeft()
+{
+    return DesignOf(ControlName(Picture::modulated)).box.left -
+           ReceiverDesignOf(ControlName(ReceiverPicture::receivedSignal)).box.left;
+}
+
+void WriteReceiverDesign(JsonWriter& json)
+{
+    WriteLayout(json, ReceiverWindowDesign(), ReceiverControlDesigns(), ReceiverFocusOrder(), ReceiverLeft());
 }
 
 void WriteTexts(JsonWriter& json, const Catalogue& catalogue)
@@ -130,7 +162,7 @@ void WriteTexts(JsonWriter& json, const Catalogue& catalogue)
     json.BeginObject();
     for (const ControlDesign& d : ControlDesigns()) {
         json.Key(d.name).BeginObject();
-        if (d.kind == ControlKind::Label || d.kind == ControlKind::CheckBox || d.kind == ControlKind::ButtonCheckBox)
+        if (HasCaption(d.kind))
             json.Key("caption").String(catalogue.Translate(kWindowContext, d.text));
         if (d.name == ControlName(List::messageType))
             WriteChoices(json, kMessageTypeKeys, catalogue);
@@ -148,12 +180,7 @@ void WriteTexts(JsonWriter& json, const Catalogue& catalogue)
 
 void WriteState(JsonWriter& json, const WebPanel& panel, const Catalogue& catalogue, std::string_view decimalPoint)
 {
-    const auto shown = [&](Box box) {
-        std::string text = panel.texts[static_cast<std::size_t>(box)];
-        if (const auto point = text.find('.'); point != std::string::npos)
-            text.replace(point, 1, decimalPoint);
-        return text;
-    };
+    const auto shown = [&](Box box) { return WithDecimalPoint(panel.texts[static_cast<std::size_t>(box)], decimalPoint); };
     json.BeginObject().Key("bars").BeginObject();
     for (const Bar bar : {Bar::messageFrequency, Bar::carrierFrequency, Bar::depth, Bar::timeScroll, Bar::timeZoom}) {
         json.Key(ControlName(bar)).BeginObject().Key("position").Number(panel.BarPosition(bar));
@@ -183,6 +210,45 @@ void WriteState(JsonWriter& json, const WebPanel& panel, const Catalogue& catalo
     for (const MarkerLine& line : ZeroMarkerLines(panel.markerX))
         WriteLine(json, line);
     json.EndArray().EndObject();
+}
+
+void WriteReceiverTexts(JsonWriter& json, const Catalogue& catalogue)
+{
+    json.BeginObject();
+    for (const ControlDesign& d : ReceiverControlDesigns()) {
+        json.Key(d.name).BeginObject();
+        if (d.kind == ControlKind::Label)
+            json.Key("caption").String(catalogue.Translate(kReceiverContext, d.text));
+        if (d.kind == ControlKind::ComboBox)
+            WriteChoices(json, kDetectorKeys, catalogue, kReceiverContext);
+        if (const ControlHelpText* help = HelpOf(d.name))
+            WriteHelp(json, *help, catalogue);
+        json.EndObject();
+    }
+    json.Key("title").String(catalogue.Translate(kReceiverContext, ReceiverWindowDesign().caption));
+    json.EndObject();
+}
+
+void WriteReceiverState(JsonWriter& json, const WebReceiverPanel& panel, bool open, const Catalogue& catalogue,
+                        std::string_view decimalPoint)
+{
+    const auto shown = [&](ReceiverBox box) {
+        const std::string& text = panel.texts[static_cast<std::size_t>(box)];
+        return box == ReceiverBox::channelNoise ? std::string(catalogue.Translate(kReceiverContext, text))
+                                                : WithDecimalPoint(text, decimalPoint);
+    };
+    json.BeginObject().Key("open").Bool(open).Key("bars").BeginObject();
+    for (const ReceiverBar bar : {ReceiverBar::oscillatorPhase, ReceiverBar::channelNoise})
+        json.Key(ControlName(bar)).BeginObject()
+            .Key("position").Number(panel.BarPosition(bar))
+            .Key("text").String(shown(static_cast<ReceiverBox>(bar)))
+            .EndObject();
+    json.EndObject().Key("boxes").BeginObject();
+    for (const ReceiverBox box : {ReceiverBox::oscillatorPhase, ReceiverBox::channelNoise, ReceiverBox::sinad})
+        json.Key(ControlName(box)).String(shown(box));
+    json.EndObject().Key("lists").BeginObject()
+        .Key("detectorList").Number(static_cast<int>(panel.detector))
+        .EndObject().EndObject();
 }
 
 }  // namespace quorvane::web

@@ -9,6 +9,7 @@
 #include "plot/Colour.h"
 #include "web/Catalogue.h"
 #include "web/WebPanel.h"
+#include "web/WebReceiverPanel.h"
 
 namespace quorvane::web {
 
@@ -29,5 +30,16 @@ void WriteTexts(JsonWriter& json, const Catalogue& catalogue);
 // What the controls now show, each by name, the pause button's caption and
 // help, whether the clock runs, the controls' colours and the zero markers.
 void WriteState(JsonWriter& json, const WebPanel& panel, const Catalogue& catalogue, std::string_view decimalPoint);
+
+// Where the receiver's panel stands below the window, in the window's twips:
+// its pictures under the window's, so that their traces line up.
+int ReceiverLeft();
+
+// The receiver's panel as the window's: its design (with its left edge), its texts in the
+// page's language, and what its controls now show and whether it is open.
+void WriteReceiverDesign(JsonWriter& json);
+void WriteReceiverTexts(JsonWriter& json, const Catalogue& catalogue);
+void WriteReceiverState(JsonWriter& json, const WebReceiverPanel& panel, bool open, const Catalogue& catalogue,
+                        std::string_view decimalPoint);
 
 }  // namespace quorvane::web

@@ -3,12 +3,10 @@
 // core's pixels, texts and lines on the page. What a control does, what a text
 // says, how small a caption may get and where a line stands are the core's;
 // the page only measures the browser's text.
-/* global QuorvaneCore */
+/* global QuorvaneCore, QuorvaneReceiver */
 
 const data = JSON.parse(document.getElementById('texts').textContent);
-const wasmText = atob(document.getElementById('core').textContent);
-const wasmBinary = new Uint8Array(wasmText.length);
-for (let i = 0; i < wasmText.length; i += 1) wasmBinary[i] = wasmText.charCodeAt(i);
+const wasmBinary = Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0));
 // The core asks the page to measure captions in the browser's typeface.
 const core = await QuorvaneCore({ wasmBinary, captionFits: (...args) => captionFits(...args) });
 const text = (pointer) => core.UTF8ToString(pointer);
@@ -123,10 +121,10 @@ const wiring = {
   CommandButton: (name, node) => node.addEventListener('click', () => { send('qv_pause'); say(node.textContent); }),
 };
 for (const [name, { design: d, node }] of controls) wiring[d.kind]?.(name, node, d);
-// What a screen reader should say that no control's own change says: the
-// polite live region speaks each text handed to it, the same one again too.
+// What no control's own change says, through the polite live region.
 const spoken = document.getElementById('spoken');
 const say = (words) => spoken.replaceChildren(document.createTextNode(words));
+const receiver = QuorvaneReceiver({ call, ask, tr, element, draw, relayout: () => place() });
 // The readout under the pointer or finger, and the keyboard cursor: the core
 // says what lies under a place; the page shows it beside that place.
 const readout = make('div', { id: 'readout', hidden: true });
@@ -275,6 +273,7 @@ function label() {
   }
   const guideButton = document.getElementById('guide-button');
   guideButton.textContent = tr('MainWindow', 'Class guide');
+  receiver.label();
   languageList.setAttribute('aria-label', tr('Page', 'Language'));
   if (numbersReady) numberFormat();
   if (!document.getElementById('guide').hidden) fillGuide();
@@ -330,12 +329,12 @@ function show() {
   if (!state.running && clock) { clearInterval(clock); clock = null; }
 }
 
-let framesRun = 0;
-let firstFrameAt = null;
+let [framesRun, firstFrameAt] = [0, null];
 function frame() {
   framesRun += 1;
   core._qv_frame();
   for (const picture of pictures) if (call('qv_changed', picture.name)) draw(picture);
+  receiver.frame();
   firstFrameAt ??= performance.now();
   refreshReadout();
 }
@@ -349,7 +348,7 @@ const scaled = (pixels) => Math.round(pixels * zoom);
 function fittingStep() {
   const guide = document.getElementById('guide');
   const room = document.documentElement.clientWidth - 16 - (guide.hidden ? 0 : guide.offsetWidth + 8);
-  return call('qv_fitting_step', room, window.innerHeight - document.getElementById('bar').offsetHeight - 8);
+  return call('qv_fitting_step', room, window.innerHeight - document.getElementById('bar').offsetHeight - (receiver.open() ? 16 : 8));
 }
 function place() {
   zoom = askedZoom ?? fittingStep();
@@ -373,6 +372,7 @@ function place() {
     picture.canvas.height = Math.round(h * density);
     if (framesRun) draw(picture);
   }
+  receiver.place(zoom);
   placeMarkers();
   if (cursor) refreshReadout();
 }
@@ -441,7 +441,7 @@ setTimeout(() => {
   show();
   fillLanguages();
   window.quorvane = {
-    core, frame, show, place,
+    core, frame, show, place, receiver,
     controls: (name) => input(name),
     frames: () => framesRun,
     firstFrameAt: () => firstFrameAt,

@@ -1,9 +1,11 @@
 // Writes the desktop window's five pictures, border included, as the page is
 // compared against them: for each row of the settings table, the controls set
-// as a user would, the frames run, then each picture as PPM into the folder.
+// as a user would, the frames run, then each picture as PPM into the folder;
+// on a row that sets the receiver, its two pictures after them.
 //   desktop_pictures <settings> <folder>
 #include <QApplication>
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
 #include <QImage>
 #include <QScrollBar>
@@ -17,6 +19,8 @@
 #include "support/OffscreenScreen.h"
 #include "ui/magnification/Magnifier.h"
 #include "ui/pictures/PictureBox.h"
+#include "ui/receiver/ReceiverDock.h"
+#include "ui/receiver/ReceiverWindow.h"
 #include "ui/window/MainWindow.h"
 
 namespace {
@@ -37,6 +41,31 @@ void List(const quorvane::MainWindow& form, const char* name, int index)
 {
     auto& list = Find<QComboBox>(form, QString::fromLatin1(name));
     list.setCurrentIndex(index);
+}
+
+bool Save(QWidget& box, const std::string& path)
+{
+    const QImage image = box.grab().toImage().convertToFormat(QImage::Format_RGB888);
+    if (image.save(QString::fromStdString(path), "PPM"))
+        return true;
+    std::cerr << "cannot write " << path << "\n";
+    return false;
+}
+
+// The receiver opened, or closed on a row without its columns, and its
+// controls set as the page sets them.
+bool SetReceiver(quorvane::MainWindow& form, std::istringstream& fields)
+{
+    int detector, phase, noise;
+    const bool open = static_cast<bool>(fields >> detector >> phase >> noise);
+    form.receiver().action().setChecked(open);
+    if (!open)
+        return false;
+    quorvane::ReceiverWindow& receiver = *form.receiver().receiverWindow();
+    receiver.detectorList().setCurrentIndex(detector);
+    receiver.bar(quorvane::ReceiverBar::oscillatorPhase).setValue(phase);
+    receiver.bar(quorvane::ReceiverBar::channelNoise).setValue(noise);
+    return true;
 }
 
 }  // namespace
@@ -79,17 +108,20 @@ int main(int argc, char* argv[])
         Check(form, "memoryButton", memory);
         Bar(form, "timeZoomBar", zoom);
         Bar(form, "timeScrollBar", scroll);
+        const bool receiverOpen = SetReceiver(form, fields);
         for (int frame = 0; frame < frames; ++frame)
             form.runFrame();
-        for (int picture = 0; picture < 5; ++picture) {
-            auto& box = Find<quorvane::PictureBox>(form, QString::fromLatin1(pictures[picture]));
-            const QImage image = box.grab().toImage().convertToFormat(QImage::Format_RGB888);
-            const std::string path =
-                std::string(argv[2]) + "/" + std::to_string(row) + "-" + std::to_string(picture) + ".ppm";
-            if (!image.save(QString::fromStdString(path), "PPM")) {
-                std::cerr << "cannot write " << path << "\n";
+        const auto path = [&](int picture) {
+            return std::string(argv[2]) + "/" + std::to_string(row) + "-" + std::to_string(picture) + ".ppm";
+        };
+        for (int picture = 0; picture < 5; ++picture)
+            if (!Save(Find<quorvane::PictureBox>(form, QString::fromLatin1(pictures[picture])), path(picture)))
                 return 1;
-            }
+        if (receiverOpen) {
+            const quorvane::ReceiverPictures shown = form.receiver().receiverWindow()->pictures();
+            if (!Save(static_cast<quorvane::PictureBox&>(shown.receivedSignal), path(5)) ||
+                !Save(static_cast<quorvane::PictureBox&>(shown.recoveredMessage), path(6)))
+                return 1;
         }
         ++row;
     }

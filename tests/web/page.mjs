@@ -85,6 +85,18 @@ const cases = [
     expect('caption', await value(page, 'pauseButton', 'textContent'), 'Pause');
     await page.close();
   }],
+  ['the Receiver button opens the receiver below the window, its S/N box showing a figure in German', async () => {
+    const page = await open(browser, file, '?lang=de&zoom=100');
+    expect('button', await value(page, 'receiver-button', 'textContent'), 'Empfänger');
+    await page.click('[id="receiver-button"]');
+    expect('open', await page.$eval('#receiver', (node) => !node.hidden && node.offsetHeight > 0), true);
+    await page.evaluate(() => new Promise((done) => setTimeout(done, 400)));
+    const figure = await value(page, 'sinadBox');
+    expect(`S/N "${figure}" a number with a decimal comma`, /^-?\d+,\d$/.test(figure), true);
+    await page.keyboard.press('F2');
+    expect('closed by F2', await page.$eval('#receiver', (node) => node.hidden), true);
+    await page.close();
+  }],
   ['keys move the bars as on the desktop, with the box showing the figure', async () => {
     const page = await open(browser, file);
     await page.focus('[id="depthBar"]');

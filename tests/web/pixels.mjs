@@ -1,6 +1,7 @@
 // The main check: the page's five pictures, border included, are pixel for
 // pixel the desktop window's at 100 %, over every row of settings.txt applied
-// in turn to one fresh window on each side.
+// in turn to one fresh window on each side; the receiver's two as well on the
+// rows that open it.
 //   node pixels.mjs <chromium|firefox> <page> <settings> <desktop pictures folder>
 import fs from 'node:fs';
 import { launch, open, run } from './browser.mjs';
@@ -12,7 +13,9 @@ const rows = fs.readFileSync(settings, 'utf8').split('\n').filter((l) => l.trim(
 const columns = [['messageTypeList', 'list'], ['schemeList', 'list'], ['messageFrequencyBar', 'bar'], ['carrierFrequencyBar', 'bar'], ['depthBar', 'bar'],
   ['linearCheckBox', 'check'], ['twoSidedCheckBox', 'check'], ['modulatedTraceButton', 'check'], ['modulatedSpectrumButton', 'check'],
   ['memoryButton', 'check'], ['timeZoomBar', 'bar'], ['timeScrollBar', 'bar']];
-const pictureNames = ['messagePicture', 'messageSpectrumPicture', 'carrierPicture', 'modulatedPicture', 'modulatedSpectrumPicture'];
+const receiverColumns = [['detectorList', 'list'], ['oscillatorPhaseBar', 'bar'], ['channelNoiseBar', 'bar']];
+const windowPictures = ['messagePicture', 'messageSpectrumPicture', 'carrierPicture', 'modulatedPicture', 'modulatedSpectrumPicture'];
+const receiverPictures = ['receivedSignalPicture', 'recoveredMessagePicture'];
 
 function readPpm(path) {
   const bytes = fs.readFileSync(path);
@@ -27,11 +30,15 @@ await page.evaluate(() => { window.quorvane.stop(); window.quorvane.core._qv_sta
 
 const cases = rows.map((row, index) => [`settings row ${index + 1}: ${row.join(' ')}`, async () => {
   const frames = row[12];
-  const pictures = await page.evaluate((row, columns, names, frames) => {
-    // Each control set as a user sets it: only a change raises an event.
-    columns.forEach(([name, kind], column) => {
-      const control = window.quorvane.controls(name);
-      const value = row[column];
+  const receiverOpen = row.length > 13;
+  const pictureNames = receiverOpen ? [...windowPictures, ...receiverPictures] : windowPictures;
+  const pictures = await page.evaluate((row, columns, receiverColumns, names, frames) => {
+    // Each control set as a user sets it: only a change raises an event. The
+    // receiver opens after the window's controls are set, as on the desktop.
+    const { receiver } = window.quorvane;
+    const set = (controlOf, first) => ([name, kind], column) => {
+      const control = controlOf(name);
+      const value = row[first + column];
       if (kind === 'list' && control.selectedIndex !== value) {
         control.selectedIndex = value;
         control.dispatchEvent(new Event('change'));
@@ -47,7 +54,10 @@ const cases = rows.map((row, index) => [`settings row ${index + 1}: ${row.join('
         const on = control.type === 'checkbox' ? control.checked : control.getAttribute('aria-pressed') === 'true';
         if (on !== (value === 1)) control.click();
       }
-    });
+    };
+    columns.forEach(set(window.quorvane.controls, 0));
+    receiver.toggle(row.length > 13);
+    if (row.length > 13) receiverColumns.forEach(set(receiver.controls, 13));
     for (let frame = 0; frame < frames; frame += 1) window.quorvane.frame();
     // Each picture as one string of bytes: an array of numbers this large
     // is more than the driver's protocols carry in good time.
@@ -58,7 +68,7 @@ const cases = rows.map((row, index) => [`settings row ${index + 1}: ${row.join('
       for (let i = 0; i < rgba.length; i += 8192) bytes += String.fromCharCode(...rgba.subarray(i, i + 8192));
       return btoa(bytes);
     });
-  }, row, columns, pictureNames, frames);
+  }, row, columns, receiverColumns, pictureNames, frames);
   const differing = [];
   pictures.map((bytes) => Buffer.from(bytes, 'base64')).forEach((rgba, picture) => {
     const desktop = readPpm(`${folder}/${index}-${picture}.ppm`);

@@ -77,15 +77,15 @@ press() {
         sleep 0.2
     done
 }
-# The page's language list and guide button come first; then the desktop's
-# journey through the window.
-press Tab Tab Tab
+# The page's language list, receiver and guide buttons come first; then the
+# desktop's journey through the window.
+press Tab Tab Tab Tab
 press Tab Down Tab Down Tab space
 press Tab Tab Tab Tab Tab Tab Tab Up
 press Tab Tab Tab Right Tab Right Right Escape
 press Tab Tab Tab Tab Tab Tab
 spoken() {
-    grep -a "SPEECH OUTPUT:" "$work/orca.log" | sed "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/" >"$work/speech"
+    { grep -a "SPEECH OUTPUT:" "$work/orca.log" || true; } | sed "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/" >"$work/speech"
 }
 
 # Every phrase, in this order, as lines among what Orca said: each Tab stop in
