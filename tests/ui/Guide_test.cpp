@@ -163,8 +163,8 @@ void Elsewhere(MainWindow& form)
 }
 
 // The guide's words for each experiment's starting point, as a class would
-// set them by hand, at depth 1: list items, bar positions, and the switches
-// to turn off (Elsewhere left the modulated trace and spectrum on).
+// set them by hand: list items, bar positions, the switches to turn off
+// (Elsewhere left the modulated trace and spectrum on) and the depth.
 struct SetUpCase {
     const char* name;
     int number;
@@ -173,6 +173,7 @@ struct SetUpCase {
     int message;
     int carrier;
     std::vector<const char*> off;
+    int depth = 5;
 };
 
 void ByHand(MainWindow& form, const SetUpCase& steps)
@@ -180,8 +181,8 @@ void ByHand(MainWindow& form, const SetUpCase& steps)
     Switch(form, {"memoryButton", "twoSidedCheckBox"}, false);
     Choose(form, "messageTypeList", steps.messageType);
     Choose(form, "schemeList", steps.scheme);
-    Move(form, {{"messageFrequencyBar", steps.message}, {"carrierFrequencyBar", steps.carrier}, {"depthBar", 5},
-                {"timeZoomBar", 1}, {"timeScrollBar", 0}});
+    Move(form, {{"messageFrequencyBar", steps.message}, {"carrierFrequencyBar", steps.carrier},
+                {"depthBar", steps.depth}, {"timeZoomBar", 1}, {"timeScrollBar", 0}});
     Switch(form, steps.off, false);
     ClickPause(form);
 }
@@ -213,7 +214,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SetUpCase{"AmAndOverModulation", 1, 0, 1, 33, 37, {}},
                       SetUpCase{"FmVersusPm", 2, 0, 2, 33, 37, {"modulatedTraceButton", "linearCheckBox"}},
                       SetUpCase{"FilteredNoiseThroughDsbSc", 3, 2, 0, 32, 32, {"modulatedTraceButton"}},
-                      SetUpCase{"SpectralLeakage", 4, 0, 0, 33, 32, {"modulatedTraceButton", "modulatedSpectrumButton"}}),
+                      SetUpCase{"SpectralLeakage", 4, 0, 0, 33, 32, {"modulatedTraceButton", "modulatedSpectrumButton"}},
+                      SetUpCase{"WhyAmKeepsItsCarrier", 5, 0, 1, 32, 32, {"modulatedSpectrumButton"}},
+                      SetUpCase{"Overmodulation", 6, 0, 1, 32, 32, {"modulatedSpectrumButton"}, 0},
+                      SetUpCase{"ProductDetectorsPhase", 7, 0, 0, 32, 32, {"modulatedSpectrumButton"}},
+                      SetUpCase{"FmAgainstNoise", 8, 0, 2, 32, 32, {"modulatedSpectrumButton"}}),
     CaseName());
 
 // A receiver experiment's step after its link, as the guide words it: a
