@@ -252,6 +252,8 @@ void Controller::SetUpExperiment(int number)
     panel_.SetSwitch(Switch::twoSided, false);
     panel_.SetBarPosition(Bar::timeZoom, DesignOf(ControlName(Bar::timeZoom)).scroll.minimum);
     panel_.SetBarPosition(Bar::timeScroll, DesignOf(ControlName(Bar::timeScroll)).scroll.minimum);
+    if (experiment->receiver && receiverOpen_)
+        receiver_->SetUp(*experiment->receiver);
     if (panel_.ShownPauseState() != PauseState::running)
         TogglePause();
 }

@@ -53,7 +53,8 @@ public:
     void Tick();
 
     // Puts the controls at the starting point of the guide's experiment
-    // `number` (from 1) through their own events; another number does nothing.
+    // `number` (from 1) through their own events, the receiver's too while it
+    // is open; another number does nothing.
     void SetUpExperiment(int number);
 
     // What the readout says lies `x` twips along `picture`; a spectrum

@@ -4,13 +4,16 @@
 #include <optional>
 
 #include "engine/Choices.h"
+#include "engine/Receiver.h"
 
 namespace quorvane {
 
 // The starting point of one of the class guide's experiments: the list
 // choices, the bar positions and the switches. Every experiment starts with
 // one-sided spectra, no memory copy, the time traces at their first stretch
-// and unzoomed, and the display running.
+// and unzoomed, and the display running. An experiment on the receiver
+// also names its settings; the front end opens the receiver before the
+// set-up, which then sets its controls too.
 struct Experiment {
     MessageType messageType;
     Scheme scheme;
@@ -20,6 +23,7 @@ struct Experiment {
     bool modulatedTrace;
     bool modulatedSpectrum;
     bool linear;
+    std::optional<ReceiverSettings> receiver;
 };
 
 // Experiment `number` as the guide numbers them, from 1; none for another number.

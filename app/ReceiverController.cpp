@@ -56,6 +56,13 @@ void ReceiverController::BarChanged(ReceiverBar bar)
     Restart();
 }
 
+void ReceiverController::SetUp(const ReceiverSettings& settings)
+{
+    panel_.ChooseDetector(settings.detector);
+    panel_.SetBarPosition(ReceiverBar::oscillatorPhase, settings.oscillatorStep);
+    panel_.SetBarPosition(ReceiverBar::channelNoise, settings.noiseStep);
+}
+
 void ReceiverController::Restart()
 {
     RestartReceiverAverage(*state_);

@@ -30,6 +30,8 @@ public:
     // The handlers of the receiver's own controls: each restarts the figure.
     void DetectorChosen();
     void BarChanged(ReceiverBar bar);
+    // Sets the receiver's controls through the panel, whose events follow.
+    void SetUp(const ReceiverSettings& settings);
     // What is received changed: the figure starts its average afresh.
     void Restart();
 

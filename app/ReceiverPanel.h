@@ -24,12 +24,15 @@ struct ReceiverPictures {
 
 // The receiver's controls as its controller sees them, read at the moment of
 // use; a front end implements it over its own controls and passes their
-// events on to the controller.
+// events on to the controller. A choice or position set here raises the
+// control's own events, as the same change by hand would.
 class ReceiverPanel {
 public:
     virtual ~ReceiverPanel() = default;
     virtual Detector ChosenDetector() const = 0;
     virtual int BarPosition(ReceiverBar bar) const = 0;
+    virtual void ChooseDetector(Detector detector) = 0;
+    virtual void SetBarPosition(ReceiverBar bar, int position) = 0;
     // Fills the detector list with its choices in order.
     virtual void FillDetectorList() = 0;
     // UTF-8 with the window's decimal sign. The noise box's text is the

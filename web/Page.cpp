@@ -18,6 +18,7 @@
 #include "app/BarKeys.h"
 #include "app/CaptionFit.h"
 #include "app/Controller.h"
+#include "app/Experiments.h"
 #include "app/PictureCursor.h"
 #include "app/ReceiverDesign.h"
 #include "app/ReadoutText.h"
@@ -255,6 +256,14 @@ EMSCRIPTEN_KEEPALIVE void qv_picture_click(const char* name)
         page->controller->PictureClicked(*picture);
 }
 
+// Whether the guide's experiment `number` sets up the receiver too, which the
+// page then opens before it sets the experiment up, as the desktop does.
+EMSCRIPTEN_KEEPALIVE int qv_setup_opens_receiver(int number)
+{
+    const std::optional<Experiment> experiment = FindExperiment(number);
+    return experiment && experiment->receiver ? 1 : 0;
+}
+
 EMSCRIPTEN_KEEPALIVE void qv_setup(int number)
 {
     page->controller->SetUpExperiment(number);
@@ -408,7 +417,7 @@ EMSCRIPTEN_KEEPALIVE int qv_receiver_bar_key(const char* name, const char* keyNa
 
 EMSCRIPTEN_KEEPALIVE void qv_receiver_list(int index)
 {
-    page->receiverPanel.ChooseDetector(index);
+    page->receiverPanel.ChooseFromList(index);
 }
 
 }  // extern "C"

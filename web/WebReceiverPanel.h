@@ -29,7 +29,8 @@ public:
         controller->ReceiverBarChanged(bar);
     }
 
-    void ChooseDetector(int index)
+    // A choice from the list: the receiver's handler runs on every choice.
+    void ChooseFromList(int index)
     {
         if (index < 0 || index >= static_cast<int>(kDetectors.size()))
             return;
@@ -40,6 +41,12 @@ public:
     Detector ChosenDetector() const override { return detector; }
     int BarPosition(ReceiverBar bar) const override { return bars[static_cast<std::size_t>(bar)]; }
     void FillDetectorList() override { detector = kDetectors[0]; }
+    void ChooseDetector(Detector chosen) override
+    {
+        detector = chosen;
+        controller->ReceiverDetectorChosen();
+    }
+    void SetBarPosition(ReceiverBar bar, int position) override { MoveBar(bar, position); }
     void ShowText(ReceiverBox box, std::string_view text) override { texts[static_cast<std::size_t>(box)] = text; }
 };
 

@@ -300,9 +300,7 @@ function fitCaptions() {
   for (const [name, points] of Object.entries(plan)) controls.get(name).node.style.fontSize = pixels(points);
 }
 
-let clock = null;
-let held = false;
-let markerLines = [];
+let [clock, held, markerLines] = [null, false, []];
 function show() {
   const state = ask('qv_state');
   for (const [name, shown] of Object.entries(state.boxes)) input(name).value = shown;
@@ -418,10 +416,12 @@ function toggleGuide(open = guide.hidden) {
 }
 guideButton.addEventListener('click', () => toggleGuide());
 guide.addEventListener('click', (event) => {
-  const link = event.target.closest('a[data-setup]');
-  if (!link) return;
+  const number = Number(event.target.closest('a[data-setup]')?.dataset.setup);
+  if (!number) return;
   event.preventDefault();
-  send('qv_setup', Number(link.dataset.setup));
+  if (call('qv_setup_opens_receiver', number)) receiver.toggle(true);
+  send('qv_setup', number);
+  receiver.show();
 });
 document.addEventListener('keydown', (event) => {
   if (event.key === 'F1') { event.preventDefault(); toggleGuide(); }

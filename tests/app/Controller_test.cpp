@@ -196,7 +196,7 @@ TEST_F(ControllerTest, ExperimentSetUpStartsFromAFreshRunningDisplay)
     EXPECT_EQ(panel.frame.pause, PauseState::running);
 
     const FakePanel before = panel;
-    for (int number : {0, 5, -1})
+    for (int number : {0, 9, -1})
         controller.SetUpExperiment(number);
     EXPECT_EQ(panel.boxes, before.boxes);
     EXPECT_EQ(panel.frame.scheme, before.frame.scheme);

@@ -47,6 +47,18 @@ TEST_F(ReceiverWiring, ClosedItDoesNothing)
     EXPECT_EQ(FiguresAveraged(), averaged);
 }
 
+// Only an open receiver is set; the window's part is set up either way.
+TEST_F(ReceiverWiring, AnExperimentSetsTheOpenReceiver)
+{
+    controller.SetUpExperiment(8);
+    EXPECT_EQ(receiverPanel.detector, Detector::envelope);
+    Open();
+    controller.SetUpExperiment(8);
+    EXPECT_EQ(receiverPanel.detector, Detector::frequency);
+    EXPECT_EQ(receiverPanel.bars, (std::array<int, 2>{0, 6}));
+    EXPECT_EQ(panel.frame.scheme, Scheme::fm);
+}
+
 TEST_F(ReceiverWiring, OpenItDrawsEveryFrameOverTheMessage)
 {
     Open();

@@ -16,6 +16,8 @@ struct FakeReceiverPanel final : ReceiverPanel {
 
     Detector ChosenDetector() const override { return detector; }
     int BarPosition(ReceiverBar bar) const override { return bars[static_cast<std::size_t>(bar)]; }
+    void ChooseDetector(Detector chosen) override { detector = chosen; }
+    void SetBarPosition(ReceiverBar bar, int position) override { bars[static_cast<std::size_t>(bar)] = position; }
     void FillDetectorList() override { ++fills; }
     void ShowText(ReceiverBox box, std::string_view text) override { boxes[static_cast<std::size_t>(box)] = text; }
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QPushButton>
 #include <QScrollBar>
@@ -17,6 +18,8 @@
 #include "ui/guide/GuidePlacement.h"
 #include "ui/guide/GuideResource.h"
 #include "ui/guide/GuideWindow.h"
+#include "ui/receiver/ReceiverDock.h"
+#include "ui/receiver/ReceiverWindow.h"
 
 namespace quorvane::testing {
 namespace {
@@ -67,8 +70,8 @@ TEST(GuideResource, EveryExperimentHasItsSetUpLink)
     QStringList numbers;
     for (const auto& link : setUpLink.globalMatch(guide))
         numbers << link.captured(1);
-    EXPECT_EQ(numbers, QStringList({"1", "2", "3", "4"}));
-    EXPECT_EQ(guide.count(QStringLiteral("(setup:")), 4);
+    EXPECT_EQ(numbers, QStringList({"1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(guide.count(QStringLiteral("(setup:")), 8);
 }
 
 class GuideTest : public WindowTest {
@@ -160,8 +163,8 @@ void Elsewhere(MainWindow& form)
 }
 
 // The guide's words for each experiment's starting point, as a class would
-// set them by hand, at depth 1: list items, bar positions, and the switches
-// to turn off (Elsewhere left the modulated trace and spectrum on).
+// set them by hand: list items, bar positions, the switches to turn off
+// (Elsewhere left the modulated trace and spectrum on) and the depth.
 struct SetUpCase {
     const char* name;
     int number;
@@ -170,6 +173,7 @@ struct SetUpCase {
     int message;
     int carrier;
     std::vector<const char*> off;
+    int depth = 5;
 };
 
 void ByHand(MainWindow& form, const SetUpCase& steps)
@@ -177,8 +181,8 @@ void ByHand(MainWindow& form, const SetUpCase& steps)
     Switch(form, {"memoryButton", "twoSidedCheckBox"}, false);
     Choose(form, "messageTypeList", steps.messageType);
     Choose(form, "schemeList", steps.scheme);
-    Move(form, {{"messageFrequencyBar", steps.message}, {"carrierFrequencyBar", steps.carrier}, {"depthBar", 5},
-                {"timeZoomBar", 1}, {"timeScrollBar", 0}});
+    Move(form, {{"messageFrequencyBar", steps.message}, {"carrierFrequencyBar", steps.carrier},
+                {"depthBar", steps.depth}, {"timeZoomBar", 1}, {"timeScrollBar", 0}});
     Switch(form, steps.off, false);
     ClickPause(form);
 }
@@ -210,7 +214,87 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SetUpCase{"AmAndOverModulation", 1, 0, 1, 33, 37, {}},
                       SetUpCase{"FmVersusPm", 2, 0, 2, 33, 37, {"modulatedTraceButton", "linearCheckBox"}},
                       SetUpCase{"FilteredNoiseThroughDsbSc", 3, 2, 0, 32, 32, {"modulatedTraceButton"}},
-                      SetUpCase{"SpectralLeakage", 4, 0, 0, 33, 32, {"modulatedTraceButton", "modulatedSpectrumButton"}}),
+                      SetUpCase{"SpectralLeakage", 4, 0, 0, 33, 32, {"modulatedTraceButton", "modulatedSpectrumButton"}},
+                      SetUpCase{"WhyAmKeepsItsCarrier", 5, 0, 1, 32, 32, {"modulatedSpectrumButton"}},
+                      SetUpCase{"Overmodulation", 6, 0, 1, 32, 32, {"modulatedSpectrumButton"}, 0},
+                      SetUpCase{"ProductDetectorsPhase", 7, 0, 0, 32, 32, {"modulatedSpectrumButton"}},
+                      SetUpCase{"FmAgainstNoise", 8, 0, 2, 32, 32, {"modulatedSpectrumButton"}}),
+    CaseName());
+
+// A receiver experiment's step after its link, as the guide words it: a
+// message type, scheme or detector chosen, a bar moved (-1 for none), and
+// the figure the S/N box then shows.
+struct ReceiverStep {
+    const char* name;
+    int number;
+    int messageType;
+    int scheme;
+    int detector;
+    int phase;
+    int noise;
+    double sinad;
+    double tolerance;
+};
+
+// Without noise the figure holds to the tenth from the first frame. The
+// channel's noise makes the average wander by a few tenths of a dB over the
+// first seconds, and a noise message, new each frame, by a dB or two.
+constexpr double kSteady = 0.05;
+constexpr double kChannelNoise = 0.3;
+constexpr double kNoiseMessage = 1.0;
+
+class ReceiverExperiment : public GuideTest, public ::testing::WithParamInterface<ReceiverStep> {};
+
+TEST_P(ReceiverExperiment, OpensTheReceiverAndShowsTheGuidesFigure)
+{
+    const ReceiverStep& step = GetParam();
+    Elsewhere(*form);
+    emit OpenGuide().anchorClicked(QUrl(QStringLiteral("setup:%1").arg(step.number)));
+    ASSERT_TRUE(form->receiver().action().isChecked() && form->controller().ReceiverOpen());
+    ReceiverWindow& receiver = *form->receiver().receiverWindow();
+    if (step.messageType >= 0)
+        Choose(*form, "messageTypeList", step.messageType);
+    if (step.scheme >= 0)
+        Choose(*form, "schemeList", step.scheme);
+    if (step.detector >= 0)
+        receiver.detectorList().setCurrentIndex(step.detector);
+    if (step.phase >= 0)
+        receiver.bar(ReceiverBar::oscillatorPhase).setValue(step.phase);
+    if (step.noise >= 0)
+        receiver.bar(ReceiverBar::channelNoise).setValue(step.noise);
+    // The guide's "after a few seconds": five of them.
+    for (int tick = 0; tick < 50; ++tick)
+        form->runFrame();
+    EXPECT_NEAR(Find<QLineEdit>(receiver, "sinadBox").text().toDouble(), step.sinad, step.tolerance);
+}
+
+// Message types in the list's order Sine, White Noise, Filtered Noise,
+// Square; schemes DSB-SC, AM, FM, PM; detectors Envelope, Product,
+// Frequency, Phase; phase steps of 15°; noise steps 4 to 7 are 15, 10, 5 and
+// 0 dB.
+INSTANTIATE_TEST_SUITE_P(
+    Experiments, ReceiverExperiment,
+    ::testing::Values(ReceiverStep{"AmThroughTheEnvelope", 5, -1, -1, -1, -1, -1, 68.3, kSteady},
+                      ReceiverStep{"DsbScThroughTheEnvelope", 5, -1, 0, -1, -1, -1, -43.1, kSteady},
+                      ReceiverStep{"SquareWave", 5, 3, -1, -1, -1, -1, 6.3, kSteady},
+                      ReceiverStep{"WhiteNoise", 5, 1, -1, -1, -1, -1, -19.1, kNoiseMessage},
+                      ReceiverStep{"FilteredNoiseThroughTheEnvelope", 5, 2, -1, -1, -1, -1, 17.0, kNoiseMessage},
+                      ReceiverStep{"OvermodulatedThroughTheEnvelope", 6, -1, -1, -1, -1, -1, 22.5, kSteady},
+                      ReceiverStep{"OvermodulatedThroughTheProduct", 6, -1, -1, 1, -1, -1, 72.1, kSteady},
+                      ReceiverStep{"ProductInPhase", 7, -1, -1, -1, -1, -1, 77.1, kSteady},
+                      ReceiverStep{"ProductAt60Degrees", 7, -1, -1, -1, 4, -1, 75.8, kSteady},
+                      ReceiverStep{"ProductAt90Degrees", 7, -1, -1, -1, 6, -1, -24.9, kSteady},
+                      ReceiverStep{"FilteredNoiseThroughTheProduct", 7, 2, -1, -1, -1, -1, 76.0, kNoiseMessage},
+                      ReceiverStep{"FmClean", 8, -1, -1, -1, -1, 0, 70.3, kSteady},
+                      ReceiverStep{"PmThroughThePhase", 8, -1, 3, 3, -1, 0, 75.8, kSteady},
+                      ReceiverStep{"FmAt15Db", 8, -1, -1, -1, -1, 4, 36.8, kChannelNoise},
+                      ReceiverStep{"AmAt15Db", 8, -1, 1, 0, -1, 4, 29.0, kChannelNoise},
+                      ReceiverStep{"FmAt10Db", 8, -1, -1, -1, -1, 5, 31.8, kChannelNoise},
+                      ReceiverStep{"AmAt10Db", 8, -1, 1, 0, -1, 5, 24.1, kChannelNoise},
+                      ReceiverStep{"FmAt5Db", 8, -1, -1, -1, -1, -1, 26.8, kChannelNoise},
+                      ReceiverStep{"AmAt5Db", 8, -1, 1, 0, -1, -1, 19.1, kChannelNoise},
+                      ReceiverStep{"FmAt0Db", 8, -1, -1, -1, -1, 7, 21.7, kChannelNoise},
+                      ReceiverStep{"AmAt0Db", 8, -1, 1, 0, -1, 7, 14.1, kChannelNoise}),
     CaseName());
 
 }  // namespace

@@ -132,6 +132,10 @@ const cases = [
     await page.click('a[data-setup="1"]');
     expect('lists', [await value(page, 'messageTypeList', 'selectedIndex'), await value(page, 'schemeList', 'selectedIndex')], [0, 1]);
     expect('boxes', [await value(page, 'messageFrequencyBox'), await value(page, 'carrierFrequencyBox'), await value(page, 'depthBox')], [' 5,1', ' 74', '1']);
+    // Experiment 8 opens the receiver and sets it to FM's detector at 5 dB of noise.
+    await page.click('a[data-setup="8"]');
+    expect('receiver opened', await page.$eval('#receiver', (node) => !node.hidden), true);
+    expect('detector and noise', [await value(page, 'detectorList', 'selectedIndex'), await value(page, 'channelNoiseBox')], [2, '5 dB']);
     await page.close();
   }],
   ['the readout under the pointer and at the keyboard cursor, in the language\'s format', async () => {

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/Controller.h"
+#include "app/Experiments.h"
 #include "ui/guide/GuidePlacement.h"
 #include "ui/guide/GuideWindow.h"
 
@@ -53,11 +54,18 @@ void ClassGuide::show(bool shown)
         guide_->addAction(action_);
         guide_->setZoom(zoom_);
         connect(guide_.get(), &GuideWindow::hidden, this, [this] { action_->setChecked(false); });
-        connect(guide_.get(), &GuideWindow::setUpRequested, this,
-                [this](int number) { controller_.SetUpExperiment(number); });
+        connect(guide_.get(), &GuideWindow::setUpRequested, this, &ClassGuide::setUp);
     }
     place();
     guide_->show();
+}
+
+void ClassGuide::setUp(int number)
+{
+    const std::optional<Experiment> experiment = FindExperiment(number);
+    if (experiment && experiment->receiver)
+        emit receiverWanted();
+    controller_.SetUpExperiment(number);
 }
 
 void ClassGuide::place()

@@ -13,7 +13,8 @@ class GuideWindow;
 
 // The class guide beside the window: F1 or the window's context menu opens
 // and closes it, and its "Set up" links put the window at an experiment's
-// starting point through the controller.
+// starting point through the controller, the receiver's experiments once
+// the receiver is opened.
 class ClassGuide final : public QObject {
     Q_OBJECT
 
@@ -27,7 +28,12 @@ public:
     GuideWindow* guideWindow() { return guide_.get(); }
     void setZoom(double factor);
 
+signals:
+    // Before the set-up of an experiment on the receiver: it must be open.
+    void receiverWanted();
+
 private:
+    void setUp(int number);
     void show(bool shown);
     void place();
 

@@ -112,6 +112,16 @@ int ReceiverWindow::BarPosition(ReceiverBar which) const
     return bar(which).value();
 }
 
+void ReceiverWindow::ChooseDetector(Detector detector)
+{
+    detectors_->setCurrentIndex(static_cast<int>(detector));
+}
+
+void ReceiverWindow::SetBarPosition(ReceiverBar which, int position)
+{
+    bar(which).setValue(position);
+}
+
 void ReceiverWindow::FillDetectorList()
 {
     detectors_->clear();

@@ -30,6 +30,8 @@ public:
 
     Detector ChosenDetector() const override;
     int BarPosition(ReceiverBar bar) const override;
+    void ChooseDetector(Detector detector) override;
+    void SetBarPosition(ReceiverBar bar, int position) override;
     void FillDetectorList() override;
     void ShowText(ReceiverBox box, std::string_view text) override;
 

@@ -1,5 +1,6 @@
 #include "ui/window/MainWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLocale>
@@ -65,6 +66,8 @@ MainWindow::MainWindow() : frameTimer_(this)
     connectControls();
     guide_ = std::make_unique<ClassGuide>(*this, *controller_);
     receiver_ = std::make_unique<ReceiverDock>(*this, *controller_, *fonts_);
+    // Through the dock's action, so that F2 next closes it.
+    connect(guide_.get(), &ClassGuide::receiverWanted, this, [this] { receiver_->action().setChecked(true); });
     magnifier_ = std::make_unique<Magnifier>(*this, *fonts_);
     connect(magnifier_.get(), &Magnifier::zoomed, readout_.get(), &PointerReadout::setZoom);
     connect(magnifier_.get(), &Magnifier::zoomed, guide_.get(), &ClassGuide::setZoom);
