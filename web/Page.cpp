@@ -20,6 +20,8 @@
 #include "app/Controller.h"
 #include "app/Experiments.h"
 #include "app/PictureCursor.h"
+#include "app/PictureDescription.h"
+#include "app/PicturePeaks.h"
 #include "app/ReceiverDesign.h"
 #include "app/ReadoutText.h"
 #include "app/ZoomSteps.h"
@@ -131,20 +133,49 @@ const char* Reply(JsonWriter& json)
     return page->reply.c_str();
 }
 
+// The readout snaps to the highest bin within three screen pixels.
+float SnapAt(double zoom)
+{
+    return static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom);
+}
+
+ReadoutWords PageReadoutWords()
+{
+    const Catalogue& c = page->catalogue;
+    return {c.Translate("Readout", "no signal"), c.Translate("Readout", "memory")};
+}
+
 // What the readout says lies `x` twips along the inside of `picture`, shown
 // `zoom` times its size.
 std::string ReadingText(Picture picture, float x, double zoom)
 {
-    const auto snap = static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom);
-    const Reading reading = page->controller->ReadingAt(picture, x, snap);
+    const Reading reading = page->controller->ReadingAt(picture, x, SnapAt(zoom));
     if (const auto* trace = std::get_if<TraceReading>(&reading))
         return TraceFigures(*trace, page->decimalPoint);
-    if (const auto* spectrum = std::get_if<SpectrumReading>(&reading)) {
-        const Catalogue& c = page->catalogue;
-        return SpectrumFigures(*spectrum, page->decimalPoint,
-                               {c.Translate("Readout", "no signal"), c.Translate("Readout", "memory")});
-    }
+    if (const auto* spectrum = std::get_if<SpectrumReading>(&reading))
+        return SpectrumFigures(*spectrum, page->decimalPoint, PageReadoutWords());
     return {};
+}
+
+// N and P put the cursor on the next peak to the right or left, D says what
+// the picture shows, as on the desktop. Answers what to say instead of a
+// reading: the description, or that no peak lies further.
+std::optional<std::string> PeakKey(Picture picture, std::string_view key, double zoom)
+{
+    const PictureWords words = TranslatedWords(
+        [](std::string_view source) { return std::string(page->catalogue.Translate(kPictureWordsContext, source)); });
+    const Controller& controller = *page->controller;
+    if (key == "d")
+        return DescribePicture(controller, picture, SnapAt(zoom), page->decimalPoint, words, PageReadoutWords());
+    const std::vector<Peak> peaks = FindPeaks(ReadAlong(controller, picture, SnapAt(zoom)), controller.LinearSpectra());
+    const std::optional<float> now =
+        page->cursorPicture == picture ? std::optional<float>(page->cursorTwips) : std::nullopt;
+    const std::optional<float> place = PeakBeyond(peaks, now, key == "n");
+    if (!place)
+        return words.noFurtherPeak;
+    page->cursorTwips = *place;
+    page->cursorPicture = picture;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -336,15 +367,21 @@ EMSCRIPTEN_KEEPALIVE const char* qv_readout(const char* name, float x, double zo
 
 // The keyboard cursor on a picture: the browser's Left, Right, Page Up, Page
 // Down, Home and End move it, Escape puts it away, and no key ('') leaves it
-// where it stands. Answers whether the key was the cursor's and, while the
+// where it stands; N, P and D find peaks and describe the picture. Answers
+// whether the key was the cursor's and either what to say or, while the
 // cursor is on the picture, its line and the reading there.
 EMSCRIPTEN_KEEPALIVE const char* qv_cursor(const char* name, const char* keyName, double zoom)
 {
     const auto picture = Named<Picture, 5>(name);
     const auto key = KeyNamed(kCursorKeys, keyName);
     const bool away = picture && page->cursorPicture == picture && std::string_view(keyName) == "Escape";
+    const bool peakKey = picture && (std::string_view(keyName) == "n" || std::string_view(keyName) == "p" ||
+                                     std::string_view(keyName) == "d");
+    std::optional<std::string> say;
     if (!picture || away) {
         page->cursorPicture.reset();
+    } else if (peakKey) {
+        say = PeakKey(*picture, keyName, zoom);
     } else if (key) {
         const std::optional<float> now =
             page->cursorPicture == picture ? std::optional<float>(page->cursorTwips) : std::nullopt;
@@ -353,8 +390,10 @@ EMSCRIPTEN_KEEPALIVE const char* qv_cursor(const char* name, const char* keyName
     }
     JsonWriter& json = page->json;
     json.Clear();
-    json.BeginObject().Key("taken").Bool(picture && (key || away));
-    if (picture && page->cursorPicture == picture) {
+    json.BeginObject().Key("taken").Bool(picture && (key || away || peakKey));
+    if (say) {
+        json.Key("say").String(*say);
+    } else if (picture && page->cursorPicture == picture) {
         json.Key("line");
         WriteLine(json, CursorLine(DesignOf(name).box, page->cursorTwips));
         json.Key("reading").String(ReadingText(*picture, page->cursorTwips, zoom));

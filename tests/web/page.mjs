@@ -138,6 +138,18 @@ const cases = [
     expect('detector and noise', [await value(page, 'detectorList', 'selectedIndex'), await value(page, 'channelNoiseBox')], [2, '5 dB']);
     await page.close();
   }],
+  ['N jumps to the next crest and D says what the picture shows, through the live region', async () => {
+    const page = await open(browser, file, '?zoom=1');
+    await page.evaluate(() => window.quorvane.stop());
+    await page.focus('[id="messagePicture"]');
+    await page.keyboard.press('n');
+    const reading = await page.$eval('[id="messagePicture"]', (node) => node.getAttribute('aria-valuetext'));
+    expect(`reading at the first crest "${reading}"`, /^0\.\d{3} s, 1\.00$/.test(reading), true);
+    await page.keyboard.press('d');
+    const said = await page.$eval('#spoken', (node) => node.textContent);
+    expect(`description "${said}"`, said.startsWith('Peak to peak 2.00; its crests repeat at 5.0 Hz'), true);
+    await page.close();
+  }],
   ['the readout under the pointer and at the keyboard cursor, in the language\'s format', async () => {
     const page = await open(browser, file, '?zoom=1&lang=de');
     await page.evaluate(() => window.quorvane.stop());
