@@ -81,8 +81,8 @@ press() {
 # desktop's journey through the window.
 press Tab Tab Tab Tab
 press Tab Down Tab Down Tab space
-press Tab Tab Tab Tab Tab Tab Tab Up
-press Tab Tab Tab Right Tab Right Right Escape
+press Tab d Tab Tab Tab Tab Tab Tab Up
+press Tab Tab Tab Right Tab Right Right n d Escape
 press Tab Tab Tab Tab Tab Tab
 spoken() {
     { grep -a "SPEECH OUTPUT:" "$work/orca.log" || true; } | sed "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/" >"$work/speech"
@@ -91,15 +91,17 @@ spoken() {
 # Every phrase, in this order, as lines among what Orca said: each Tab stop in
 # the desktop's focus order with its name and role (the browsers' words for
 # them), the lists' choices, Pause's new caption, the bars' values in their
-# units, and the readout at two steps of the picture's keyboard cursor.
+# units, the readout at two steps of the picture's keyboard cursor and at
+# its jump to the next crest, and two pictures' descriptions (the message is
+# white noise by then).
 expected=(
     "Message signal horizontal slider" "Time trace of the message signal" "Signal Type combo box\." "Sine Wave\."
     "White Noise" "Modulation combo box\." "DSB-SC\." "AM" "Pause push button\." "Pause the display" "Cont$"
-    "Message spectrum horizontal slider" "Modulated signal horizontal slider" "Time scroll (horizontal )?slider 0\."
+    "Message spectrum horizontal slider" "No clear peak$" "Modulated signal horizontal slider" "Time scroll (horizontal )?slider 0\."
     "Time zoom (horizontal )?slider 1\." "Memory toggle button not pressed\." "Modulated spectrum horizontal slider"
     "Modulation depth (vertical )?slider 1\.0\." "1\.2$" "Modulation depth value read only entry 1\.2"
     "Message frequency, Hz read only entry  5 " "Message frequency (horizontal )?slider 5\.0\." "5\.1$"
-    "Carrier horizontal slider" "[0-9]\.[0-9]{3} s, " "[0-9]\.[0-9]{3} s, "
+    "Carrier horizontal slider" "[0-9]\.[0-9]{3} s, " "[0-9]\.[0-9]{3} s, " "[0-9]\.[0-9]{3} s, " "Peak to peak "
     "Carrier frequency (horizontal )?slider 64\." "Carrier frequency, Hz read only entry  64 "
     "Modulated trace toggle button" "Modulated spectrum trace toggle button" "Two-Sided Spectra check box"
     "Linear Plots check box checked\."
