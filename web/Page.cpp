@@ -178,6 +178,16 @@ std::optional<std::string> PeakKey(Picture picture, std::string_view key, double
     return std::nullopt;
 }
 
+// Every picture shown, composed for the page to ask which changed.
+void ComposePictures()
+{
+    for (auto& picture : page->pictures)
+        picture->Compose();
+    if (page->controller->ReceiverOpen())
+        for (auto& picture : page->receiverPictures)
+            picture->Compose();
+}
+
 }  // namespace
 }  // namespace quorvane::web
 
@@ -337,11 +347,15 @@ EMSCRIPTEN_KEEPALIVE double qv_named_step(double value)
 EMSCRIPTEN_KEEPALIVE void qv_frame()
 {
     page->controller->Tick();
-    for (auto& picture : page->pictures)
-        picture->Compose();
-    if (page->controller->ReceiverOpen())
-        for (auto& picture : page->receiverPictures)
-            picture->Compose();
+    ComposePictures();
+}
+
+// The check box "Colours for colour-blind eyes"; then, as after a frame,
+// whether each picture looks different (paused, the spectra change at once).
+EMSCRIPTEN_KEEPALIVE void qv_colour_blind(int on)
+{
+    page->controller->SetColourBlind(on != 0);
+    ComposePictures();
 }
 
 EMSCRIPTEN_KEEPALIVE int qv_changed(const char* name)
