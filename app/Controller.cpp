@@ -233,8 +233,9 @@ void Controller::Tick()
 }
 
 // Paused, the spectra show the new colours at once, drawn again from the
-// averages as the last frame left them and in the mode it drew them in, so
-// that nothing but the colours changes; running, the next frame draws them.
+// averages as the last frame left them and on the scale of the mode they were
+// averaged in, whatever Linear Plots says now; running, the next frame draws
+// them.
 void Controller::SetColourBlind(bool on)
 {
     palette_ = &PaletteFor(on);

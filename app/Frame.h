@@ -33,8 +33,8 @@ void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictur
               NoiseSource& noise, FrameMemo* memo, const TracePalette& palette = kUsualPalette);
 
 // Draws both spectra again from the averages and held copies as they stand,
-// in `linear` mode (that of the averages), taking no new transform: how a
-// paused window shows a change of palette.
+// in `linear` mode (that of the averages) and as the other switches say now,
+// taking no new transform: how a paused window shows a change of palette.
 void RedrawSpectra(const SignalState& state, const DisplaySettings& controls, const FramePictures& pictures,
                    const TracePalette& palette, bool linear);
 
