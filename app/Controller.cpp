@@ -8,7 +8,6 @@
 #include "app/Experiments.h"
 #include "app/NumberText.h"
 #include "app/WindowDesign.h"
-#include "plot/TraceColours.h"
 
 namespace quorvane {
 namespace {
@@ -102,7 +101,7 @@ void Controller::MemoryChanged()
 {
     const CheckState memory = panel_.SwitchState(Switch::memory);
     if (memory == CheckState::checked)
-        panel_.ColourMemoryCaption(kMemoryColour);
+        panel_.ColourMemoryCaption(palette_->held);
     else if (memory == CheckState::unchecked)
         panel_.ColourMemoryCaption(kBlack);
 }
@@ -208,7 +207,7 @@ void Controller::ReceiverBarChanged(ReceiverBar bar)
 void Controller::RunReceiverFrame()
 {
     try {
-        receiver_->RunFrame(*state_, panel_.ChosenScheme(), panel_);
+        receiver_->RunFrame(*state_, panel_.ChosenScheme(), panel_, palette_->recovered);
     } catch (const std::exception&) {
         // As a window frame that fails: what was drawn stays until the next.
     }
@@ -220,8 +219,10 @@ void Controller::Tick()
         return;
     inFrame_ = true;
     const bool running = panel_.ShownPauseState() == PauseState::running;
+    if (running)
+        spectraLinear_ = Checked(panel_, Switch::linear);
     try {
-        RunFrame(*state_, panel_, pictures_, noise_, memo_.get());
+        RunFrame(*state_, panel_, pictures_, noise_, memo_.get(), *palette_);
     } catch (const std::exception&) {
         // What the frame drew before it failed stays until the next one.
     }
@@ -229,6 +230,18 @@ void Controller::Tick()
     if (running && receiverOpen_)
         RunReceiverFrame();
     inFrame_ = false;
+}
+
+// Paused, the spectra show the new colours at once, drawn again from the
+// averages as the last frame left them and on the scale of the mode they were
+// averaged in, whatever Linear Plots says now; running, the next frame draws
+// them.
+void Controller::SetColourBlind(bool on)
+{
+    palette_ = &PaletteFor(on);
+    MemoryChanged();
+    if (!inFrame_ && spectraLinear_ && panel_.ShownPauseState() != PauseState::running)
+        RedrawSpectra(*state_, panel_, pictures_, *palette_, *spectraLinear_);
 }
 
 // A list choice is made as a click makes it: its change event runs if the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -51,6 +52,10 @@ public:
     // (a message box inside a frame lets events through) is ignored; a frame
     // that fails is abandoned where it failed, and the next starts afresh.
     void Tick();
+
+    // The colours for colour-blind eyes, or the usual ones (the default): the
+    // held copies', and so Memory's caption, and the recovered message's.
+    void SetColourBlind(bool on);
 
     // Puts the controls at the starting point of the guide's experiment
     // `number` (from 1) through their own events, the receiver's too while it
@@ -103,6 +108,9 @@ private:
     std::unique_ptr<ReceiverController> receiver_;
     bool receiverOpen_ = false;
     bool inFrame_ = false;
+    const TracePalette* palette_ = &kUsualPalette;
+    // The mode the averages were last drawn in; none before the first frame.
+    std::optional<bool> spectraLinear_;
 };
 
 }  // namespace quorvane

@@ -6,7 +6,6 @@
 #include "engine/MessageGenerator.h"
 #include "engine/Modulator.h"
 #include "engine/nrFFT.h"
-#include "plot/SpectrumPlot.h"
 #include "plot/TraceColours.h"
 #include "plot/TracePlot.h"
 
@@ -29,24 +28,34 @@ bool Checked(const DisplaySettings& controls, Switch which)
     return controls.SwitchState(which) == CheckState::checked;
 }
 
+SpectrumColours MessageSpectrumColours(const TracePalette& palette)
+{
+    return {kMessageColour, palette.held};
+}
+
+SpectrumColours ModulatedSpectrumColours(const TracePalette& palette)
+{
+    return {kModulatedColour, palette.held};
+}
+
 }  // namespace
 
 // The picture is cleared before the average is taken, so a frame that stops
 // between the two leaves it blank rather than showing the last frame's traces.
 void AverageAndPlotSpectrum(std::span<const double> transform, const RunningSpectrum& spectrum,
-                            PlotSurface& picture, Colour colour, bool drawLive,
+                            PlotSurface& picture, SpectrumColours colours, bool drawLive,
                             const DisplaySettings& controls, LogMemo* logs)
 {
     const bool linear = Checked(controls, Switch::linear);
     picture.Clear();
     if (!AverageSpectrum(transform, spectrum, linear, controls, logs))
         return;
-    PlotSpectrum(picture, {spectrum.average, spectrum.held, spectrum.isHeld, drawLive}, linear, colour,
+    PlotSpectrum(picture, {spectrum.average, spectrum.held, spectrum.isHeld, drawLive}, linear, colours,
                  controls);
 }
 
 void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictures& pictures,
-              NoiseSource& noise, FrameMemo* memo)
+              NoiseSource& noise, FrameMemo* memo, const TracePalette& palette)
 {
     if (controls.ShownPauseState() != PauseState::running)
         return;
@@ -58,7 +67,7 @@ void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictur
     AverageAndPlotSpectrum(state.messageTransform,
                            {state.messageSpectrum, state.messageHeldSpectrum, state.messageAverageCount,
                             state.messageHeld},
-                           pictures.messageSpectrum, kMessageColour, true, controls,
+                           pictures.messageSpectrum, MessageSpectrumColours(palette), true, controls,
                            Part(memo, &FrameMemo::messageLogs));
 
     WriteTone(state.carrierSignal, state.carrierFrequencyDaHz, Part(memo, &FrameMemo::carrierTones));
@@ -74,9 +83,22 @@ void RunFrame(SignalState& state, const FrameInputs& controls, const FramePictur
     AverageAndPlotSpectrum(state.modulatedTransform,
                            {state.modulatedSpectrum, state.modulatedHeldSpectrum,
                             state.modulatedAverageCount, state.modulatedHeld},
-                           pictures.modulatedSpectrum, kModulatedColour,
+                           pictures.modulatedSpectrum, ModulatedSpectrumColours(palette),
                            Checked(controls, Switch::modulatedSpectrum), controls,
                            Part(memo, &FrameMemo::modulatedLogs));
+}
+
+void RedrawSpectra(const SignalState& state, const DisplaySettings& controls, const FramePictures& pictures,
+                   const TracePalette& palette, bool linear)
+{
+    pictures.messageSpectrum.Clear();
+    PlotSpectrum(pictures.messageSpectrum, {state.messageSpectrum, state.messageHeldSpectrum, state.messageHeld, true},
+                 linear, MessageSpectrumColours(palette), controls);
+    pictures.modulatedSpectrum.Clear();
+    PlotSpectrum(pictures.modulatedSpectrum,
+                 {state.modulatedSpectrum, state.modulatedHeldSpectrum, state.modulatedHeld,
+                  Checked(controls, Switch::modulatedSpectrum)},
+                 linear, ModulatedSpectrumColours(palette), controls);
 }
 
 }  // namespace quorvane

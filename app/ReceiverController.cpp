@@ -76,12 +76,13 @@ ReceiverSettings ReceiverController::Settings() const
 
 // Both traces of the recovered picture are on the message's scale, so that a
 // perfect receiver draws its output exactly over the message.
-void ReceiverController::RunFrame(const SignalState& signal, Scheme scheme, const DisplaySettings& window)
+void ReceiverController::RunFrame(const SignalState& signal, Scheme scheme, const DisplaySettings& window,
+                                  Colour recovered)
 {
     RunReceiver(*state_, signal, scheme, Settings());
     PlotTrace(pictures_.receivedSignal, state_->receivedSignal, kModulatedColour, window);
     PlotTrace(pictures_.recoveredMessage, signal.messageSignal, kMessageColour, window);
-    DrawTrace(pictures_.recoveredMessage, state_->recoveredMessage, kRecoveredColour, window);
+    DrawTrace(pictures_.recoveredMessage, state_->recoveredMessage, recovered, window);
     ShowSinad(SinadText(ReceiverSinad(*state_), decimalPoint_));
 }
 

@@ -7,6 +7,7 @@
 #include "app/ReceiverPanel.h"
 #include "base/DisplaySettings.h"
 #include "engine/Receiver.h"
+#include "plot/Colour.h"
 
 namespace quorvane {
 
@@ -37,8 +38,8 @@ public:
 
     // The receiver's part of a frame, on what the window's frame left in
     // `signal`: receive, draw both pictures following the window's time bars
-    // and show the figure.
-    void RunFrame(const SignalState& signal, Scheme scheme, const DisplaySettings& window);
+    // and show the figure, the recovered message in `recovered`.
+    void RunFrame(const SignalState& signal, Scheme scheme, const DisplaySettings& window, Colour recovered);
 
     ReceiverSettings Settings() const;
     const ReceiverState& State() const { return *state_; }

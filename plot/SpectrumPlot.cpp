@@ -5,7 +5,6 @@
 
 #include "plot/SpectrumExtremes.h"
 #include "plot/SpectrumGeometry.h"
-#include "plot/TraceColours.h"
 
 namespace quorvane {
 namespace {
@@ -74,7 +73,7 @@ void DrawTrace(PlotSurface& picture, std::span<const double> values, const Scale
 
 }  // namespace
 
-void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, Colour colour,
+void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, SpectrumColours colours,
                   const DisplaySettings& controls)
 {
     if (traces.average.size() < kUsedEntries || traces.held.size() < kUsedEntries)
@@ -83,11 +82,11 @@ void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linea
     const Scale scale = ScaleOf(traces.average, linear);
     const bool twoSided = controls.SwitchState(Switch::twoSided) == CheckState::checked;
     if (traces.isHeld) {
-        picture.SetColour(kMemoryColour);
+        picture.SetColour(colours.held);
         DrawTrace(picture, traces.held, scale, true, twoSided);
     }
     if (traces.drawLive) {
-        picture.SetColour(colour);
+        picture.SetColour(colours.live);
         DrawTrace(picture, traces.average, scale, false, twoSided);
     }
 }

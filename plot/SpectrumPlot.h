@@ -17,10 +17,15 @@ struct SpectrumTraces {
     bool drawLive;
 };
 
+struct SpectrumColours {
+    Colour live;
+    Colour held;
+};
+
 // Draws the traces into `picture`, which the caller has cleared, both on the
 // scale of the live average, linear or logarithmic, and one- or two-sided as
-// the switch says; the live one in `colour`, over the held copy.
-void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, Colour colour,
+// the switch says; the live one over the held copy.
+void PlotSpectrum(PlotSurface& picture, const SpectrumTraces& traces, bool linear, SpectrumColours colours,
                   const DisplaySettings& controls);
 
 }  // namespace quorvane

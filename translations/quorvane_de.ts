@@ -471,6 +471,10 @@
         <source>Receiver</source>
         <translation>Empfänger</translation>
     </message>
+    <message>
+        <source>Colours for colour-blind eyes</source>
+        <translation>Farben für Farbenblinde</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

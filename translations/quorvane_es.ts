@@ -471,6 +471,10 @@
         <source>Receiver</source>
         <translation>Receptor</translation>
     </message>
+    <message>
+        <source>Colours for colour-blind eyes</source>
+        <translation>Colores para daltónicos</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -471,6 +471,10 @@
         <source>Receiver</source>
         <translation>Récepteur</translation>
     </message>
+    <message>
+        <source>Colours for colour-blind eyes</source>
+        <translation>Couleurs pour daltoniens</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -471,6 +471,10 @@
         <source>Receiver</source>
         <translation>Receptor</translation>
     </message>
+    <message>
+        <source>Colours for colour-blind eyes</source>
+        <translation>Cores para daltônicos</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -471,6 +471,10 @@
         <source>Receiver</source>
         <translation>接收机</translation>
     </message>
+    <message>
+        <source>Colours for colour-blind eyes</source>
+        <translation>色盲友好配色</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

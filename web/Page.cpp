@@ -25,6 +25,7 @@
 #include "app/ReceiverDesign.h"
 #include "app/ReadoutText.h"
 #include "app/ZoomSteps.h"
+#include "web/PageCaptionMeasure.h"
 #include "web/PageJson.h"
 #include "web/WebPicture.h"
 
@@ -77,39 +78,6 @@ constexpr std::array<std::pair<std::string_view, CursorKey>, 6> kCursorKeys{{
     {"ArrowLeft", CursorKey::left}, {"ArrowRight", CursorKey::right}, {"PageUp", CursorKey::pageUp},
     {"PageDown", CursorKey::pageDown}, {"Home", CursorKey::home}, {"End", CursorKey::end},
 }};
-
-// Whether `text` fits the box of control `name` at `points` at the page's
-// zoom, as the page's script measures it in the browser's typeface.
-EM_JS(int, CaptionFitsInPage, (const char* name, const char* text, double points), {
-    return Module.captionFits(UTF8ToString(name), UTF8ToString(text), points) ? 1 : 0;
-});
-
-class PageCaptionMeasure final : public CaptionMeasure {
-public:
-    explicit PageCaptionMeasure(const Catalogue& catalogue) : catalogue_(catalogue) {}
-
-    bool EnglishFits(const ControlDesign& design, double points) override
-    {
-        return Fits(design, design.text, points);
-    }
-    bool TranslationFits(const ControlDesign& design, double points) override
-    {
-        return Fits(design, Shown(design), points);
-    }
-    bool Translated(const ControlDesign& design) override { return Shown(design) != design.text; }
-
-private:
-    std::string_view Shown(const ControlDesign& design) const
-    {
-        return catalogue_.Translate("MainWindow", design.text);
-    }
-    static bool Fits(const ControlDesign& design, std::string_view text, double points)
-    {
-        return CaptionFitsInPage(std::string(design.name).c_str(), std::string(text).c_str(), points) != 0;
-    }
-
-    const Catalogue& catalogue_;
-};
 
 std::unique_ptr<WebPicture> PictureOf(const ControlDesign& design)
 {
@@ -176,6 +144,16 @@ std::optional<std::string> PeakKey(Picture picture, std::string_view key, double
     page->cursorTwips = *place;
     page->cursorPicture = picture;
     return std::nullopt;
+}
+
+// Every picture shown, composed for the page to ask which changed.
+void ComposePictures()
+{
+    for (auto& picture : page->pictures)
+        picture->Compose();
+    if (page->controller->ReceiverOpen())
+        for (auto& picture : page->receiverPictures)
+            picture->Compose();
 }
 
 }  // namespace
@@ -337,11 +315,15 @@ EMSCRIPTEN_KEEPALIVE double qv_named_step(double value)
 EMSCRIPTEN_KEEPALIVE void qv_frame()
 {
     page->controller->Tick();
-    for (auto& picture : page->pictures)
-        picture->Compose();
-    if (page->controller->ReceiverOpen())
-        for (auto& picture : page->receiverPictures)
-            picture->Compose();
+    ComposePictures();
+}
+
+// The check box "Colours for colour-blind eyes"; then, as after a frame,
+// whether each picture looks different (paused, the spectra change at once).
+EMSCRIPTEN_KEEPALIVE void qv_colour_blind(int on)
+{
+    page->controller->SetColourBlind(on != 0);
+    ComposePictures();
 }
 
 EMSCRIPTEN_KEEPALIVE int qv_changed(const char* name)

@@ -3,7 +3,7 @@
 // core's pixels, texts and lines on the page. What a control does, what a text
 // says, how small a caption may get and where a line stands are the core's;
 // the page only measures the browser's text.
-/* global QuorvaneCore, QuorvaneReceiver */
+/* global QuorvaneCore, QuorvaneReceiver, QuorvaneColours */
 
 const data = JSON.parse(document.getElementById('texts').textContent);
 const wasmBinary = Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0));
@@ -125,6 +125,7 @@ for (const [name, { design: d, node }] of controls) wiring[d.kind]?.(name, node,
 const spoken = document.getElementById('spoken');
 const say = (words) => spoken.replaceChildren(document.createTextNode(words));
 const receiver = QuorvaneReceiver({ call, ask, tr, element, draw, relayout: () => place() });
+const colours = QuorvaneColours({ call, tr, params, pictures, draw, show });
 // The readout under the pointer or finger, and the keyboard cursor: the core
 // says what lies under a place; the page shows it beside that place.
 const readout = make('div', { id: 'readout', hidden: true });
@@ -273,7 +274,7 @@ function label() {
   }
   const guideButton = document.getElementById('guide-button');
   guideButton.textContent = tr('MainWindow', 'Class guide');
-  receiver.label();
+  receiver.label(); colours.label();
   languageList.setAttribute('aria-label', tr('Page', 'Language'));
   if (numbersReady) numberFormat();
   if (!document.getElementById('guide').hidden) fillGuide();
@@ -391,8 +392,7 @@ function placeMarkers() {
 }
 
 // The language choice and the class guide.
-// Each language named in itself; filled once the first frame is up, since
-// the browser's language names take a while to load.
+// Each language named in itself, filled once the first frame is up: the browser's names take a while to load.
 const languageList = document.getElementById('language');
 function fillLanguages() {
   for (const code of Object.keys(data.languages)) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/CaseName.h"
@@ -211,6 +212,55 @@ TEST_F(ControllerTest, AHiddenModulatedTraceReadsAsNothing)
     EXPECT_TRUE(std::holds_alternative<TraceReading>(controller.ReadingAt(Picture::carrier, 100, 45)));
     EXPECT_TRUE(std::holds_alternative<SpectrumReading>(controller.ReadingAt(Picture::messageSpectrum, 100, 45)));
 }
+
+// The switch recolours the held copies and Memory's caption. Paused, both
+// spectra are drawn again at once, from the averages as the last frame left
+// them (none before the first): the same segments in the new colour.
+struct ColourCase {
+    const char* name;
+    bool colourBlind;
+    bool paused;
+    std::int32_t held;
+};
+
+struct ColourSwitch : ControllerTest, ::testing::WithParamInterface<ColourCase> {};
+
+TEST_P(ColourSwitch, RecoloursTheHeldCopiesAndTheCaption)
+{
+    const ColourCase& c = GetParam();
+    controller.TogglePause();
+    controller.SetColourBlind(c.colourBlind);
+    EXPECT_EQ(messageSpectrum.clears, 0);
+    controller.TogglePause();
+    panel.SetSwitch(Switch::memory, true);
+    controller.Tick();
+    controller.Tick();
+    if (c.paused)
+        controller.TogglePause();
+    const auto before = std::make_unique<SignalState>(State());
+    const std::vector<Segment> drawn = messageSpectrum.segments;
+
+    controller.SetColourBlind(c.colourBlind);
+    controller.Tick();
+    EXPECT_EQ(panel.captionColours.back(), c.held);
+    for (const RecordingSurface* spectrum : {&messageSpectrum, &modulatedSpectrum})
+        EXPECT_EQ(spectrum->segments.front().colour, c.held) << "the held copy is drawn first";
+    EXPECT_EQ(messageSpectrum.segments.back().colour, kMessageColour);
+    if (c.paused) {
+        EXPECT_EQ(State().messageSpectrum, before->messageSpectrum);
+        EXPECT_EQ(State().messageAverageCount, before->messageAverageCount);
+        ASSERT_EQ(messageSpectrum.segments.size(), drawn.size());
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            ASSERT_EQ(messageSpectrum.segments[i].y2, drawn[i].y2) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Palettes, ColourSwitch,
+                         ::testing::Values(ColourCase{"UsualRunning", false, false, kMemoryColour},
+                                           ColourCase{"ColourBlindRunning", true, false, 0x785098},
+                                           ColourCase{"UsualPaused", false, true, kMemoryColour},
+                                           ColourCase{"ColourBlindPaused", true, true, 0x785098}),
+                         CaseName{});
 
 }  // namespace
 }  // namespace quorvane::testing

@@ -7,7 +7,7 @@
 
 #include "base/Units.h"
 #include "engine/Choices.h"
-#include "plot/TraceColours.h"
+#include "plot/TracePalette.h"
 
 namespace quorvane {
 namespace {
@@ -24,6 +24,9 @@ TEST(SharedFacts, ListTextsCaptionsAndTraceColours)
     EXPECT_EQ(kCarrierColour, 0x800080);
     EXPECT_EQ(kModulatedColour, 0x800000);
     EXPECT_EQ(kMemoryColour, 0x004080);
+    // Until the colour-blind switch is on, the pictures keep these colours.
+    EXPECT_EQ(PaletteFor(false).held, kMemoryColour);
+    EXPECT_EQ(PaletteFor(false).recovered, 0xD000D0);
 }
 
 // A tone sin(i f / 32) at entry i = 2k turns f / 16 radians a sample; at the

@@ -108,10 +108,10 @@ struct SpectrumPair {
                                     const FrameInputs& controls)
     {
         AverageAndPlotSpectrum(fft, {*fast.average, *fast.held, fast.count, fast.memory}, fast.surface,
-                               kModulatedColour, drawLive, controls, logs.get());
+                               {kModulatedColour, kMemoryColour}, drawLive, controls, logs.get());
         AverageAndPlotSpectrum(fft,
                                {*reference.average, *reference.held, reference.count, reference.memory},
-                               reference.surface, kModulatedColour, drawLive, controls, nullptr);
+                               reference.surface, {kModulatedColour, kMemoryColour}, drawLive, controls, nullptr);
         if (!SameBits(*fast.average, *reference.average))
             return ::testing::AssertionFailure() << "averages differ";
         if (!SameBits(*fast.held, *reference.held))

@@ -36,7 +36,8 @@ protected:
 
     void Plot(bool drawLive = true)
     {
-        AverageAndPlotSpectrum(fft, {average, held, count, memory}, surface, kLive, drawLive, controls, nullptr);
+        AverageAndPlotSpectrum(fft, {average, held, count, memory}, surface, {kLive, kMemoryColour}, drawLive, controls,
+                               nullptr);
     }
     void SetBin(int k, double re, double im = 0.0)
     {
@@ -344,7 +345,8 @@ TEST_F(SpectrumPlotTest, ShortArraysOnlyClear)
 {
     std::vector<double> shortArray(100, 0.0);
     count = 3;
-    AverageAndPlotSpectrum(fft, {shortArray, held, count, memory}, surface, kLive, true, controls, nullptr);
+    AverageAndPlotSpectrum(fft, {shortArray, held, count, memory}, surface, {kLive, kMemoryColour}, true, controls,
+                           nullptr);
     EXPECT_EQ(surface.clears, 1);
     EXPECT_TRUE(surface.segments.empty());
     EXPECT_EQ(count, 3);

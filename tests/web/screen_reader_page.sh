@@ -77,9 +77,9 @@ press() {
         sleep 0.2
     done
 }
-# The page's language list, receiver and guide buttons come first; then the
-# desktop's journey through the window.
-press Tab Tab Tab Tab
+# The page's language list, colours check box, receiver and guide buttons come
+# first; then the desktop's journey through the window.
+press Tab Tab Tab Tab Tab
 press Tab Down Tab Down Tab space
 press Tab d Tab Tab Tab Tab Tab Tab Up
 press Tab Tab Tab Right Tab Right Right n d Escape

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeySequence>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
@@ -68,6 +70,7 @@ MainWindow::MainWindow() : frameTimer_(this)
     receiver_ = std::make_unique<ReceiverDock>(*this, *controller_, *fonts_);
     // Through the dock's action, so that F2 next closes it.
     connect(guide_.get(), &ClassGuide::receiverWanted, this, [this] { receiver_->action().setChecked(true); });
+    addColourBlindAction();
     magnifier_ = std::make_unique<Magnifier>(*this, *fonts_);
     connect(magnifier_.get(), &Magnifier::zoomed, readout_.get(), &PointerReadout::setZoom);
     connect(magnifier_.get(), &Magnifier::zoomed, guide_.get(), &ClassGuide::setZoom);
@@ -144,6 +147,18 @@ void MainWindow::connectLists()
         connect(&widget, &QComboBox::currentIndexChanged, this, [controller, list] { controller->ListChosen(list); });
         connect(&widget, &QComboBox::activated, this, [controller, list] { controller->ListChosen(list); });
     }
+}
+
+// In the context menu after the guide and the receiver, which is made later
+// and takes the window's actions, so F3 works from it too.
+void MainWindow::addColourBlindAction()
+{
+    auto* action = new QAction(QCoreApplication::translate("MainWindow", "Colours for colour-blind eyes"), this);
+    action->setObjectName(QStringLiteral("colourBlindAction"));
+    action->setCheckable(true);
+    action->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(action, &QAction::toggled, this, [this](bool on) { controller_->SetColourBlind(on); });
+    addAction(action);
 }
 
 void MainWindow::runFrame()

@@ -49,6 +49,7 @@ private:
     void setFocusOrder();
     void connectControls();
     void connectLists();
+    void addColourBlindAction();
 
     QTimer frameTimer_;
     std::unique_ptr<FontPlan> fonts_;
