@@ -56,6 +56,7 @@ public:
     // The colours for colour-blind eyes, or the usual ones (the default): the
     // held copies', and so Memory's caption, and the recovered message's.
     void SetColourBlind(bool on);
+    bool ColourBlind() const { return palette_ == &kColourBlindPalette; }
 
     // Puts the controls at the starting point of the guide's experiment
     // `number` (from 1) through their own events, the receiver's too while it

@@ -100,6 +100,11 @@ constexpr auto kTexts = std::to_array<ControlHelpText>({
                 {}},
 });
 
+constexpr ControlHelpText kColourBlindMemory{
+    "memoryButton", QT_TRANSLATE_NOOP("ControlHelp", "Memory"),
+    QT_TRANSLATE_NOOP("ControlHelp", "Freezes a copy of each spectrum, drawn in plum"),
+    QT_TRANSLATE_NOOP("ControlHelp", "Freeze a copy of both spectra, drawn in plum, to compare with; click again to let it go")};
+
 // Each label and the control it names, so that assistive tools can relate
 // them. A screen reader speaks the label in place of the name, so only the
 // lists keep theirs: both frequency bars sit beside a "Frequency", the depth
@@ -116,8 +121,10 @@ std::span<const ControlHelpText> ControlHelpTexts()
     return kTexts;
 }
 
-const ControlHelpText* HelpOf(std::string_view control)
+const ControlHelpText* HelpOf(std::string_view control, bool colourBlind)
 {
+    if (colourBlind && control == kColourBlindMemory.control)
+        return &kColourBlindMemory;
     for (std::span<const ControlHelpText> table : {ControlHelpTexts(), ReceiverHelpTexts()}) {
         const auto text = std::find_if(table.begin(), table.end(),
                                        [control](const ControlHelpText& t) { return t.control == control; });

@@ -21,10 +21,11 @@ struct ControlHelpText {
 };
 
 // Every control that has help, by the window's control names, and the
-// receiver's beside them; HelpOf finds either.
+// receiver's beside them; HelpOf finds either. Memory's texts name the held
+// copy's colour, which the colour-blind palette changes.
 std::span<const ControlHelpText> ControlHelpTexts();
 std::span<const ControlHelpText> ReceiverHelpTexts();
-const ControlHelpText* HelpOf(std::string_view control);
+const ControlHelpText* HelpOf(std::string_view control, bool colourBlind = false);
 
 // A label and the control it names for assistive tools.
 struct LabelledControl {

@@ -147,6 +147,14 @@
         <translation>Eine Kopie beider Spektren zum Vergleich festhalten, in Braun gezeichnet; erneut klicken gibt sie frei</translation>
     </message>
     <message>
+        <source>Freezes a copy of each spectrum, drawn in plum</source>
+        <translation>Hält eine Kopie jedes Spektrums fest, in Pflaumenfarbe gezeichnet</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in plum, to compare with; click again to let it go</source>
+        <translation>Eine Kopie beider Spektren zum Vergleich festhalten, in Pflaumenfarbe gezeichnet; erneut klicken gibt sie frei</translation>
+    </message>
+    <message>
         <source>Modulated trace</source>
         <translation>Verlauf des modulierten Signals</translation>
     </message>

@@ -147,6 +147,14 @@
         <translation>Congelar una copia de ambos espectros, dibujada en marrón, para comparar; pulsar de nuevo para soltarla</translation>
     </message>
     <message>
+        <source>Freezes a copy of each spectrum, drawn in plum</source>
+        <translation>Congela una copia de cada espectro, dibujada en color ciruela</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in plum, to compare with; click again to let it go</source>
+        <translation>Congelar una copia de ambos espectros, dibujada en color ciruela, para comparar; pulsar de nuevo para soltarla</translation>
+    </message>
+    <message>
         <source>Modulated trace</source>
         <translation>Traza de la señal modulada</translation>
     </message>

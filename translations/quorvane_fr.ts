@@ -147,6 +147,14 @@
         <translation>Figer une copie des deux spectres, tracée en marron, pour comparer&#xa0;; cliquer à nouveau pour la libérer</translation>
     </message>
     <message>
+        <source>Freezes a copy of each spectrum, drawn in plum</source>
+        <translation>Fige une copie de chaque spectre, tracée en prune</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in plum, to compare with; click again to let it go</source>
+        <translation>Figer une copie des deux spectres, tracée en prune, pour comparer&#xa0;; cliquer à nouveau pour la libérer</translation>
+    </message>
+    <message>
         <source>Modulated trace</source>
         <translation>Tracé du signal modulé</translation>
     </message>

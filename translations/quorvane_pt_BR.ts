@@ -147,6 +147,14 @@
         <translation>Congelar uma cópia dos dois espectros, desenhada em marrom, para comparar; clicar de novo para liberá-la</translation>
     </message>
     <message>
+        <source>Freezes a copy of each spectrum, drawn in plum</source>
+        <translation>Congela uma cópia de cada espectro, desenhada em cor de ameixa</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in plum, to compare with; click again to let it go</source>
+        <translation>Congelar uma cópia dos dois espectros, desenhada em cor de ameixa, para comparar; clicar de novo para liberá-la</translation>
+    </message>
+    <message>
         <source>Modulated trace</source>
         <translation>Traço do sinal modulado</translation>
     </message>

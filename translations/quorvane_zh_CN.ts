@@ -147,6 +147,14 @@
         <translation>冻结两个频谱的副本，以棕色绘出，用于比较；再次单击即释放</translation>
     </message>
     <message>
+        <source>Freezes a copy of each spectrum, drawn in plum</source>
+        <translation>冻结每个频谱的副本，以梅紫色绘出</translation>
+    </message>
+    <message>
+        <source>Freeze a copy of both spectra, drawn in plum, to compare with; click again to let it go</source>
+        <translation>冻结两个频谱的副本，以梅紫色绘出，用于比较；再次单击即释放</translation>
+    </message>
+    <message>
         <source>Modulated trace</source>
         <translation>已调信号波形</translation>
     </message>

@@ -209,7 +209,7 @@ EMSCRIPTEN_KEEPALIVE void qv_decimal_point(const char* sign)
 EMSCRIPTEN_KEEPALIVE const char* qv_texts()
 {
     page->json.Clear();
-    WriteTexts(page->json, page->catalogue);
+    WriteTexts(page->json, page->catalogue, page->controller && page->controller->ColourBlind());
     return Reply(page->json);
 }
 

@@ -157,7 +157,7 @@ void WriteReceiverDesign(JsonWriter& json)
     WriteLayout(json, ReceiverWindowDesign(), ReceiverControlDesigns(), ReceiverFocusOrder(), ReceiverLeft());
 }
 
-void WriteTexts(JsonWriter& json, const Catalogue& catalogue)
+void WriteTexts(JsonWriter& json, const Catalogue& catalogue, bool colourBlind)
 {
     json.BeginObject();
     for (const ControlDesign& d : ControlDesigns()) {
@@ -168,7 +168,7 @@ void WriteTexts(JsonWriter& json, const Catalogue& catalogue)
             WriteChoices(json, kMessageTypeKeys, catalogue);
         if (d.name == ControlName(List::scheme))
             WriteChoices(json, kSchemeKeys, catalogue);
-        if (const ControlHelpText* help = HelpOf(d.name))
+        if (const ControlHelpText* help = HelpOf(d.name, colourBlind))
             WriteHelp(json, *help, catalogue);
         for (const LabelledControl& pair : LabelledControls())
             if (pair.control == d.name)

@@ -25,7 +25,7 @@ void WriteDesign(JsonWriter& json);
 
 // Every control's texts in the page's language: caption, list choices,
 // accessible name, description and tooltip, as the window shows them.
-void WriteTexts(JsonWriter& json, const Catalogue& catalogue);
+void WriteTexts(JsonWriter& json, const Catalogue& catalogue, bool colourBlind);
 
 // What the controls now show, each by name, the pause button's caption and
 // help, whether the clock runs, the controls' colours and the zero markers.

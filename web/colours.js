@@ -4,11 +4,13 @@
 // in the address ticks it at start.
 /* exported QuorvaneColours */
 
-function QuorvaneColours({ call, tr, params, pictures, draw, show }) {
+// Memory's help names the held copy's colour, so the texts are fetched again.
+function QuorvaneColours({ call, tr, params, pictures, draw, show, relabel }) {
   const box = document.getElementById('colour-blind');
   box.addEventListener('change', () => {
     call('qv_colour_blind', box.checked ? 1 : 0);
     for (const picture of pictures) if (call('qv_changed', picture.name)) draw(picture);
+    relabel();
     show();
   });
   if (params.get('colours') === 'colour-blind') {

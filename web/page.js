@@ -125,7 +125,7 @@ for (const [name, { design: d, node }] of controls) wiring[d.kind]?.(name, node,
 const spoken = document.getElementById('spoken');
 const say = (words) => spoken.replaceChildren(document.createTextNode(words));
 const receiver = QuorvaneReceiver({ call, ask, tr, element, draw, relayout: () => place() });
-const colours = QuorvaneColours({ call, tr, params, pictures, draw, show });
+const colours = QuorvaneColours({ call, tr, params, pictures, draw, show, relabel: () => label() });
 // The readout under the pointer or finger, and the keyboard cursor: the core
 // says what lies under a place; the page shows it beside that place.
 const readout = make('div', { id: 'readout', hidden: true });

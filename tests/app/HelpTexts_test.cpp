@@ -19,6 +19,7 @@ TEST(HelpTexts, EveryControlWithHelpHasANameAndIsFoundByIt)
         EXPECT_EQ(HelpOf(help.control), &help);
     }
     EXPECT_EQ(HelpOf("nothing"), nullptr);
+    EXPECT_NE(HelpOf("memoryButton", true)->toolTip.find("plum"), std::string_view::npos);
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ TEST_F(WindowTest, ColourBlindColoursStayApartUnderEachDichromacy)
     ReceiverWindow& receiver = *form->receiver().receiverWindow();
     for (const char* name : {"memoryButton", "modulatedTraceButton", "modulatedSpectrumButton"})
         Get<QCheckBox>(name).setChecked(true);
+    EXPECT_TRUE(Get<QCheckBox>("memoryButton").toolTip().contains(QStringLiteral("drawn in plum")));
     form->runFrame();  // holds both spectra
     // The live traces move off the held copies, and noise takes the recovered
     // message off the message, so that every picture shows all its colours.

@@ -202,6 +202,17 @@ const cases = [
     if (!/ Hz/.test(reading)) throw new Error(`reading after a touch: "${reading}"`);
     await page.close();
   }],
+  ['?colours=colour-blind ticks the colour-blind box; Memory then shows and names plum', async () => {
+    const page = await open(browser, file, '?colours=colour-blind&zoom=1');
+    expect('box ticked', await value(page, 'colour-blind', 'checked'), true);
+    await page.click('[id="memoryButton"]');
+    const memory = () => page.$eval('[id="memoryButton"]', (node) => [getComputedStyle(node).color, node.title.split('\n')[0]]);
+    const help = (colour) => `Freeze a copy of both spectra, drawn in ${colour}, to compare with; click again to let it go`;
+    expect('Memory, colour-blind', await memory(), ['rgb(152, 80, 120)', help('plum')]);
+    await page.click('[id="colour-blind"]');
+    expect('Memory, usual colours', await memory(), ['rgb(128, 64, 0)', help('brown')]);
+    await page.close();
+  }],
 ];
 await run(`page in ${browserName}`, cases);
 await browser.close();

@@ -51,9 +51,9 @@ QString withGuideHint(const QString& text)
     return toQString(WithGuideHint(text.toStdString(), hint.toStdString()));
 }
 
-void setHelp(QWidget& control)
+void setHelp(QWidget& control, bool colourBlind)
 {
-    const ControlHelpText* text = textOf(control);
+    const ControlHelpText* text = HelpOf(control.objectName().toStdString(), colourBlind);
     if (!text)
         return;
     control.setAccessibleName(translated(kHelpContext, text->name));

@@ -19,8 +19,9 @@ void setControlHelp(QWidget& window);
 // for an empty text.
 QString withGuideHint(const QString& text);
 
-// The same for one control of the window made later.
-void setHelp(QWidget& control);
+// The same for one control of the window made later, or again when the
+// colour-blind palette changes the colour its texts name.
+void setHelp(QWidget& control, bool colourBlind = false);
 
 // Tells, by tooltip and to screen readers, what a click on the pause button
 // will do in this state.

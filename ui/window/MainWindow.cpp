@@ -157,7 +157,10 @@ void MainWindow::addColourBlindAction()
     action->setObjectName(QStringLiteral("colourBlindAction"));
     action->setCheckable(true);
     action->setShortcut(QKeySequence(Qt::Key_F3));
-    connect(action, &QAction::toggled, this, [this](bool on) { controller_->SetColourBlind(on); });
+    connect(action, &QAction::toggled, this, [this](bool on) {
+        controller_->SetColourBlind(on);
+        setHelp(panel_->switchWidget(Switch::memory), on);
+    });
     addAction(action);
 }
 
