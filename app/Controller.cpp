@@ -270,16 +270,20 @@ PlotSurface& Controller::Surface(Picture picture) const
     return pictures_.modulatedSpectrum;
 }
 
-float Controller::PictureWidth(Picture picture) const
+float Controller::PictureWidth(AnyPicture picture) const
 {
-    return Surface(picture).InnerWidth();
+    if (const auto* window = std::get_if<Picture>(&picture))
+        return Surface(*window).InnerWidth();
+    return receiver_ ? receiver_->Surface(std::get<ReceiverPicture>(picture)).InnerWidth() : 0.0f;
 }
 
-bool Controller::Drawn(Picture picture) const
+bool Controller::Drawn(AnyPicture picture) const
 {
-    if (picture == Picture::modulated)
+    if (std::holds_alternative<ReceiverPicture>(picture))
+        return receiverOpen_;
+    if (picture == AnyPicture(Picture::modulated))
         return Checked(panel_, Switch::modulatedTrace);
-    if (picture == Picture::modulatedSpectrum)
+    if (picture == AnyPicture(Picture::modulatedSpectrum))
         return Checked(panel_, Switch::modulatedSpectrum) || state_->modulatedHeld;
     return true;
 }
@@ -289,11 +293,30 @@ bool Controller::LinearSpectra() const
     return Checked(panel_, Switch::linear);
 }
 
-// A hidden modulated trace reads as nothing; a spectrum whose live trace is
-// hidden reads its held copy.
-Reading Controller::ReadingAt(Picture picture, float x, float snap) const
+Reading Controller::TraceReadingAt(std::span<const double> trace, float x, float width) const
 {
-    const float width = Surface(picture).InnerWidth();
+    const auto reading = ReadTrace(trace, x, width, TimeBarPosition(panel_, Bar::timeZoom),
+                                   TimeBarPosition(panel_, Bar::timeScroll));
+    if (!reading)
+        return {};
+    return *reading;
+}
+
+// A hidden modulated trace reads as nothing; a spectrum whose live trace is
+// hidden reads its held copy. The recovered picture reads the receiver's own
+// output, drawn on the message's scale, and a closed receiver reads nothing.
+Reading Controller::ReadingAt(AnyPicture any, float x, float snap) const
+{
+    const float width = PictureWidth(any);
+    if (const auto* which = std::get_if<ReceiverPicture>(&any)) {
+        if (!receiverOpen_)
+            return {};
+        const ReceiverState& received = receiver_->State();
+        return TraceReadingAt(*which == ReceiverPicture::receivedSignal ? received.receivedSignal
+                                                                        : received.recoveredMessage,
+                              x, width);
+    }
+    const Picture picture = std::get<Picture>(any);
     if (picture == Picture::messageSpectrum || picture == Picture::modulatedSpectrum) {
         const bool modulated = picture == Picture::modulatedSpectrum;
         const SpectrumView view{
@@ -306,20 +329,14 @@ Reading Controller::ReadingAt(Picture picture, float x, float snap) const
             width};
         return ReadSpectrum(view, x, snap);
     }
-    std::span<const double> trace;
     switch (picture) {
-        case Picture::message: trace = state_->messageSignal; break;
-        case Picture::carrier: trace = state_->carrierSignal; break;
+        case Picture::message: return TraceReadingAt(state_->messageSignal, x, width);
+        case Picture::carrier: return TraceReadingAt(state_->carrierSignal, x, width);
         default:
             if (!Checked(panel_, Switch::modulatedTrace))
                 return {};
-            trace = state_->modulatedSignal;
+            return TraceReadingAt(state_->modulatedSignal, x, width);
     }
-    const auto reading = ReadTrace(trace, x, width, TimeBarPosition(panel_, Bar::timeZoom),
-                                   TimeBarPosition(panel_, Bar::timeScroll));
-    if (!reading)
-        return {};
-    return *reading;
 }
 
 }  // namespace quorvane

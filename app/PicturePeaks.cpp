@@ -52,7 +52,7 @@ double Fall(std::span<const Run> runs, std::size_t j, int direction)
 
 }  // namespace
 
-std::vector<PlaceReading> ReadAlong(const Controller& controller, Picture picture, float snap)
+std::vector<PlaceReading> ReadAlong(const Controller& controller, AnyPicture picture, float snap)
 {
     const auto pixel = static_cast<float>(kTwipsPerPixel);
     const float width = controller.PictureWidth(picture);
