@@ -65,7 +65,7 @@ MainWindow::MainWindow() : frameTimer_(this)
     setFocusOrder();
     connectControls();
     guide_ = std::make_unique<ClassGuide>(*this, *controller_);
-    receiver_ = std::make_unique<ReceiverDock>(*this, *controller_, *fonts_);
+    receiver_ = std::make_unique<ReceiverDock>(*this, *controller_, *fonts_, *readout_);
     // Through the dock's action, so that F2 next closes it.
     connect(guide_.get(), &ClassGuide::receiverWanted, this, [this] { receiver_->action().setChecked(true); });
     magnifier_ = std::make_unique<Magnifier>(*this, *fonts_);
