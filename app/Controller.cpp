@@ -8,6 +8,7 @@
 #include "app/Experiments.h"
 #include "app/NumberText.h"
 #include "app/WindowDesign.h"
+#include "base/Twips.h"
 #include "plot/TraceColours.h"
 
 namespace quorvane {
@@ -302,6 +303,33 @@ Reading Controller::TraceReadingAt(std::span<const double> trace, float x, float
     return *reading;
 }
 
+std::optional<SpectrumView> Controller::SpectrumViewOf(AnyPicture picture) const
+{
+    if (picture != AnyPicture(Picture::messageSpectrum) && picture != AnyPicture(Picture::modulatedSpectrum))
+        return std::nullopt;
+    const bool modulated = picture == AnyPicture(Picture::modulatedSpectrum);
+    return SpectrumView{modulated ? state_->modulatedSpectrum : state_->messageSpectrum,
+                        modulated ? state_->modulatedHeldSpectrum : state_->messageHeldSpectrum,
+                        !modulated || Checked(panel_, Switch::modulatedSpectrum),
+                        modulated ? state_->modulatedHeld : state_->messageHeld,
+                        Checked(panel_, Switch::linear),
+                        Checked(panel_, Switch::twoSided),
+                        PictureWidth(picture)};
+}
+
+// A spectrum's highest bin is found once for the whole picture, not at every place.
+std::vector<Reading> Controller::ReadingsAcross(AnyPicture picture, float snap) const
+{
+    const auto pixel = static_cast<float>(kTwipsPerPixel);
+    const float width = PictureWidth(picture);
+    const std::optional<SpectrumView> view = SpectrumViewOf(picture);
+    const double highest = view ? HighestLive(*view) : 0.0;
+    std::vector<Reading> readings;
+    for (float x = 0; x <= width - pixel; x += pixel)
+        readings.push_back(view ? Reading(ReadSpectrum(*view, x, snap, highest)) : ReadingAt(picture, x, snap));
+    return readings;
+}
+
 // A hidden modulated trace reads as nothing; a spectrum whose live trace is
 // hidden reads its held copy. The recovered picture reads the receiver's own
 // output, drawn on the message's scale, and a closed receiver reads nothing.
@@ -316,20 +344,9 @@ Reading Controller::ReadingAt(AnyPicture any, float x, float snap) const
                                                                         : received.recoveredMessage,
                               x, width);
     }
-    const Picture picture = std::get<Picture>(any);
-    if (picture == Picture::messageSpectrum || picture == Picture::modulatedSpectrum) {
-        const bool modulated = picture == Picture::modulatedSpectrum;
-        const SpectrumView view{
-            modulated ? state_->modulatedSpectrum : state_->messageSpectrum,
-            modulated ? state_->modulatedHeldSpectrum : state_->messageHeldSpectrum,
-            !modulated || Checked(panel_, Switch::modulatedSpectrum),
-            modulated ? state_->modulatedHeld : state_->messageHeld,
-            Checked(panel_, Switch::linear),
-            Checked(panel_, Switch::twoSided),
-            width};
-        return ReadSpectrum(view, x, snap);
-    }
-    switch (picture) {
+    if (const std::optional<SpectrumView> view = SpectrumViewOf(any))
+        return ReadSpectrum(*view, x, snap);
+    switch (std::get<Picture>(any)) {
         case Picture::message: return TraceReadingAt(state_->messageSignal, x, width);
         case Picture::carrier: return TraceReadingAt(state_->carrierSignal, x, width);
         default:

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "app/ControlPanel.h"
 #include "app/Frame.h"
@@ -64,6 +66,9 @@ public:
     // What the readout says lies `x` twips along `picture`; a spectrum
     // snaps to the highest bin within `snap` twips.
     Reading ReadingAt(AnyPicture picture, float x, float snap) const;
+    // The readings at every place the keyboard cursor can stand, a pixel apart
+    // from the left edge, as ReadingAt gives them.
+    std::vector<Reading> ReadingsAcross(AnyPicture picture, float snap) const;
 
     // The picture's width inside, in twips; whether anything is drawn in it
     // (not the modulated trace switched off, nor a modulated spectrum with
@@ -98,6 +103,7 @@ private:
     void RestartReceiver();
     void RunReceiverFrame();
     PlotSurface& Surface(Picture picture) const;
+    std::optional<SpectrumView> SpectrumViewOf(AnyPicture picture) const;
     Reading TraceReadingAt(std::span<const double> trace, float x, float width) const;
 
     ControlPanel& panel_;
