@@ -69,9 +69,10 @@ MainWindow::MainWindow() : frameTimer_(this)
     // Through the dock's action, so that F2 next closes it.
     connect(guide_.get(), &ClassGuide::receiverWanted, this, [this] { receiver_->action().setChecked(true); });
     magnifier_ = std::make_unique<Magnifier>(*this, *fonts_);
+    // The receiver grows before the readout places a cursor on its pictures.
+    connect(magnifier_.get(), &Magnifier::zoomed, receiver_.get(), &ReceiverDock::setZoom);
     connect(magnifier_.get(), &Magnifier::zoomed, readout_.get(), &PointerReadout::setZoom);
     connect(magnifier_.get(), &Magnifier::zoomed, guide_.get(), &ClassGuide::setZoom);
-    connect(magnifier_.get(), &Magnifier::zoomed, receiver_.get(), &ReceiverDock::setZoom);
     frameTimer_.start();
     controller_->StartUp();
     magnifier_->fitToScreen();
