@@ -8,6 +8,8 @@
 #include "app/Experiments.h"
 #include "app/NumberText.h"
 #include "app/WindowDesign.h"
+#include "base/Twips.h"
+#include "plot/TraceColours.h"
 
 namespace quorvane {
 namespace {
@@ -283,16 +285,20 @@ PlotSurface& Controller::Surface(Picture picture) const
     return pictures_.modulatedSpectrum;
 }
 
-float Controller::PictureWidth(Picture picture) const
+float Controller::PictureWidth(AnyPicture picture) const
 {
-    return Surface(picture).InnerWidth();
+    if (const auto* window = std::get_if<Picture>(&picture))
+        return Surface(*window).InnerWidth();
+    return receiver_ ? receiver_->Surface(std::get<ReceiverPicture>(picture)).InnerWidth() : 0.0f;
 }
 
-bool Controller::Drawn(Picture picture) const
+bool Controller::Drawn(AnyPicture picture) const
 {
-    if (picture == Picture::modulated)
+    if (std::holds_alternative<ReceiverPicture>(picture))
+        return receiverOpen_;
+    if (picture == AnyPicture(Picture::modulated))
         return Checked(panel_, Switch::modulatedTrace);
-    if (picture == Picture::modulatedSpectrum)
+    if (picture == AnyPicture(Picture::modulatedSpectrum))
         return Checked(panel_, Switch::modulatedSpectrum) || state_->modulatedHeld;
     return true;
 }
@@ -302,37 +308,66 @@ bool Controller::LinearSpectra() const
     return Checked(panel_, Switch::linear);
 }
 
-// A hidden modulated trace reads as nothing; a spectrum whose live trace is
-// hidden reads its held copy.
-Reading Controller::ReadingAt(Picture picture, float x, float snap) const
+Reading Controller::TraceReadingAt(std::span<const double> trace, float x, float width) const
 {
-    const float width = Surface(picture).InnerWidth();
-    if (picture == Picture::messageSpectrum || picture == Picture::modulatedSpectrum) {
-        const bool modulated = picture == Picture::modulatedSpectrum;
-        const SpectrumView view{
-            modulated ? state_->modulatedSpectrum : state_->messageSpectrum,
-            modulated ? state_->modulatedHeldSpectrum : state_->messageHeldSpectrum,
-            !modulated || Checked(panel_, Switch::modulatedSpectrum),
-            modulated ? state_->modulatedHeld : state_->messageHeld,
-            Checked(panel_, Switch::linear),
-            Checked(panel_, Switch::twoSided),
-            width};
-        return ReadSpectrum(view, x, snap);
-    }
-    std::span<const double> trace;
-    switch (picture) {
-        case Picture::message: trace = state_->messageSignal; break;
-        case Picture::carrier: trace = state_->carrierSignal; break;
-        default:
-            if (!Checked(panel_, Switch::modulatedTrace))
-                return {};
-            trace = state_->modulatedSignal;
-    }
     const auto reading = ReadTrace(trace, x, width, TimeBarPosition(panel_, Bar::timeZoom),
                                    TimeBarPosition(panel_, Bar::timeScroll));
     if (!reading)
         return {};
     return *reading;
+}
+
+std::optional<SpectrumView> Controller::SpectrumViewOf(AnyPicture picture) const
+{
+    if (picture != AnyPicture(Picture::messageSpectrum) && picture != AnyPicture(Picture::modulatedSpectrum))
+        return std::nullopt;
+    const bool modulated = picture == AnyPicture(Picture::modulatedSpectrum);
+    return SpectrumView{modulated ? state_->modulatedSpectrum : state_->messageSpectrum,
+                        modulated ? state_->modulatedHeldSpectrum : state_->messageHeldSpectrum,
+                        !modulated || Checked(panel_, Switch::modulatedSpectrum),
+                        modulated ? state_->modulatedHeld : state_->messageHeld,
+                        Checked(panel_, Switch::linear),
+                        Checked(panel_, Switch::twoSided),
+                        PictureWidth(picture)};
+}
+
+// A spectrum's highest bin is found once for the whole picture, not at every place.
+std::vector<Reading> Controller::ReadingsAcross(AnyPicture picture, float snap) const
+{
+    const auto pixel = static_cast<float>(kTwipsPerPixel);
+    const float width = PictureWidth(picture);
+    const std::optional<SpectrumView> view = SpectrumViewOf(picture);
+    const double highest = view ? HighestLive(*view) : 0.0;
+    std::vector<Reading> readings;
+    for (float x = 0; x <= width - pixel; x += pixel)
+        readings.push_back(view ? Reading(ReadSpectrum(*view, x, snap, highest)) : ReadingAt(picture, x, snap));
+    return readings;
+}
+
+// A hidden modulated trace reads as nothing; a spectrum whose live trace is
+// hidden reads its held copy. The recovered picture reads the receiver's own
+// output, drawn on the message's scale, and a closed receiver reads nothing.
+Reading Controller::ReadingAt(AnyPicture any, float x, float snap) const
+{
+    const float width = PictureWidth(any);
+    if (const auto* which = std::get_if<ReceiverPicture>(&any)) {
+        if (!receiverOpen_)
+            return {};
+        const ReceiverState& received = receiver_->State();
+        return TraceReadingAt(*which == ReceiverPicture::receivedSignal ? received.receivedSignal
+                                                                        : received.recoveredMessage,
+                              x, width);
+    }
+    if (const std::optional<SpectrumView> view = SpectrumViewOf(any))
+        return ReadSpectrum(*view, x, snap);
+    switch (std::get<Picture>(any)) {
+        case Picture::message: return TraceReadingAt(state_->messageSignal, x, width);
+        case Picture::carrier: return TraceReadingAt(state_->carrierSignal, x, width);
+        default:
+            if (!Checked(panel_, Switch::modulatedTrace))
+                return {};
+            return TraceReadingAt(state_->modulatedSignal, x, width);
+    }
 }
 
 }  // namespace quorvane

@@ -2,9 +2,11 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "app/ControlPanel.h"
 #include "app/Frame.h"
@@ -19,6 +21,9 @@ namespace quorvane {
 // What lies at a place in a picture: nothing, a sample of a trace, or a bin
 // of a spectrum.
 using Reading = std::variant<std::monostate, TraceReading, SpectrumReading>;
+
+// A picture the readout reads: one of the window's or one of the receiver's.
+using AnyPicture = std::variant<Picture, ReceiverPicture>;
 
 // The parameters each bar's position stands for, the frequencies in decahertz.
 double MessageFrequencyDaHz(int position);
@@ -65,13 +70,17 @@ public:
 
     // What the readout says lies `x` twips along `picture`; a spectrum
     // snaps to the highest bin within `snap` twips.
-    Reading ReadingAt(Picture picture, float x, float snap) const;
+    Reading ReadingAt(AnyPicture picture, float x, float snap) const;
+    // The readings at every place the keyboard cursor can stand, a pixel apart
+    // from the left edge, as ReadingAt gives them.
+    std::vector<Reading> ReadingsAcross(AnyPicture picture, float snap) const;
 
     // The picture's width inside, in twips; whether anything is drawn in it
     // (not the modulated trace switched off, nor a modulated spectrum with
-    // neither its live trace nor a held copy); whether spectra are linear.
-    float PictureWidth(Picture picture) const;
-    bool Drawn(Picture picture) const;
+    // neither its live trace nor a held copy, nor a receiver that is closed);
+    // whether spectra are linear.
+    float PictureWidth(AnyPicture picture) const;
+    bool Drawn(AnyPicture picture) const;
     bool LinearSpectra() const;
     // The receiver beside the window, made on its first opening over the
     // front end's receiver controls and pictures, which then stay its own and
@@ -99,6 +108,8 @@ private:
     void RestartReceiver();
     void RunReceiverFrame();
     PlotSurface& Surface(Picture picture) const;
+    std::optional<SpectrumView> SpectrumViewOf(AnyPicture picture) const;
+    Reading TraceReadingAt(std::span<const double> trace, float x, float width) const;
 
     ControlPanel& panel_;
     FramePictures pictures_;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/PicturePeaks.h"
+#include "app/ReceiverDesign.h"
 #include "app/WindowDesign.h"
 
 namespace quorvane {
@@ -87,12 +88,25 @@ PictureWords TranslatedWords(const std::function<std::string(std::string_view)>&
 
 bool IsPicture(std::string_view control)
 {
-    constexpr std::array kPictures{Picture::message, Picture::messageSpectrum, Picture::carrier, Picture::modulated,
-                                   Picture::modulatedSpectrum};
-    return std::any_of(kPictures.begin(), kPictures.end(), [control](Picture p) { return ControlName(p) == control; });
+    constexpr std::array<AnyPicture, 7> kPictures{
+        Picture::message,   Picture::messageSpectrum,   Picture::carrier,
+        Picture::modulated, Picture::modulatedSpectrum, ReceiverPicture::receivedSignal,
+        ReceiverPicture::recoveredMessage};
+    return std::any_of(kPictures.begin(), kPictures.end(), [control](AnyPicture p) {
+        return std::visit([](auto which) { return ControlName(which); }, p) == control;
+    });
 }
 
-std::string DescribePicture(const Controller& controller, Picture picture, float snap,
+std::string PictureHelp(std::string_view what, std::string_view shown, std::string_view keys)
+{
+    std::string help(what);
+    for (std::string_view line : {shown, keys})
+        if (!line.empty())
+            help.append("\n").append(line);
+    return help;
+}
+
+std::string DescribePicture(const Controller& controller, AnyPicture picture, float snap,
                             std::string_view decimalPoint, const PictureWords& words,
                             const ReadoutWords& readoutWords)
 {

@@ -33,14 +33,19 @@ struct PictureWords {
 // The words with each one put through `translate`, which takes the English.
 PictureWords TranslatedWords(const std::function<std::string(std::string_view)>& translate);
 
-// Whether the control is a picture, which has the keyboard cursor.
+// Whether the control is a picture, the window's or the receiver's, which has
+// the keyboard cursor.
 bool IsPicture(std::string_view control);
+
+// A picture's accessible description, a line each: what it is, what it shows
+// now (none before it is first described) and its keys, all translated.
+std::string PictureHelp(std::string_view what, std::string_view shown, std::string_view keys);
 
 // What `picture` shows, in words, with the readout's figures: a spectrum's
 // strongest peaks, strongest first, at most five; a trace's peak-to-peak size
 // and, where its crests come evenly, the frequency they give; that it is
 // hidden or empty.
-std::string DescribePicture(const Controller& controller, Picture picture, float snap,
+std::string DescribePicture(const Controller& controller, AnyPicture picture, float snap,
                             std::string_view decimalPoint, const PictureWords& words,
                             const ReadoutWords& readoutWords);
 

@@ -52,13 +52,12 @@ double Fall(std::span<const Run> runs, std::size_t j, int direction)
 
 }  // namespace
 
-std::vector<PlaceReading> ReadAlong(const Controller& controller, Picture picture, float snap)
+std::vector<PlaceReading> ReadAlong(const Controller& controller, AnyPicture picture, float snap)
 {
     const auto pixel = static_cast<float>(kTwipsPerPixel);
-    const float width = controller.PictureWidth(picture);
     std::vector<PlaceReading> places;
-    for (float x = 0; x <= width - pixel; x += pixel)
-        places.push_back({x, controller.ReadingAt(picture, x, snap)});
+    for (const Reading& reading : controller.ReadingsAcross(picture, snap))
+        places.push_back({static_cast<float>(places.size()) * pixel, reading});
     return places;
 }
 

@@ -16,7 +16,7 @@ struct PlaceReading {
 
 // The readings at every place the cursor can stand, one a pixel, snapping to
 // the highest bin within `snap` twips as the readout does.
-std::vector<PlaceReading> ReadAlong(const Controller& controller, Picture picture, float snap);
+std::vector<PlaceReading> ReadAlong(const Controller& controller, AnyPicture picture, float snap);
 
 // How high a reading stands: a trace's value, or a spectrum's level in dB,
 // the live one, or the held copy's where only that is drawn; none where

@@ -43,6 +43,10 @@ public:
 
     ReceiverSettings Settings() const;
     const ReceiverState& State() const { return *state_; }
+    PlotSurface& Surface(ReceiverPicture picture) const
+    {
+        return picture == ReceiverPicture::receivedSignal ? pictures_.receivedSignal : pictures_.recoveredMessage;
+    }
 
 private:
     void ShowSinad(std::string text);

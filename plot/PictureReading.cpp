@@ -94,6 +94,16 @@ std::optional<double> LevelDb(double value, double highest, bool linear)
 
 SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap)
 {
+    return ReadSpectrum(view, x, snap, HighestLive(view));
+}
+
+double HighestLive(const SpectrumView& view)
+{
+    return Highest(view.average);
+}
+
+SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap, double highest)
+{
     const Candidates near = PointsNear(x, snap, view.width);
     int point = near.nearest;
     for (int i = near.first; i <= near.last; ++i)
@@ -103,7 +113,6 @@ SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap)
     const int bin = ShownBin(point, view.twoSided);
     const int signedBin = view.twoSided && bin >= kPoints / 2 ? bin - kPoints : bin;
     SpectrumReading reading{bin, BinHertz(signedBin), std::nullopt, std::nullopt};
-    const double highest = Highest(view.average);
     const auto at = static_cast<std::size_t>(bin);
     if (view.liveDrawn)
         reading.liveDb = LevelDb(view.average[at], highest, view.linear);

@@ -50,6 +50,11 @@ struct SpectrumReading {
 // that are drawn.
 SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap);
 
+// The same with the live average's highest bin, which levels are relative to,
+// found once (HighestLive) for the readings across a whole picture.
+double HighestLive(const SpectrumView& view);
+SpectrumReading ReadSpectrum(const SpectrumView& view, float x, float snap, double highest);
+
 // A spectrum value in dB relative to the highest, in the plot's mode: linear
 // values are powers, logarithmic ones natural logarithms of power. None where
 // the reference gives no level (a silent linear average).

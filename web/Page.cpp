@@ -8,65 +8,22 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <variant>
 
 #include "app/BarKeys.h"
 #include "app/CaptionFit.h"
 #include "app/Controller.h"
 #include "app/Experiments.h"
-#include "app/PictureCursor.h"
-#include "app/PictureDescription.h"
-#include "app/PicturePeaks.h"
 #include "app/ReceiverDesign.h"
-#include "app/ReadoutText.h"
 #include "app/ZoomSteps.h"
+#include "web/Page.h"
 #include "web/PageCaptionMeasure.h"
 #include "web/PageJson.h"
-#include "web/WebPicture.h"
 
 namespace quorvane::web {
 namespace {
-
-struct Page {
-    WebPanel panel;
-    std::array<std::unique_ptr<WebPicture>, 5> pictures;  // by Picture
-    WebReceiverPanel receiverPanel;
-    std::array<std::unique_ptr<WebPicture>, 2> receiverPictures;  // by ReceiverPicture
-    std::unique_ptr<Controller> controller;
-    Catalogue catalogue;
-    JsonWriter json;
-    std::string reply;
-    std::string decimalPoint = ".";
-    std::optional<Picture> cursorPicture;  // the picture the keyboard cursor is on
-    float cursorTwips = 0;
-};
-
-Page* page = nullptr;
-
-// The enumerator whose control has `name`, of the `count` there are.
-template <typename Enum, int count>
-std::optional<Enum> Named(const char* name)
-{
-    for (int i = 0; i < count; ++i)
-        if (ControlName(static_cast<Enum>(i)) == name)
-            return static_cast<Enum>(i);
-    return std::nullopt;
-}
-
-// The browser's names of the keys the bars and the cursor take.
-template <typename Key, std::size_t count>
-std::optional<Key> KeyNamed(const std::array<std::pair<std::string_view, Key>, count>& keys, const char* name)
-{
-    for (const auto& [keyName, key] : keys)
-        if (keyName == name)
-            return key;
-    return std::nullopt;
-}
 
 constexpr std::array<std::pair<std::string_view, BarKey>, 8> kBarKeys{{
     {"ArrowLeft", BarKey::left}, {"ArrowRight", BarKey::right}, {"ArrowUp", BarKey::up},
@@ -74,76 +31,10 @@ constexpr std::array<std::pair<std::string_view, BarKey>, 8> kBarKeys{{
     {"Home", BarKey::home}, {"End", BarKey::end},
 }};
 
-constexpr std::array<std::pair<std::string_view, CursorKey>, 6> kCursorKeys{{
-    {"ArrowLeft", CursorKey::left}, {"ArrowRight", CursorKey::right}, {"PageUp", CursorKey::pageUp},
-    {"PageDown", CursorKey::pageDown}, {"Home", CursorKey::home}, {"End", CursorKey::end},
-}};
-
 std::unique_ptr<WebPicture> PictureOf(const ControlDesign& design)
 {
     const TwipsBox& b = design.box;
     return std::make_unique<WebPicture>(TwipsToPixels(b.left), TwipsToPixels(b.width), TwipsToPixels(b.height));
-}
-
-// The window's picture or the receiver's of that name.
-WebPicture* PictureNamed(const char* name)
-{
-    if (const auto picture = Named<Picture, 5>(name))
-        return page->pictures[static_cast<std::size_t>(*picture)].get();
-    if (const auto picture = Named<ReceiverPicture, 2>(name))
-        return page->receiverPictures[static_cast<std::size_t>(*picture)].get();
-    return nullptr;
-}
-
-const char* Reply(JsonWriter& json)
-{
-    page->reply = json.Text();
-    return page->reply.c_str();
-}
-
-// The readout snaps to the highest bin within three screen pixels.
-float SnapAt(double zoom)
-{
-    return static_cast<float>(kReadoutSnapPixels * kTwipsPerPixel / zoom);
-}
-
-ReadoutWords PageReadoutWords()
-{
-    const Catalogue& c = page->catalogue;
-    return {c.Translate("Readout", "no signal"), c.Translate("Readout", "memory")};
-}
-
-// What the readout says lies `x` twips along the inside of `picture`, shown
-// `zoom` times its size.
-std::string ReadingText(Picture picture, float x, double zoom)
-{
-    const Reading reading = page->controller->ReadingAt(picture, x, SnapAt(zoom));
-    if (const auto* trace = std::get_if<TraceReading>(&reading))
-        return TraceFigures(*trace, page->decimalPoint);
-    if (const auto* spectrum = std::get_if<SpectrumReading>(&reading))
-        return SpectrumFigures(*spectrum, page->decimalPoint, PageReadoutWords());
-    return {};
-}
-
-// N and P put the cursor on the next peak to the right or left, D says what
-// the picture shows, as on the desktop. Answers what to say instead of a
-// reading: the description, or that no peak lies further.
-std::optional<std::string> PeakKey(Picture picture, std::string_view key, double zoom)
-{
-    const PictureWords words = TranslatedWords(
-        [](std::string_view source) { return std::string(page->catalogue.Translate(kPictureWordsContext, source)); });
-    const Controller& controller = *page->controller;
-    if (key == "d")
-        return DescribePicture(controller, picture, SnapAt(zoom), page->decimalPoint, words, PageReadoutWords());
-    const std::vector<Peak> peaks = FindPeaks(ReadAlong(controller, picture, SnapAt(zoom)), controller.LinearSpectra());
-    const std::optional<float> now =
-        page->cursorPicture == picture ? std::optional<float>(page->cursorTwips) : std::nullopt;
-    const std::optional<float> place = PeakBeyond(peaks, now, key == "n");
-    if (!place)
-        return words.noFurtherPeak;
-    page->cursorTwips = *place;
-    page->cursorPicture = picture;
-    return std::nullopt;
 }
 
 // Every picture shown, composed for the page to ask which changed.
@@ -328,59 +219,14 @@ EMSCRIPTEN_KEEPALIVE void qv_colour_blind(int on)
 
 EMSCRIPTEN_KEEPALIVE int qv_changed(const char* name)
 {
-    const WebPicture* picture = PictureNamed(name);
-    return picture && picture->Changed() ? 1 : 0;
+    const auto picture = PictureNamed(name);
+    return picture && WebPictureOf(*picture).Changed() ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* qv_pixels(const char* name)
 {
-    const WebPicture* picture = PictureNamed(name);
-    return picture ? picture->Rgba() : nullptr;
-}
-
-// What the readout says lies `x` twips along a picture's outer box, shown
-// `zoom` times its size; empty where nothing is drawn.
-EMSCRIPTEN_KEEPALIVE const char* qv_readout(const char* name, float x, double zoom)
-{
-    const auto picture = Named<Picture, 5>(name);
-    page->reply = picture ? ReadingText(*picture, x - kPictureBorderWidth * kTwipsPerPixel, zoom) : "";
-    return page->reply.c_str();
-}
-
-// The keyboard cursor on a picture: the browser's Left, Right, Page Up, Page
-// Down, Home and End move it, Escape puts it away, and no key ('') leaves it
-// where it stands; N, P and D find peaks and describe the picture. Answers
-// whether the key was the cursor's and either what to say or, while the
-// cursor is on the picture, its line and the reading there.
-EMSCRIPTEN_KEEPALIVE const char* qv_cursor(const char* name, const char* keyName, double zoom)
-{
-    const auto picture = Named<Picture, 5>(name);
-    const auto key = KeyNamed(kCursorKeys, keyName);
-    const bool away = picture && page->cursorPicture == picture && std::string_view(keyName) == "Escape";
-    const bool peakKey = picture && (std::string_view(keyName) == "n" || std::string_view(keyName) == "p" ||
-                                     std::string_view(keyName) == "d");
-    std::optional<std::string> say;
-    if (!picture || away) {
-        page->cursorPicture.reset();
-    } else if (peakKey) {
-        say = PeakKey(*picture, keyName, zoom);
-    } else if (key) {
-        const std::optional<float> now =
-            page->cursorPicture == picture ? std::optional<float>(page->cursorTwips) : std::nullopt;
-        page->cursorTwips = CursorAfter(now, *key, page->pictures[static_cast<std::size_t>(*picture)]->InnerWidth());
-        page->cursorPicture = picture;
-    }
-    JsonWriter& json = page->json;
-    json.Clear();
-    json.BeginObject().Key("taken").Bool(picture && (key || away || peakKey));
-    if (say) {
-        json.Key("say").String(*say);
-    } else if (picture && page->cursorPicture == picture) {
-        json.Key("line");
-        WriteLine(json, CursorLine(DesignOf(name).box, page->cursorTwips));
-        json.Key("reading").String(ReadingText(*picture, page->cursorTwips, zoom));
-    }
-    return Reply(json.EndObject());
+    const auto picture = PictureNamed(name);
+    return picture ? WebPictureOf(*picture).Rgba() : nullptr;
 }
 
 // The receiver below the window: opened or closed, its design, texts and

@@ -7,6 +7,7 @@
 #include "app/HelpTexts.h"
 #include "app/MarkerLines.h"
 #include "app/NumberText.h"
+#include "app/PictureDescription.h"
 #include "app/ReceiverController.h"
 #include "app/ReceiverDesign.h"
 #include "plot/Colour.h"
@@ -56,7 +57,7 @@ void WriteHelp(JsonWriter& json, const ControlHelpText& help, const Catalogue& c
 {
     const std::string_view hint = catalogue.Translate(kHelpContext, GuideHintKey());
     json.Key("name").String(catalogue.Translate(kHelpContext, help.name));
-    json.Key("description").String(WithGuideHint(catalogue.Translate(kHelpContext, help.description), hint));
+    json.Key("description").String(HelpDescription(help, catalogue));
     if (!help.toolTip.empty())
         json.Key("toolTip").String(WithGuideHint(catalogue.Translate(kHelpContext, help.toolTip), hint));
 }
@@ -124,6 +125,14 @@ std::string WithDecimalPoint(std::string text, std::string_view decimalPoint)
 }
 
 }  // namespace
+
+std::string HelpDescription(const ControlHelpText& help, const Catalogue& catalogue, std::string_view shown)
+{
+    std::string description(catalogue.Translate(kHelpContext, help.description));
+    if (IsPicture(help.control))
+        description = PictureHelp(description, shown, catalogue.Translate(kPictureWordsContext, PictureWords{}.keys));
+    return WithGuideHint(description, catalogue.Translate(kHelpContext, GuideHintKey()));
+}
 
 void WriteLine(JsonWriter& json, const MarkerLine& line)
 {

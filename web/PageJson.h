@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/HelpTexts.h"
 #include "app/JsonWriter.h"
 #include "app/MarkerLines.h"
 #include "plot/Colour.h"
@@ -18,6 +19,10 @@ std::string CssColour(Colour colour);
 
 // A marker's or the cursor's line, in the window's twips.
 void WriteLine(JsonWriter& json, const MarkerLine& line);
+
+// A control's accessible description in the page's language with the guide's
+// hint; a picture's also says what it shows (`shown`, where known) and its keys.
+std::string HelpDescription(const ControlHelpText& help, const Catalogue& catalogue, std::string_view shown = {});
 
 // The design: the window, every control by name with its kind, box, type
 // size, scroll range and colour, and the Tab order.

@@ -122,14 +122,15 @@ def main(root, core_path, output):
     core = script_safe(pathlib.Path(core_path).read_text(encoding="utf-8"))
     script = script_safe((web / "page.js").read_text(encoding="utf-8"))
     receiver = script_safe((web / "receiver.js").read_text(encoding="utf-8"))
+    cursor = script_safe((web / "cursor.js").read_text(encoding="utf-8"))
     colours = script_safe((web / "colours.js").read_text(encoding="utf-8"))
     style = (web / "page.css").read_text(encoding="utf-8")
-    # Nothing may be fetched: no network source at all, only the four scripts
+    # Nothing may be fetched: no network source at all, only the five scripts
     # and the style written here, WebAssembly compiled from the bytes the core
     # carries, and the icon as data.
     policy = "; ".join([
         "default-src 'none'",
-        f"script-src {digest(core)} {digest(receiver)} {digest(colours)} {digest(script)} 'wasm-unsafe-eval'",
+        f"script-src {digest(core)} {digest(cursor)} {digest(receiver)} {digest(colours)} {digest(script)} 'wasm-unsafe-eval'",
         f"style-src {digest(style)}",
         "img-src data:",
         "base-uri 'none'",
@@ -143,6 +144,7 @@ def main(root, core_path, output):
         "DATA": script_safe(json.dumps(data, ensure_ascii=False, separators=(",", ":"))),
         "CORE": core,
         "WASM": base64.b64encode(pathlib.Path(core_path).with_suffix(".wasm").read_bytes()).decode(),
+        "CURSOR": cursor,
         "RECEIVER": receiver,
         "COLOURS": colours,
         "SCRIPT": script,

@@ -3,7 +3,7 @@
 // core's pixels, texts and lines on the page. What a control does, what a text
 // says, how small a caption may get and where a line stands are the core's;
 // the page only measures the browser's text.
-/* global QuorvaneCore, QuorvaneReceiver, QuorvaneColours */
+/* global QuorvaneCore, QuorvaneReceiver, QuorvaneCursor, QuorvaneColours */
 
 const data = JSON.parse(document.getElementById('texts').textContent);
 const wasmBinary = Uint8Array.from(atob(document.getElementById('core').textContent), (c) => c.charCodeAt(0));
@@ -46,13 +46,10 @@ const make = (tag, properties) => Object.assign(document.createElement(tag), pro
 function element(d) {
   switch (d.kind) {
     case 'PictureBox': {
-      const canvas = make('canvas', { tabIndex: 0 });
-      // A picture with a keyboard cursor is read as a slider whose value is
-      // the reading at the cursor, so that screen readers pass its keys on.
-      const [, , w, h] = pixelsOf(d.box).map(Math.floor);
-      for (const [key, value] of [['role', 'slider'], ['aria-valuemin', 0], ['aria-valuemax', w]]) canvas.setAttribute(key, value);
-      pictures.push({ canvas, w, h, name: d.name, image: new ImageData(w, h) });
-      return canvas;
+      const picture = cursor.picture(d);
+      pictures.push(picture);
+      picture.canvas.addEventListener('click', () => call('qv_picture_click', picture.name));
+      return picture.canvas;
     }
     case 'HScrollBar': case 'VScrollBar': {
       const bar = make('input', { type: 'range', min: d.scroll.minimum, max: d.scroll.maximum, step: d.scroll.smallStep });
@@ -82,6 +79,9 @@ function element(d) {
     default: return null;
   }
 }
+// The pictures' readout, keyboard cursor and words (web/cursor.js).
+const cursor = QuorvaneCursor({ call, ask, text, zoom: () => zoom, placeLine });
+const { say } = cursor;
 // Controls nobody tabs to first, then the Tab order of the desktop.
 const byName = new Map(design.controls.map((d) => [d.name, d]));
 const order = [...design.controls.filter((d) => !design.focus.includes(d.name)).map((d) => d.name), ...design.focus];
@@ -121,95 +121,8 @@ const wiring = {
   CommandButton: (name, node) => node.addEventListener('click', () => { send('qv_pause'); say(node.textContent); }),
 };
 for (const [name, { design: d, node }] of controls) wiring[d.kind]?.(name, node, d);
-// What no control's own change says, through the polite live region.
-const spoken = document.getElementById('spoken');
-const say = (words) => spoken.replaceChildren(document.createTextNode(words));
-const receiver = QuorvaneReceiver({ call, ask, tr, element, draw, relayout: () => place() });
+const receiver = QuorvaneReceiver({ call, ask, tr, element, draw, picture: cursor.picture, relayout: () => place() });
 const colours = QuorvaneColours({ call, tr, params, pictures, draw, show, relabel: () => label() });
-// The readout under the pointer or finger, and the keyboard cursor: the core
-// says what lies under a place; the page shows it beside that place.
-const readout = make('div', { id: 'readout', hidden: true });
-document.body.append(readout);
-const cursorMarker = make('div', { className: 'marker cursor', hidden: true });
-windowArea.append(cursorMarker);
-let hovered = null;  // { picture, twips, clientX, clientY }
-let cursor = null;   // { picture }
-const twipsAt = (picture, clientX) => ((clientX - picture.canvas.getBoundingClientRect().left) / zoom) * 15;
-function showReadout(reading, clientX, clientY) {
-  readout.hidden = !reading;
-  if (!reading) return reading;
-  readout.textContent = reading;
-  const room = document.documentElement.clientWidth;
-  const left = clientX + 16 + readout.offsetWidth > room ? clientX - 16 - readout.offsetWidth : clientX + 16;
-  Object.assign(readout.style, { left: left + 'px', top: clientY + 20 + 'px' });
-  return reading;
-}
-function refreshReadout() {
-  if (hovered) showReadout(text(call('qv_readout', hovered.picture.name, hovered.twips, zoom)), hovered.clientX, hovered.clientY);
-  else if (cursor) placeCursor(ask('qv_cursor', cursor.picture.name, '', zoom), false);
-}
-// The cursor where the core's answer puts it.
-function placeCursor(answer, announce) {
-  const { picture } = cursor;
-  placeLine(cursorMarker, answer.line);
-  cursorMarker.hidden = false;
-  const box = picture.canvas.getBoundingClientRect();
-  const left = windowArea.getBoundingClientRect().left + parseInt(cursorMarker.style.left, 10);
-  const reading = showReadout(answer.reading, left, box.top + box.height / 2);
-  if (!announce) return;
-  // Some browsers tell of a new value only when the number changes too.
-  const along = Math.round((answer.line.left - byName.get(picture.name).box.left) / 15);
-  picture.canvas.setAttribute('aria-valuenow', along);
-  picture.canvas.setAttribute('aria-valuetext', (reading || '').replace(/\n/g, ', '));
-}
-function hideCursor() {
-  if (!cursor) return;
-  call('qv_cursor', cursor.picture.name, 'Escape', zoom);
-  unread(cursor.picture.canvas);
-  cursor = null;
-  cursorMarker.hidden = true;
-  if (!hovered) readout.hidden = true;
-}
-// With no cursor there is no reading, and no number to say either.
-function unread(canvas) {
-  canvas.removeAttribute('aria-valuenow');
-  canvas.setAttribute('aria-valuetext', ' ');
-}
-for (const picture of pictures) {
-  const { canvas } = picture;
-  unread(canvas);
-  canvas.addEventListener('click', () => call('qv_picture_click', picture.name));
-  for (const type of ['pointermove', 'pointerdown']) {
-    canvas.addEventListener(type, (event) => {
-      hovered = { picture, twips: twipsAt(picture, event.clientX), clientX: event.clientX, clientY: event.clientY };
-      refreshReadout();
-    });
-  }
-  // A finger lifted leaves the readout where it touched, until a touch elsewhere.
-  canvas.addEventListener('pointerleave', (event) => {
-    if (event.pointerType === 'touch') return;
-    hovered = null;
-    readout.hidden = !cursor;
-    if (cursor) refreshReadout();
-  });
-  canvas.addEventListener('keydown', (event) => {
-    if (event.altKey || event.ctrlKey || event.metaKey || event.shiftKey) return;
-    const answer = ask('qv_cursor', picture.name, event.key, zoom);
-    if (!answer.taken) return;
-    event.preventDefault();
-    // A key that says something rather than moving the cursor leaves it be.
-    if (answer.say) say(answer.say);
-    if (!answer.line) { if (!answer.say) hideCursor(); return; }
-    cursor = { picture };
-    placeCursor(answer, true);
-  });
-  canvas.addEventListener('blur', hideCursor);
-}
-document.addEventListener('pointerdown', (event) => {
-  if (!hovered || pictures.some((picture) => picture.canvas === event.target)) return;
-  hovered = null;
-  readout.hidden = !cursor;
-});
 
 // Pixels out: each picture's box at 100 %, enlarged pixel for pixel to the
 // zoom and the screen's density, with no smoothing.
@@ -274,7 +187,8 @@ function label() {
   }
   const guideButton = document.getElementById('guide-button');
   guideButton.textContent = tr('MainWindow', 'Class guide');
-  receiver.label(); colours.label();
+  receiver.label();
+  colours.label();
   languageList.setAttribute('aria-label', tr('Page', 'Language'));
   if (numbersReady) numberFormat();
   if (!document.getElementById('guide').hidden) fillGuide();
@@ -335,7 +249,7 @@ function frame() {
   for (const picture of pictures) if (call('qv_changed', picture.name)) draw(picture);
   receiver.frame();
   firstFrameAt ??= performance.now();
-  refreshReadout();
+  cursor.refresh();
 }
 
 // Magnification: the desktop's steps; the page fits the browser's window
@@ -353,8 +267,6 @@ function place() {
   zoom = askedZoom ?? fittingStep();
   windowArea.style.width = scaled(designWidth) + 'px';
   windowArea.style.height = scaled(designHeight) + 'px';
-  // The readout grows with the window, as on the desktop.
-  readout.style.fontSize = (12 * zoom).toFixed(1) + 'px';
   const density = window.devicePixelRatio || 1;
   for (const { design: d, node } of controls.values()) {
     const [x, y, w, h] = pixelsOf(d.box);
@@ -373,7 +285,7 @@ function place() {
   }
   receiver.place(zoom);
   placeMarkers();
-  if (cursor) refreshReadout();
+  cursor.zoomed(zoom);
 }
 // A line of the core's, in the window's twips, at the zoom.
 function placeLine(node, { left, top, height, width }) {
@@ -385,14 +297,15 @@ function placeLine(node, { left, top, height, width }) {
 function placeMarkers() {
   while (markers.length < markerLines.length) {
     const marker = make('div', { className: 'marker' });
-    windowArea.insertBefore(marker, cursorMarker);
+    windowArea.append(marker);
     markers.push(marker);
   }
   markerLines.forEach((line, i) => placeLine(markers[i], line));
 }
 
 // The language choice and the class guide.
-// Each language named in itself, filled once the first frame is up: the browser's names take a while to load.
+// Each language named in itself; filled once the first frame is up, since
+// the browser's language names take a while to load.
 const languageList = document.getElementById('language');
 function fillLanguages() {
   for (const code of Object.keys(data.languages)) {

@@ -1,10 +1,11 @@
 // The receiver's panel on the page, below the window: built from the core's
 // receiver design, its events carried in by control name, its pixels, texts
 // and state carried out. The page's script hands over its means (the core's
-// calls, its control builder and picture drawing); this decides nothing.
+// calls, its control builder, its pictures with their readout and cursor
+// (web/cursor.js), and their drawing); this decides nothing.
 /* exported QuorvaneReceiver */
 
-function QuorvaneReceiver({ call, ask, tr, element, draw, relayout }) {
+function QuorvaneReceiver({ call, ask, tr, element, draw, picture, relayout }) {
   const design = ask('qv_receiver_design');
   const area = document.getElementById('receiver');
   const button = document.createElement('button');
@@ -21,11 +22,8 @@ function QuorvaneReceiver({ call, ask, tr, element, draw, relayout }) {
     const d = byName.get(name);
     let node;
     if (d.kind === 'PictureBox') {
-      node = document.createElement('canvas');
-      node.tabIndex = 0;
-      node.setAttribute('role', 'img');
-      const [w, h] = [d.box.width, d.box.height].map((twips) => Math.floor(twips / 15));
-      pictures.push({ canvas: node, w, h, name, image: new ImageData(w, h) });
+      pictures.push(picture(d));
+      node = pictures.at(-1).canvas;
     } else {
       node = element(d);
     }
@@ -123,7 +121,8 @@ function QuorvaneReceiver({ call, ask, tr, element, draw, relayout }) {
   button.addEventListener('click', () => toggle());
   document.addEventListener('keydown', (event) => {
     if (event.key === 'F2') { event.preventDefault(); toggle(); }
-    if (event.key === 'Escape' && open && area.contains(document.activeElement)) { toggle(false); button.focus(); }
+    // A picture's cursor takes Escape first.
+    if (event.key === 'Escape' && !event.defaultPrevented && open && area.contains(document.activeElement)) { toggle(false); button.focus(); }
   });
   return { label, place, frame, toggle, show, open: () => open, controls: (name) => controls.get(name)?.node };
 }

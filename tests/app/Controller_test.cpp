@@ -262,5 +262,17 @@ INSTANTIATE_TEST_SUITE_P(Palettes, ColourSwitch,
                                            ColourCase{"ColourBlindPaused", true, true, 0x785098}),
                          CaseName{});
 
+// A receiver never opened has no pictures yet: they read nothing, and the
+// cursor finds no place on them.
+TEST_F(ControllerTest, AReceiverNeverOpenedReadsAsNothing)
+{
+    controller.Tick();
+    for (ReceiverPicture picture : {ReceiverPicture::receivedSignal, ReceiverPicture::recoveredMessage}) {
+        EXPECT_FALSE(controller.Drawn(picture));
+        EXPECT_TRUE(std::holds_alternative<std::monostate>(controller.ReadingAt(picture, 100, 45)));
+        EXPECT_TRUE(controller.ReadingsAcross(picture, 45).empty());
+    }
+}
+
 }  // namespace
 }  // namespace quorvane::testing

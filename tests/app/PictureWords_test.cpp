@@ -9,6 +9,7 @@
 #include "app/ReadoutText.h"
 #include "base/Twips.h"
 #include "support/FakePanel.h"
+#include "support/FakeReceiverPanel.h"
 #include "support/RecordingWindow.h"
 #include "ui/CaseName.h"
 
@@ -18,21 +19,26 @@ namespace {
 struct Case {
     const char* name;
     std::function<void(FakePanel&)> setUp;
-    Picture picture;
+    AnyPicture picture;
     std::string description;
     // The frequencies N reads, left to right, past the last of which it stays.
     std::vector<std::string> peaks;
 };
 
-// Only the window's pictures are used: the controller keeps its own state.
+// The controller keeps its own state; the receiver is open, with the
+// envelope detector, until a case closes it.
 struct PictureWordsTest : ::testing::TestWithParam<Case>, RecordingWindow {
     PictureWordsTest() : controller(panel, pictures, ".")
     {
         panel.controller = &controller;
         controller.StartUp();
+        controller.OpenReceiver(receiverPanel, {received, recovered});
     }
     FakePanel panel;
     Controller controller;
+    FakeReceiverPanel receiverPanel;
+    RecordingSurface received{8835, 1095};
+    RecordingSurface recovered{8835, 1095};
 };
 
 // The readout's snap at 100 %.
@@ -96,7 +102,24 @@ INSTANTIATE_TEST_SUITE_P(
                  Experiment(p, 1);
                  p.SetSwitch(Switch::modulatedTrace, false);
              },
-             Picture::modulated, "Hidden: nothing is drawn", {}}),
+             Picture::modulated, "Hidden: nothing is drawn", {}},
+        // The envelope detector's output, read as it is drawn over the message.
+        Case{"RecoveredAmMessage", [](FakePanel& p) { Experiment(p, 1); }, ReceiverPicture::recoveredMessage,
+             "Peak to peak 2.00; its crests repeat at 5.1 Hz", {"0.048 s\n0.99", "0.243 s\n1.00", "0.437 s\n1.00"}},
+        // The carrier's crests where the envelope stands clear of the trough.
+        Case{"ReceivedAmSignal", [](FakePanel& p) { Experiment(p, 1); }, ReceiverPicture::receivedSignal,
+             "Peak to peak 2.00",
+             {"0.003 s\n0.44", "0.017 s\n0.24", "0.072 s\n0.13", "0.085 s\n0.30", "0.098 s\n0.51", "0.111 s\n0.72",
+              "0.125 s\n0.89", "0.138 s\n0.98", "0.152 s\n0.99", "0.165 s\n0.88", "0.179 s\n0.73", "0.192 s\n0.51",
+              "0.206 s\n0.31", "0.219 s\n0.13", "0.274 s\n0.23", "0.287 s\n0.44", "0.300 s\n0.65", "0.314 s\n0.84",
+              "0.327 s\n0.94", "0.341 s\n1.00", "0.355 s\n0.92", "0.368 s\n0.80", "0.382 s\n0.59", "0.395 s\n0.38",
+              "0.409 s\n0.19", "0.464 s\n0.17", "0.476 s\n0.37", "0.490 s\n0.57", "0.503 s\n0.78"}},
+        Case{"ClosedReceiver",
+             [](FakePanel& p) {
+                 Experiment(p, 1);
+                 p.controller->CloseReceiver();
+             },
+             ReceiverPicture::recoveredMessage, "Hidden: nothing is drawn", {}}),
     CaseName{});
 
 }  // namespace

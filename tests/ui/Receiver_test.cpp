@@ -1,6 +1,7 @@
 // The receiver's window: how it is found, opened and closed, and that its
 // pictures draw with the window's frames.
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 
 #include "WindowFixture.h"
@@ -69,6 +70,29 @@ TEST_F(ReceiverTest, F2OpensItBesideTheWindowWithPicturesAndEscapeOrF2ClosesIt)
     EXPECT_TRUE(receiver->isVisible());
     QTest::keyClick(form.get(), Qt::Key_F2);
     EXPECT_FALSE(receiver->isVisible() || form->controller().ReceiverOpen());
+}
+
+// Its pictures are read as the window's: named, described with their keys,
+// and N puts the cursor on the next crest and reads it.
+TEST_F(ReceiverTest, PicturesHaveTheWindowsNamesKeysAndCursor)
+{
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    ReceiverWindow& receiver = *form->receiver().receiverWindow();
+    for (int tick = 0; tick < 3; ++tick)
+        form->runFrame();
+    PictureBox& recovered = Picture(receiver, ReceiverPicture::recoveredMessage);
+    EXPECT_EQ(recovered.accessibleName(), QStringLiteral("Recovered message"));
+    EXPECT_TRUE(recovered.accessibleDescription().contains(QStringLiteral("N, P: next or previous peak")));
+    QTest::keyClick(&recovered, Qt::Key_N);
+    ASSERT_TRUE(recovered.cursorPlace().has_value());
+    EXPECT_EQ(form->pointerReadout().readoutWindow().text().replace(QLatin1Char('\n'), QStringLiteral(", ")),
+              recovered.accessibleDescription());
+    // Escape puts the cursor away before it closes the receiver.
+    receiver.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&receiver));
+    QTest::keyClick(&recovered, Qt::Key_Escape);
+    EXPECT_FALSE(recovered.cursorPlace().has_value());
+    EXPECT_TRUE(receiver.isVisible());
 }
 
 }  // namespace

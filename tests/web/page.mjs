@@ -150,6 +150,24 @@ const cases = [
     expect(`description "${said}"`, said.startsWith('Peak to peak 2.00; its crests repeat at 5.0 Hz'), true);
     await page.close();
   }],
+  ['a receiver picture is a slider: Right reads the recovered message, D says what it shows', async () => {
+    const page = await open(browser, file, '?zoom=1');
+    await page.click('[id="receiver-button"]');
+    await page.evaluate(() => window.quorvane.stop());
+    const attribute = (name) => page.$eval('[id="recoveredMessagePicture"]', (node, n) => node.getAttribute(n), name);
+    expect('role', await attribute('role'), 'slider');
+    await page.focus('[id="recoveredMessagePicture"]');
+    expect('described with what it shows and its keys', /\nPeak to peak .*\nLeft, Right/.test(await attribute('aria-description')), true);
+    await page.keyboard.press('ArrowRight');
+    const reading = await attribute('aria-valuetext');
+    expect(`reading "${reading}"`, /^0\.\d{3} s, −?\d\.\d\d$/.test(reading), true);
+    await page.keyboard.press('d');
+    const said = await page.$eval('#spoken', (node) => node.textContent);
+    expect(`description "${said}"`, said.startsWith('Peak to peak '), true);
+    await page.keyboard.press('Escape');
+    expect('Escape puts the cursor away, the receiver stays', [await attribute('aria-valuetext'), await page.$eval('#receiver', (node) => node.hidden)], [' ', false]);
+    await page.close();
+  }],
   ['the readout under the pointer and at the keyboard cursor, in the language\'s format', async () => {
     const page = await open(browser, file, '?zoom=1&lang=de');
     await page.evaluate(() => window.quorvane.stop());

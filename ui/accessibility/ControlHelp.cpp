@@ -35,11 +35,9 @@ QString pictureKeys()
 QString descriptionOf(const QWidget& control, const ControlHelpText& text, const QString& shown = {})
 {
     QString description = translated(kHelpContext, text.description);
-    if (IsPicture(control.objectName().toStdString())) {
-        if (!shown.isEmpty())
-            description += QLatin1Char('\n') + shown;
-        description += QLatin1Char('\n') + pictureKeys();
-    }
+    if (IsPicture(control.objectName().toStdString()))
+        description = toQString(
+            PictureHelp(description.toStdString(), shown.toStdString(), pictureKeys().toStdString()));
     return withGuideHint(description);
 }
 

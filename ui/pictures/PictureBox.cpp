@@ -287,6 +287,18 @@ std::optional<CursorKey> cursorKeyOf(int key)
 
 }  // namespace
 
+// Escape puts the cursor away before a window's own Escape (the receiver's
+// closes it) takes the key.
+bool PictureBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && cursor_ &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
+    }
+    return QFrame::event(event);
+}
+
 void PictureBox::keyPressEvent(QKeyEvent* event)
 {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;

@@ -25,7 +25,7 @@ constexpr qint64 kDescriptionMilliseconds = 1000;
 }  // namespace
 
 PointerReadout::PointerReadout(QWidget& window, const Controller& controller)
-    : QObject(&window), window_(window), controller_(controller), readout_(std::make_unique<ReadoutLabel>())
+    : QObject(&window), controller_(controller), readout_(std::make_unique<ReadoutLabel>())
 {
 }
 
@@ -36,9 +36,9 @@ const QLabel& PointerReadout::readoutWindow() const
     return *readout_;
 }
 
-void PointerReadout::follow(PictureBox& picture, Picture which)
+void PointerReadout::follow(PictureBox& picture, AnyPicture which)
 {
-    shown_[static_cast<std::size_t>(which)] = &picture;
+    shown_.emplace_back(&picture, which);
     connect(&picture, &PictureBox::cursorMoved, this, [this, &picture](float twips) {
         cursorPicture_ = &picture;
         cursorTwips_ = twips;
@@ -91,7 +91,7 @@ void PointerReadout::keepDescriptionUp()
 
 void PointerReadout::jumpToPeak(PictureBox& picture, bool right)
 {
-    const Picture which = pictureOf(picture);
+    const AnyPicture which = pictureOf(picture);
     const std::vector<Peak> peaks = FindPeaks(ReadAlong(controller_, which, snap()), controller_.LinearSpectra());
     if (const auto place = PeakBeyond(peaks, picture.cursorPlace(), right))
         picture.placeCursor(*place);
@@ -111,9 +111,9 @@ void PointerReadout::setZoom(double factor)
     }
 }
 
-Picture PointerReadout::pictureOf(const PictureBox& picture) const
+AnyPicture PointerReadout::pictureOf(const PictureBox& picture) const
 {
-    return static_cast<Picture>(std::ranges::find(shown_, &picture) - shown_.begin());
+    return std::ranges::find(shown_, &picture, [](const auto& followed) { return followed.first; })->second;
 }
 
 float PointerReadout::snap() const
@@ -142,10 +142,11 @@ void PointerReadout::showReadout()
 }
 
 // The marker moves only with the cursor or the zoom; the frames leave it be.
+// It stands in the picture's window, the receiver's or the main one.
 void PointerReadout::placeCursorMarker()
 {
     if (!cursorMarker_) {
-        cursorMarker_ = std::make_unique<QWidget>(&window_);
+        cursorMarker_ = new QWidget(cursorPicture_->parentWidget());
         cursorMarker_->setObjectName(QStringLiteral("cursorMarker"));
         setHelp(*cursorMarker_);
         cursorMarker_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -154,6 +155,8 @@ void PointerReadout::placeCursorMarker()
         palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
         cursorMarker_->setPalette(palette);
     }
+    if (cursorMarker_->parentWidget() != cursorPicture_->parentWidget())
+        cursorMarker_->setParent(cursorPicture_->parentWidget());
     cursorMarker_->setGeometry(cursorPicture_->markerRect(cursorTwips_).translated(cursorPicture_->pos()));
     cursorMarker_->raise();
     cursorMarker_->show();
@@ -175,7 +178,7 @@ void PointerReadout::showCursorReading(bool aloud)
     if (text.isEmpty())
         readout_->hide();
     else
-        readout_->showAt(window_.mapToGlobal(QPoint(marker.x(), marker.center().y())), text);
+        readout_->showAt(cursorMarker_->parentWidget()->mapToGlobal(QPoint(marker.x(), marker.center().y())), text);
 }
 
 void PointerReadout::hideCursor()
@@ -184,7 +187,8 @@ void PointerReadout::hideCursor()
         return;
     describeReading(*cursorPicture_, {});
     cursorPicture_ = nullptr;
-    cursorMarker_->hide();
+    if (cursorMarker_)
+        cursorMarker_->hide();
     if (!hovered_)
         readout_->hide();
 }

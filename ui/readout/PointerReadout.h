@@ -4,9 +4,11 @@
 #include <QElapsedTimer>
 #include <QPoint>
 #include <QPointF>
+#include <QPointer>
 #include <QString>
-#include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/Controller.h"
 
@@ -28,8 +30,9 @@ public:
     PointerReadout(QWidget& window, const Controller& controller);
     ~PointerReadout() override;
 
-    // Reads `picture` as `which` when the pointer or the keyboard cursor is on it.
-    void follow(PictureBox& picture, Picture which);
+    // Reads `picture` as `which` when the pointer or the keyboard cursor is
+    // on it; the receiver's pictures too, in a window of their own.
+    void follow(PictureBox& picture, AnyPicture which);
     // After a frame: the figures again, where the pointer or cursor stays.
     void refresh();
     void setZoom(double factor);
@@ -38,7 +41,7 @@ public:
 
 private:
     QString readingAt(const PictureBox& picture, float x) const;
-    Picture pictureOf(const PictureBox& picture) const;
+    AnyPicture pictureOf(const PictureBox& picture) const;
     float snap() const;
     void jumpToPeak(PictureBox& picture, bool right);
     void keepDescriptionUp();
@@ -47,20 +50,20 @@ private:
     void showCursorReading(bool aloud);
     void hideCursor();
 
-    QWidget& window_;
     const Controller& controller_;
     std::unique_ptr<ReadoutLabel> readout_;
-    // The picture box showing each picture, in the order of Picture.
-    std::array<const PictureBox*, 5> shown_{};
+    // The picture box showing each picture followed.
+    std::vector<std::pair<const PictureBox*, AnyPicture>> shown_;
     double zoom_ = 1.0;
     PictureBox* hovered_ = nullptr;
     QPointF hoverTwips_;
     QPoint hoverGlobal_;
     // The keyboard cursor: the picture it is on, its place there, and the
-    // marker that shows it, a column laid over the picture, made on first use.
+    // marker that shows it, a column laid over the picture in the picture's
+    // window, made on first use.
     PictureBox* cursorPicture_ = nullptr;
     float cursorTwips_ = 0;
-    std::unique_ptr<QWidget> cursorMarker_;
+    QPointer<QWidget> cursorMarker_;
     // The picture whose description says what it shows, while it has the
     // focus, and when it last said it.
     PictureBox* described_ = nullptr;

@@ -37,7 +37,7 @@ QString spectrumReadoutText(const SpectrumReading& reading, const QLocale& local
     return QString::fromStdString(SpectrumFigures(reading, decimalPoint(locale), TranslatedReadoutWords().Words()));
 }
 
-QString pictureDescriptionText(const Controller& controller, Picture picture, float snap, const QLocale& locale)
+QString pictureDescriptionText(const Controller& controller, AnyPicture picture, float snap, const QLocale& locale)
 {
     const PictureWords words = TranslatedWords(
         [](std::string_view key) { return translated(kPictureWordsContext, key).toStdString(); });

@@ -15,7 +15,7 @@ QString spectrumReadoutText(const SpectrumReading& reading, const QLocale& local
 
 // What `picture` shows, in words with the readout's figures; what the cursor
 // says where no peak lies beyond it.
-QString pictureDescriptionText(const Controller& controller, Picture picture, float snap, const QLocale& locale);
+QString pictureDescriptionText(const Controller& controller, AnyPicture picture, float snap, const QLocale& locale);
 QString noFurtherPeakText();
 
 // A small tooltip-like window of its own beside the pointer saying what lies

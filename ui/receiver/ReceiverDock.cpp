@@ -9,12 +9,13 @@
 
 #include "app/Controller.h"
 #include "ui/guide/GuidePlacement.h"
+#include "ui/readout/PointerReadout.h"
 #include "ui/receiver/ReceiverWindow.h"
 
 namespace quorvane {
 
-ReceiverDock::ReceiverDock(QWidget& window, Controller& controller, const FontPlan& fonts)
-    : QObject(&window), window_(window), controller_(controller), fonts_(fonts)
+ReceiverDock::ReceiverDock(QWidget& window, Controller& controller, const FontPlan& fonts, PointerReadout& readout)
+    : QObject(&window), window_(window), controller_(controller), fonts_(fonts), readout_(readout)
 {
     action_ = new QAction(QCoreApplication::translate("MainWindow", "Receiver"), &window_);
     action_->setObjectName(QStringLiteral("receiverAction"));
@@ -64,6 +65,8 @@ void ReceiverDock::create()
         connect(&receiver_->bar(bar), &QScrollBar::valueChanged, this,
                 [controller, bar] { controller->ReceiverBarChanged(bar); });
     connect(receiver_.get(), &ReceiverWindow::hidden, this, [this] { action_->setChecked(false); });
+    for (ReceiverPicture picture : {ReceiverPicture::receivedSignal, ReceiverPicture::recoveredMessage})
+        readout_.follow(receiver_->picture(picture), picture);
 }
 
 // Beside the window as the guide stands, at the receiver's own fixed size.

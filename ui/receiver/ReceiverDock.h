@@ -10,6 +10,7 @@ namespace quorvane {
 
 class Controller;
 class FontPlan;
+class PointerReadout;
 class ReceiverWindow;
 
 // The receiver beside the window: F2 or the window's context menu opens and
@@ -19,7 +20,8 @@ class ReceiverDock final : public QObject {
     Q_OBJECT
 
 public:
-    ReceiverDock(QWidget& window, Controller& controller, const FontPlan& fonts);
+    // Its pictures have the readout and keyboard cursor of `readout`, as the window's.
+    ReceiverDock(QWidget& window, Controller& controller, const FontPlan& fonts, PointerReadout& readout);
     ~ReceiverDock() override;
 
     // F2 and the context menu's entry, one checkable action.
@@ -36,6 +38,7 @@ private:
     QWidget& window_;
     Controller& controller_;
     const FontPlan& fonts_;
+    PointerReadout& readout_;
     QAction* action_ = nullptr;
     std::unique_ptr<ReceiverWindow> receiver_;
     double zoom_ = 1.0;

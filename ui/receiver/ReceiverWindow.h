@@ -36,6 +36,7 @@ public:
     void ShowText(ReceiverBox box, std::string_view text) override;
 
     ReceiverPictures pictures() const;
+    PictureBox& picture(ReceiverPicture which) const { return *pictures_.at(static_cast<std::size_t>(which)); }
     QComboBox& detectorList() const { return *detectors_; }
     QScrollBar& bar(ReceiverBar which) const { return *bars_.at(static_cast<std::size_t>(which)); }
     void setZoom(double factor);

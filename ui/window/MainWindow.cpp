@@ -67,14 +67,15 @@ MainWindow::MainWindow() : frameTimer_(this)
     setFocusOrder();
     connectControls();
     guide_ = std::make_unique<ClassGuide>(*this, *controller_);
-    receiver_ = std::make_unique<ReceiverDock>(*this, *controller_, *fonts_);
+    receiver_ = std::make_unique<ReceiverDock>(*this, *controller_, *fonts_, *readout_);
     // Through the dock's action, so that F2 next closes it.
     connect(guide_.get(), &ClassGuide::receiverWanted, this, [this] { receiver_->action().setChecked(true); });
     addColourBlindAction();
     magnifier_ = std::make_unique<Magnifier>(*this, *fonts_);
+    // The receiver grows before the readout places a cursor on its pictures.
+    connect(magnifier_.get(), &Magnifier::zoomed, receiver_.get(), &ReceiverDock::setZoom);
     connect(magnifier_.get(), &Magnifier::zoomed, readout_.get(), &PointerReadout::setZoom);
     connect(magnifier_.get(), &Magnifier::zoomed, guide_.get(), &ClassGuide::setZoom);
-    connect(magnifier_.get(), &Magnifier::zoomed, receiver_.get(), &ReceiverDock::setZoom);
     frameTimer_.start();
     controller_->StartUp();
     magnifier_->fitToScreen();
