@@ -160,13 +160,13 @@ EMSCRIPTEN_KEEPALIVE const char* qv_cursor(const char* name, const char* keyName
     return Reply(json.EndObject());
 }
 
-// A picture's description: what it is, with `now` what it shows now, and its
-// keys, with the guide's hint, as the desktop keeps it while it is focused.
-EMSCRIPTEN_KEEPALIVE const char* qv_description(const char* name, double zoom, int now)
+// A picture's description: what it is, what it shows now, and its keys, with
+// the guide's hint.
+EMSCRIPTEN_KEEPALIVE const char* qv_description(const char* name, double zoom)
 {
     const auto picture = PictureNamed(name);
     const ControlHelpText* help = HelpOf(name);
-    page->reply = picture && help ? HelpDescription(*help, page->catalogue, now ? Described(*picture, zoom) : "") : "";
+    page->reply = picture && help ? HelpDescription(*help, page->catalogue, Described(*picture, zoom)) : "";
     return page->reply.c_str();
 }
 

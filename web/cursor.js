@@ -1,7 +1,7 @@
 // The pictures as the readers meet them, the window's and the receiver's
 // alike: the readout under the pointer or finger, the keyboard cursor with its
 // peak keys, what a picture says through the polite live region, and its
-// description kept up to date while it has the focus. The core says what lies
+// description kept up to date. The core says what lies
 // under a place and what a picture shows; this shows it beside that place.
 /* exported QuorvaneCursor */
 
@@ -17,8 +17,7 @@ function QuorvaneCursor({ call, ask, text, zoom, placeLine }) {
   const followed = [];
   let hovered = null;  // { picture, twips, clientX, clientY }
   let cursor = null;   // { picture }
-  // The focused picture whose description says what it shows, and when it last did.
-  let described = null;
+  // When the descriptions last followed the pictures.
   let describedAt = 0;
   // A description follows what the picture shows no oftener than this, so
   // that a screen reader is not kept talking, and the core is asked no oftener.
@@ -70,21 +69,18 @@ function QuorvaneCursor({ call, ask, text, zoom, placeLine }) {
 
   // A description is set only when its words change: some browsers speak
   // every change of it.
-  function describe(picture, now) {
-    const description = text(call('qv_description', picture.name, zoom(), now ? 1 : 0));
+  function describe(picture) {
+    const description = text(call('qv_description', picture.name, zoom()));
     if (picture.canvas.getAttribute('aria-description') !== description) picture.canvas.setAttribute('aria-description', description);
   }
-  // After a frame: the focused picture's description, at most once a second,
-  // except while the cursor's reading speaks for it; the one that lost the
-  // focus says again only what it is.
+  // After a frame, at most once a second: every shown picture's description,
+  // except where the cursor's reading speaks for it. Not the focused one's
+  // alone: a picture that takes the focus then already says what it shows,
+  // and is heard once rather than again when its description changes.
   function keepDescriptionUp() {
-    const focused = followed.find((picture) => picture.canvas === document.activeElement);
-    if (described && described !== focused) { describe(described, false); described = null; }
-    if (!focused || cursor?.picture === focused) return;
-    if (focused === described && performance.now() - describedAt < describeMilliseconds) return;
-    described = focused;
+    if (performance.now() - describedAt < describeMilliseconds) return;
     describedAt = performance.now();
-    describe(focused, true);
+    for (const picture of followed) if (picture.canvas.getClientRects().length && cursor?.picture !== picture) describe(picture);
   }
 
   // A picture with a keyboard cursor is read as a slider whose value is
@@ -120,8 +116,6 @@ function QuorvaneCursor({ call, ask, text, zoom, placeLine }) {
       cursor = { picture: shown };
       placeCursor(answer, true);
     });
-    // Described as it takes the focus, so that a reader hears it with the name.
-    canvas.addEventListener('focus', () => keepDescriptionUp());
     canvas.addEventListener('blur', hideCursor);
     return shown;
   }

@@ -153,11 +153,13 @@ const cases = [
   ['a receiver picture is a slider: Right reads the recovered message, D says what it shows', async () => {
     const page = await open(browser, file, '?zoom=1');
     await page.click('[id="receiver-button"]');
+    // Described with what it shows and its keys within a second, before it has the focus.
+    await page.waitForFunction(() => /\nPeak to peak .*\nLeft, Right/.test(
+      document.getElementById('recoveredMessagePicture').getAttribute('aria-description')), { timeout: 5000 });
     await page.evaluate(() => window.quorvane.stop());
     const attribute = (name) => page.$eval('[id="recoveredMessagePicture"]', (node, n) => node.getAttribute(n), name);
     expect('role', await attribute('role'), 'slider');
     await page.focus('[id="recoveredMessagePicture"]');
-    expect('described with what it shows and its keys', /\nPeak to peak .*\nLeft, Right/.test(await attribute('aria-description')), true);
     await page.keyboard.press('ArrowRight');
     const reading = await attribute('aria-valuetext');
     expect(`reading "${reading}"`, /^0\.\d{3} s, −?\d\.\d\d$/.test(reading), true);
